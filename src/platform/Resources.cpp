@@ -1,0 +1,68 @@
+#include "platform/Resources.h"
+
+#include <QFile>
+#include <QPixmap>
+
+namespace
+{
+struct SCursorSpot
+{
+    int nId;
+    int nHotX;
+    int nHotY;
+};
+// Hot spots of the GL views' mouse-mode cursors (images are 32 x 32): all centred.
+constexpr SCursorSpot kCursorSpots[] = {{143, 16, 16}, {145, 16, 16}, {146, 16, 16}};
+
+struct SStringEntry
+{
+    int nId;
+    const char* pszText;
+};
+constexpr SStringEntry kStrings[] = {
+    {101, "Infor&mazioni su Lenvara"},
+};
+} // namespace
+
+QString BitmapResourcePath(int nId)
+{
+    return QStringLiteral(":/bitmaps/%1.bmp").arg(nId);
+}
+
+QImage LoadBitmapResource(int nId)
+{
+    const QString path = BitmapResourcePath(nId);
+    if (nId <= 0 || !QFile::exists(path))
+        return {};
+    return QImage(path);
+}
+
+QIcon LoadIconResource(int nId)
+{
+    return QIcon(QStringLiteral(":/icons/%1.png").arg(nId));
+}
+
+QCursor LoadCursorResource(int nId)
+{
+    const QString path = QStringLiteral(":/cursors/%1.png").arg(nId);
+    QPixmap pixmap(path);
+    if (pixmap.isNull())
+        return QCursor(Qt::ArrowCursor);
+    int nHotX = -1;
+    int nHotY = -1;
+    for (const SCursorSpot& spot : kCursorSpots)
+        if (spot.nId == nId)
+        {
+            nHotX = spot.nHotX * pixmap.width() / 32;
+            nHotY = spot.nHotY * pixmap.height() / 32;
+        }
+    return QCursor(pixmap, nHotX, nHotY);
+}
+
+QString LoadStringResource(int nId)
+{
+    for (const SStringEntry& entry : kStrings)
+        if (entry.nId == nId)
+            return QString::fromUtf8(entry.pszText);
+    return {};
+}
