@@ -1,0 +1,133 @@
+// The calculation engine: the four entry points that load the chosen model, apply
+// the radio-button options and run one calculation on the record, the unit state
+// with its length conversion, the report's date line and the text forms of the
+// record's fields.
+//
+// Lengths are in the unit the options select; gain is a plain factor. Used by the
+// desktop application object (which derives from it) and the command-line tool.
+#include "core/LenvaraEngine.h"
+
+#include "core/TextFormat.h"
+
+#include <cmath>
+
+CLenvaraEngine::CLenvaraEngine() : m_nPrevUnit(-1), m_nCurUnit(-1) {}
+
+int CLenvaraEngine::PrepareModel(const char* pszName, int nAspectCode,
+                                 const TarsioDisplayOptions& options)
+{
+    if (!m_model.LoadModel(pszName, nAspectCode))
+        return 0;
+
+    // Each set flag overwrites what an earlier one set.
+    if (options.bMeters)
+        m_model.SetUnit(kUnitMeters);
+    if (options.bInches)
+        m_model.SetUnit(kUnitInches);
+    if (options.bAspect4x3)
+        m_model.SetAspect(kAspect4x3);
+    if (options.bAspect16x9)
+        m_model.SetAspect(kAspect16x9);
+    if (options.bFeet)
+        m_model.SetUnit(kUnitFeet);
+    if (options.bAspect235)
+        m_model.SetAspect(kAspect235);
+
+    if (options.bMeters)
+        m_model.SetLumUnit("Nits");
+    if (options.bInches)
+        m_model.SetLumUnit("FtL");
+    if (options.bFeet)
+        m_model.SetLumUnit("FtL");
+    return 1;
+}
+
+int CLenvaraEngine::CalcDistance(const char* pszName, int nAspectCode,
+                                 const TarsioDisplayOptions& options, float& fWidth,
+                                 float& fHeight, float& fDiagonal, float& fDistWide,
+                                 float& fDistTele, float& fLumWide, float& fLumTele, float fGain)
+{
+    // A gain that is not a number would poison every luminance; refuse it before
+    // the record is touched.
+    if (!std::isfinite(fGain))
+        return 0;
+    if (!PrepareModel(pszName, nAspectCode, options))
+        return 0;
+    m_model.SetGain(fGain);
+    return m_model.SizeToDistance(fWidth, fHeight, fDiagonal, fDistWide, fDistTele, fLumWide,
+                                  fLumTele);
+}
+
+int CLenvaraEngine::CalcScreenSize(const char* pszName, int nAspectCode,
+                                   const TarsioDisplayOptions& options, float fDistance,
+                                   float& fWidthWide, float& fWidthTele, float& fHeightWide,
+                                   float& fHeightTele, float& fDiagWide, float& fDiagTele,
+                                   float& fLumWide, float& fLumTele, float fGain)
+{
+    if (!std::isfinite(fGain))
+        return 0;
+    if (!PrepareModel(pszName, nAspectCode, options))
+        return 0;
+    m_model.SetGain(fGain);
+    return m_model.DistanceToSize(fDistance, fWidthWide, fWidthTele, fHeightWide, fHeightTele,
+                                  fDiagWide, fDiagTele, fLumWide, fLumTele);
+}
+
+int CLenvaraEngine::CalcHorizontalShift(const char* pszName, int nAspectCode,
+                                        const TarsioDisplayOptions& options, float& fA1,
+                                        float& fA2, float& fA3, float& fA4)
+{
+    if (!PrepareModel(pszName, nAspectCode, options))
+        return 0;
+    return m_model.HorizontalShiftLimits(fA1, fA2, fA3, fA4);
+}
+
+int CLenvaraEngine::CalcVerticalShift(const char* pszName, int nAspectCode,
+                                      const TarsioDisplayOptions& options, float& fA1,
+                                      float& fA2, float& fA3, float& fA4)
+{
+    if (!PrepareModel(pszName, nAspectCode, options))
+        return 0;
+    return m_model.VerticalShiftLimits(fA1, fA2, fA3, fA4);
+}
+
+float CLenvaraEngine::ConvertLength(float fValue) const
+{
+    return ConvertLengthBetween(fValue, m_nPrevUnit, m_nCurUnit);
+}
+
+std::string CLenvaraEngine::GetDateText() const
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm tmLocal{};
+    localtime_r(&now, &tmLocal);
+    return FormatDateLine(tmLocal);
+}
+
+std::string CLenvaraEngine::GetModelNameText() const { return m_model.GetName(); }
+std::string CLenvaraEngine::GetUnitText() const { return UnitName(m_model.GetUnit()); }
+std::string CLenvaraEngine::GetAspectText() const { return AspectName(m_model.GetAspect()); }
+std::string CLenvaraEngine::GetWidthText() const { return FormatLength(m_model.GetWidth()); }
+std::string CLenvaraEngine::GetHeightText() const { return FormatLength(m_model.GetHeight()); }
+std::string CLenvaraEngine::GetDiagonalText() const { return FormatLength(m_model.GetDiagonal()); }
+std::string CLenvaraEngine::GetDistWideText() const { return FormatLength(m_model.GetDistWide()); }
+std::string CLenvaraEngine::GetDistTeleText() const { return FormatLength(m_model.GetDistTele()); }
+std::string CLenvaraEngine::GetDistanceText() const { return FormatLength(m_model.GetDistance()); }
+std::string CLenvaraEngine::GetWidthWideText() const { return FormatLength(m_model.GetWidthWide()); }
+std::string CLenvaraEngine::GetWidthTeleText() const { return FormatLength(m_model.GetWidthTele()); }
+std::string CLenvaraEngine::GetHeightWideText() const
+{
+    return FormatLength(m_model.GetHeightWide());
+}
+std::string CLenvaraEngine::GetHeightTeleText() const
+{
+    return FormatLength(m_model.GetHeightTele());
+}
+std::string CLenvaraEngine::GetDiagWideText() const { return FormatLength(m_model.GetDiagWide()); }
+std::string CLenvaraEngine::GetDiagTeleText() const { return FormatLength(m_model.GetDiagTele()); }
+std::string CLenvaraEngine::GetQuotationText() const { return m_model.GetQuotation(); }
+std::string CLenvaraEngine::GetDealer1Text() const { return m_model.GetDealer1(); }
+std::string CLenvaraEngine::GetDealer2Text() const { return m_model.GetDealer2(); }
+std::string CLenvaraEngine::GetCustomer1Text() const { return m_model.GetCustomer1(); }
+std::string CLenvaraEngine::GetCustomer2Text() const { return m_model.GetCustomer2(); }
+std::string CLenvaraEngine::GetNotesText() const { return m_model.GetNotes(); }

@@ -1,0 +1,328 @@
+// The current-model record: loading from the catalogue tables, the screen
+// geometry and throw distances, the screen luminance and the lens-shift limits.
+//
+// Inputs are lengths in the record's unit, the gain, and the catalogue fields
+// loaded by LoadModel (throw ratios, panel pixels and pitch in micrometres, lens
+// radius and offsets in millimetres). Results are stored back into the record
+// and handed to the caller. Used by CLenvaraEngine and, through it, by the
+// pages, the shift calculator and the report.
+#include "model/TarsioModel.h"
+
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <initializer_list>
+
+namespace
+{
+
+// Luminance unit factors by exact bit pattern: 144 pi for inches, pi for feet.
+constexpr float kInchLumFactor = std::bit_cast<float>(0x43E231D7u); // 452.38937
+constexpr float kFeetLumFactor = std::bit_cast<float>(0x40490FDBu); // 3.1415927
+constexpr std::uint32_t kPanelBits848x480 = 0x3FE22222u;              // 53/30
+constexpr double kPi = 3.141592653589793;
+constexpr double kDegreesPerRadian = 57.29577951308232;
+
+// Copies at most 255 characters and always terminates; a null text empties the field.
+void CopyText(char (&szField)[kCatalogueTextSize], const char* pszText)
+{
+    if (pszText == nullptr)
+    {
+        szField[0] = '\0';
+        return;
+    }
+    std::size_t n = 0;
+    while (n < kCatalogueTextSize - 1 && pszText[n] != '\0')
+        ++n;
+    std::memcpy(szField, pszText, n);
+    szField[n] = '\0';
+}
+
+// Whole names, byte for byte: no prefix match, case and blanks significant.
+bool NameMatches(const char (&szRowName)[kCatalogueTextSize], const char* pszName)
+{
+    return std::strcmp(szRowName, pszName) == 0;
+}
+
+float SquareRoot(float fValue)
+{
+    return static_cast<float>(std::pow(static_cast<double>(fValue), 0.5));
+}
+
+bool AllFinite(std::initializer_list<float> values)
+{
+    for (float f : values)
+    {
+        if (!std::isfinite(f))
+            return false;
+    }
+    return true;
+}
+
+float DegreesOf(float fRoom, float fFocal)
+{
+    return static_cast<float>(std::atan(static_cast<double>(fRoom / fFocal)) * kDegreesPerRadian);
+}
+
+} // namespace
+
+CTarsioModel::CTarsioModel()
+{
+    // A plain record: zero every field, which also empties every text.
+    std::memset(static_cast<void*>(this), 0, sizeof(*this));
+}
+
+int CTarsioModel::LoadCatalogueRow(const char* pszName, int nAspectCode)
+{
+    if (pszName == nullptr)
+        return 0;
+    const SCatalogue& cat = GetCatalogue();
+    for (const SCatalogueRow& row : cat.main)
+    {
+        if (!NameMatches(row.szName, pszName) || row.nAspectCode != nAspectCode)
+            continue;
+        std::memcpy(m_szName, row.szName, sizeof(m_szName));
+        m_szName[kCatalogueTextSize - 1] = '\0';
+        std::memcpy(m_szClass, row.szClass, sizeof(m_szClass));
+        m_szClass[kCatalogueTextSize - 1] = '\0';
+        m_fThrowWide = row.fThrowWide;
+        m_fThrowTele = row.fThrowTele;
+        m_fMinDistance = row.fMinDistance;
+        m_fMaxDistance = row.fMaxDistance;
+        m_fAspect = row.fAspect;
+        m_nUnit = row.nUnit;
+        m_nNativeWidth = row.nNativeWidth;
+        m_nNativeHeight = row.nNativeHeight;
+        m_fPixelPitch = row.fPixelPitch;
+        m_nShiftCaps = row.nShiftCaps;
+        m_fLumens = row.fLumens;
+        return 1;
+    }
+    return 0;
+}
+
+int CTarsioModel::LoadLensRow(const char* pszName, int nAspectCode)
+{
+    if (pszName == nullptr)
+        return 0;
+    const SCatalogue& cat = GetCatalogue();
+    for (const SLensRow& row : cat.lens)
+    {
+        if (!NameMatches(row.szName, pszName) || row.nAspectCode != nAspectCode)
+            continue;
+        m_fLensRadius = row.fLensRadius;
+        m_fLensReserved1 = row.fReserved1;
+        m_fLensReserved2 = row.fReserved2;
+        m_fHOffset1 = row.fHOffset1;
+        m_fHOffset2 = row.fHOffset2;
+        m_fVOffset1 = row.fVOffset1;
+        m_fVOffset2 = row.fVOffset2;
+        return 1;
+    }
+    return 0;
+}
+
+int CTarsioModel::LoadModel(const char* pszName, int nAspectCode)
+{
+    if (!LoadCatalogueRow(pszName, nAspectCode))
+        return 0;
+    return LoadLensRow(pszName, nAspectCode) ? 1 : 0;
+}
+
+int CTarsioModel::FindPictureId(const char* pszName) const
+{
+    if (pszName == nullptr || pszName[0] == '\0')
+        return 0;
+    for (const SCatalogueRow& row : GetCatalogue().main)
+    {
+        if (NameMatches(row.szName, pszName))
+            return row.nBitmapId;
+    }
+    return -1;
+}
+
+bool CTarsioModel::IsInDistanceRange(float fDistance) const
+{
+    return m_fMinDistance <= fDistance && fDistance <= m_fMaxDistance;
+}
+
+int CTarsioModel::SizeToDistance(float& fWidth, float& fHeight, float& fDiagonal,
+                                 float& fDistWide, float& fDistTele, float& fLumWide,
+                                 float& fLumTele)
+{
+    const float a = m_fAspect;
+    float w = 0.0f;
+    float fEntered = 0.0f;
+    if (fWidth != 0.0f)
+    {
+        w = fWidth;
+        fEntered = fWidth;
+    }
+    else if (fHeight != 0.0f)
+    {
+        w = a * fHeight;
+        fEntered = fHeight;
+    }
+    else if (fDiagonal != 0.0f)
+    {
+        w = fDiagonal / SquareRoot(1.0f / (a * a) + 1.0f);
+        fEntered = fDiagonal;
+    }
+    else
+    {
+        return 0;
+    }
+    const float h = w / a;
+    const float d = SquareRoot(w * w + h * h);
+    const float distWide = m_fThrowWide * w;
+    const float distTele = m_fThrowTele * w;
+    const float lum = ScreenLuminance(w, h);
+    // An entry such as 1e999, or a size whose square overflows, fails as a whole.
+    if (!AllFinite({fEntered, w, h, d, distWide, distTele, lum}))
+        return 0;
+
+    fWidth = w;
+    fHeight = h;
+    fDiagonal = d;
+    fDistWide = distWide;
+    fDistTele = distTele;
+    m_fWidth = w;
+    m_fHeight = h;
+    m_fDiagonal = d;
+    m_fDistWide = distWide;
+    m_fDistTele = distTele;
+    m_nMode = 0;
+    m_fLumWide = lum;
+    m_fLumTele = lum;
+    fLumWide = m_fLumWide;
+    fLumTele = m_fLumTele;
+    return 1;
+}
+
+int CTarsioModel::DistanceToSize(float fDistance, float& fWidthWide, float& fWidthTele,
+                                 float& fHeightWide, float& fHeightTele, float& fDiagWide,
+                                 float& fDiagTele, float& fLumWide, float& fLumTele)
+{
+    if (fDistance == 0.0f)
+        return 0;
+    const float a = m_fAspect;
+    const float wWide = fDistance / m_fThrowWide;
+    const float wTele = fDistance / m_fThrowTele;
+    const float hWide = wWide / a;
+    const float hTele = wTele / a;
+    const float dWide = SquareRoot(wWide * wWide + hWide * hWide);
+    const float dTele = SquareRoot(wTele * wTele + hTele * hTele);
+    const float lumTele = ScreenLuminance(wTele, hTele);
+    const float lumWide = ScreenLuminance(wWide, hWide);
+    if (!AllFinite({fDistance, wWide, wTele, hWide, hTele, dWide, dTele, lumWide, lumTele}))
+        return 0;
+
+    fWidthWide = wWide;
+    fWidthTele = wTele;
+    fHeightWide = hWide;
+    fHeightTele = hTele;
+    fDiagWide = dWide;
+    fDiagTele = dTele;
+    m_fDistance = fDistance;
+    m_fWidthWide = wWide;
+    m_fWidthTele = wTele;
+    m_fHeightWide = hWide;
+    m_fHeightTele = hTele;
+    m_fDiagWide = dWide;
+    m_fDiagTele = dTele;
+    m_nMode = 1;
+    m_fLumTele = lumTele;
+    m_fLumWide = lumWide;
+    fLumWide = m_fLumWide;
+    fLumTele = m_fLumTele;
+    return 1;
+}
+
+float CTarsioModel::ScreenLuminance(float fWidth, float fHeight) const
+{
+    const float p = m_nNativeHeight != 0
+                        ? static_cast<float>(static_cast<double>(m_nNativeWidth) / m_nNativeHeight)
+                        : 0.0f;
+    const std::uint32_t pBits = std::bit_cast<std::uint32_t>(p);
+    const std::uint32_t sBits = std::bit_cast<std::uint32_t>(m_fAspect);
+
+    // Share of the panel the image uses, first match wins.
+    float k = 1.0f;
+    if (pBits == sBits)
+        k = 1.0f;
+    else if (pBits == kAspectBits16x9 && sBits == kAspectBits235)
+        k = 1.0f;
+    else if (pBits == kAspectBits4x3 && sBits == kAspectBits235)
+        k = 0.75f;
+    else if (pBits == kAspectBits16x9 && sBits == kAspectBits4x3)
+        k = 0.75f;
+    else if (pBits == kAspectBits4x3 && sBits == kAspectBits16x9)
+        k = 0.75f;
+    else if (pBits == kPanelBits848x480 && sBits == kAspectBits4x3)
+        k = 0.75f;
+
+    float u = 1.0f;
+    if (m_nUnit == 1)
+        u = kInchLumFactor;
+    else if (m_nUnit == 2)
+        u = kFeetLumFactor;
+    const float ku = k * u;
+
+    const double dLum = static_cast<double>(ku) * static_cast<double>(m_fGain) *
+                        static_cast<double>(m_fLumens) /
+                        (static_cast<double>(fWidth) * static_cast<double>(fHeight) * kPi);
+    return static_cast<float>(dLum);
+}
+
+int CTarsioModel::HorizontalShiftLimits(float& fA1, float& fA2, float& fA3, float& fA4) const
+{
+    const float pw = static_cast<float>(m_nNativeWidth * static_cast<double>(m_fPixelPitch) * 0.001);
+    const float ph = static_cast<float>(m_nNativeHeight * static_cast<double>(m_fPixelPitch) * 0.001);
+    const float fw = pw * m_fThrowWide;
+    const float ft = pw * m_fThrowTele;
+    const float chord = SquareRoot(4.0f * m_fLensRadius * m_fLensRadius - ph * ph);
+    const float roomA = (chord - pw) * 0.5f - m_fHOffset1;
+    const float roomB = (chord - pw) * 0.5f - m_fHOffset2;
+    const float a1 = DegreesOf(roomA, fw);
+    const float a2 = DegreesOf(roomB, fw);
+    const float a3 = DegreesOf(roomA, ft);
+    const float a4 = DegreesOf(roomB, ft);
+    if (!AllFinite({a1, a2, a3, a4}))
+        return 0;
+    fA1 = a1;
+    fA2 = a2;
+    fA3 = a3;
+    fA4 = a4;
+    return 1;
+}
+
+int CTarsioModel::VerticalShiftLimits(float& fA1, float& fA2, float& fA3, float& fA4) const
+{
+    const float pw = static_cast<float>(m_nNativeWidth * static_cast<double>(m_fPixelPitch) * 0.001);
+    const float ph = static_cast<float>(m_nNativeHeight * static_cast<double>(m_fPixelPitch) * 0.001);
+    const float fw = pw * m_fThrowWide;
+    const float ft = pw * m_fThrowTele;
+    const float chord = SquareRoot(4.0f * m_fLensRadius * m_fLensRadius - pw * pw);
+    // Room A is bounded by the second offset, room B by the first.
+    const float roomA = (chord - ph) * 0.5f - m_fVOffset2;
+    const float roomB = (chord - ph) * 0.5f - m_fVOffset1;
+    const float a1 = DegreesOf(roomA, fw);
+    const float a2 = DegreesOf(roomB, fw);
+    const float a3 = DegreesOf(roomA, ft);
+    const float a4 = DegreesOf(roomB, ft);
+    if (!AllFinite({a1, a2, a3, a4}))
+        return 0;
+    fA1 = a1;
+    fA2 = a2;
+    fA3 = a3;
+    fA4 = a4;
+    return 1;
+}
+
+void CTarsioModel::SetLumUnit(const char* pszText) { CopyText(m_szLumUnit, pszText); }
+void CTarsioModel::SetDealer1(const char* pszText) { CopyText(m_szDealer1, pszText); }
+void CTarsioModel::SetDealer2(const char* pszText) { CopyText(m_szDealer2, pszText); }
+void CTarsioModel::SetCustomer1(const char* pszText) { CopyText(m_szCustomer1, pszText); }
+void CTarsioModel::SetCustomer2(const char* pszText) { CopyText(m_szCustomer2, pszText); }
+void CTarsioModel::SetQuotation(const char* pszText) { CopyText(m_szQuotation, pszText); }
+void CTarsioModel::SetNotes(const char* pszText) { CopyText(m_szNotes, pszText); }
