@@ -1,0 +1,138 @@
+#include "DialogTemplates.h"
+
+#include <cstddef>
+
+namespace
+{
+using K = EControlKind;
+constexpr unsigned kHidden = kCsHidden;
+constexpr unsigned kRoRight = kCsReadOnly | kCsRight;
+
+constexpr SControlTemplate kAbout[] = {
+    {1017, K::Static, "", 10, 10, 73, 29, kHidden},
+    {1059, K::Static, "", 97, 10, 190, 8, kCsNone},
+    {1060, K::Static, "", 97, 31, 119, 8, kCsNone},
+    {1, K::PushButton, "OK", 252, 26, 32, 14, kCsDefault | kCsTabStop},
+};
+
+constexpr SControlTemplate kMain[] = {
+    {kIdStatic, K::GroupBox, "Model", 5, 10, 145, 35, kCsNone},
+    {1000, K::ComboDropDown, "", 10, 24, 135, 75, kCsTabStop},
+    {kIdStatic, K::GroupBox, "Units", 5, 55, 145, 35, kCsNone},
+    {1002, K::RadioButton, "Meters", 10, 70, 0, 0, kCsTabStop},
+    {1003, K::RadioButton, "Inches", 60, 70, 0, 0, kCsTabStop},
+    {1006, K::RadioButton, "Feet", 110, 70, 0, 0, kCsTabStop},
+    {kIdStatic, K::GroupBox, "Aspect Ratio", 5, 95, 145, 35, kCsNone},
+    {1007, K::RadioButton, "2.35:1", 10, 110, 0, 0, kCsTabStop},
+    {1004, K::RadioButton, "4:3", 60, 110, 0, 0, kCsTabStop},
+    {1005, K::RadioButton, "16:9", 110, 110, 0, 0, kCsTabStop},
+    {1031, K::GroupBox, "", 5, 135, 145, 140, kCsNone},
+    {1018, K::Static, "", 8, 142, 139, 130, kHidden},
+    {1030, K::GroupBox, "", 165, 10, 135, 120, kCsNone},
+    {1026, K::Static, "", 168, 17, 129, 110, kHidden},
+    {1029, K::Static, "", 305, 15, 100, 40, kHidden},
+    {kIdStatic, K::GroupBox, "Expected Screen Luminance", 307, 63, 100, 63, kCsNone},
+    {1073, K::Static, "Gain", 313, 79, 0, 0, kCsNone},
+    {1072, K::Edit, "", 338, 77, 42, 12, kCsTabStop},
+    {1066, K::Static, "Wide", 313, 95, 0, 0, kCsNone},
+    {1070, K::Edit, "", 338, 93, 42, 12, kCsReadOnly | kCsTabStop},
+    {1067, K::Static, "", 385, 95, 20, 8, kCsNone},
+    {1068, K::Static, "Tele", 313, 111, 0, 0, kCsNone},
+    {1071, K::Edit, "", 338, 109, 42, 12, kCsReadOnly | kCsTabStop},
+    {1069, K::Static, "", 385, 111, 20, 8, kCsNone},
+    {1008, K::Frame, "", 160, 130, 250, 149, kCsNone},
+    {1, K::PushButton, "Exit", 357, 134, 50, 14, kCsDefault | kHidden},
+};
+
+constexpr SControlTemplate kImagePage[] = {
+    {1, K::PushButton, "Enter", 165, 5, 50, 12, kCsDefault | kCsTabStop},
+    {1046, K::PushButton, "Shift", 165, 20, 50, 12, kCsTabStop},
+    {kIdStatic, K::GroupBox, "Screen Size", 5, 15, 130, 75, kCsNone},
+    {kIdStatic, K::Static, "Width", 15, 32, 0, 0, kCsNone},
+    {1009, K::Edit, "", 80, 30, 50, 12, kCsTabStop},
+    {kIdStatic, K::Static, "Height", 15, 52, 0, 0, kCsNone},
+    {1010, K::Edit, "", 80, 50, 50, 12, kCsTabStop},
+    {kIdStatic, K::Static, "Diagonal", 15, 72, 0, 0, kCsNone},
+    {1011, K::Edit, "", 80, 70, 50, 12, kCsTabStop},
+    {kIdStatic, K::Static, "Wide", 80, 95, 0, 0, kCsNone},
+    {kIdStatic, K::Static, "Tele", 165, 95, 0, 0, kCsNone},
+    {kIdStatic, K::Static, "Projection Distance", 5, 107, 0, 0, kCsNone},
+    {1012, K::Edit, "", 80, 105, 50, 12, kRoRight | kCsTabStop},
+    {kIdStatic, K::Static, "To", 141, 107, 0, 0, kCsNone},
+    {1013, K::Edit, "", 165, 105, 50, 12, kRoRight | kCsTabStop},
+};
+
+constexpr SControlTemplate kLenvaraPage[] = {
+    {1, K::PushButton, "Enter", 165, 5, 50, 12, kCsDefault | kCsTabStop},
+    {1045, K::PushButton, "Shift", 165, 20, 50, 12, kCsTabStop},
+    {kIdStatic, K::Static, "Projection Distance", 5, 14, 0, 0, kCsNone},
+    {1012, K::Edit, "", 80, 12, 50, 12, kCsTabStop},
+    {kIdStatic, K::GroupBox, "Screen Size", 5, 35, 220, 85, kCsNone},
+    {kIdStatic, K::Static, "Tele", 80, 48, 0, 0, kCsNone},
+    {kIdStatic, K::Static, "Wide", 165, 48, 0, 0, kCsNone},
+    {kIdStatic, K::Static, "Width", 12, 62, 0, 0, kCsNone},
+    {1014, K::Edit, "", 80, 60, 50, 12, kRoRight | kCsTabStop},
+    {kIdStatic, K::Static, "To", 141, 62, 0, 0, kCsNone},
+    {1009, K::Edit, "", 165, 60, 50, 12, kRoRight | kCsTabStop},
+    {kIdStatic, K::Static, "Height", 12, 82, 0, 0, kCsNone},
+    {1015, K::Edit, "", 80, 80, 50, 12, kRoRight | kCsTabStop},
+    {kIdStatic, K::Static, "To", 141, 82, 0, 0, kCsNone},
+    {1010, K::Edit, "", 165, 80, 50, 12, kRoRight | kCsTabStop},
+    {kIdStatic, K::Static, "Diagonal", 12, 102, 0, 0, kCsNone},
+    {1013, K::Edit, "", 80, 100, 50, 12, kRoRight | kCsTabStop},
+    {kIdStatic, K::Static, "To", 141, 102, 0, 0, kCsNone},
+    {1011, K::Edit, "", 165, 100, 50, 12, kRoRight | kCsTabStop},
+};
+
+constexpr SMenuItem kMainMenu[] = {
+    {0, "&File", 0},
+    {1, "Save Current Page", kCmdSavePage},
+    {1, "Print Current Page", kCmdPrintPage},
+    {1, nullptr, 0},
+    {1, "Exit", kCmdExit},
+    {0, "&Help", 0},
+    {1, "&About Lenvara Calculator", kCmdAbout},
+};
+
+template <std::size_t N>
+constexpr int Count(const SControlTemplate (&)[N])
+{
+    return static_cast<int>(N);
+}
+
+constexpr SDialogTemplate kAboutTemplate{100, "About Lenvara Calculator", 294, 54, kAbout,
+                                         Count(kAbout), 0};
+constexpr SDialogTemplate kMainTemplate{102, "Tarsio Lenvara Calculator", 414, 286, kMain,
+                                        Count(kMain), 132};
+constexpr SDialogTemplate kImagePageTemplate{129, "Projection Distance", 230, 125, kImagePage,
+                                             Count(kImagePage), 0};
+constexpr SDialogTemplate kLenvaraPageTemplate{130, "Screen Dimensions", 230, 125, kLenvaraPage,
+                                               Count(kLenvaraPage), 0};
+constexpr SMenuTemplate kMainMenuTemplate{132, kMainMenu,
+                                          static_cast<int>(sizeof kMainMenu / sizeof kMainMenu[0])};
+} // namespace
+
+const SDialogTemplate& AboutDialogTemplate()
+{
+    return kAboutTemplate;
+}
+
+const SDialogTemplate& MainDialogTemplate()
+{
+    return kMainTemplate;
+}
+
+const SDialogTemplate& ImagePageTemplate()
+{
+    return kImagePageTemplate;
+}
+
+const SDialogTemplate& LenvaraPageTemplate()
+{
+    return kLenvaraPageTemplate;
+}
+
+const SMenuTemplate& MainMenuTemplate()
+{
+    return kMainMenuTemplate;
+}

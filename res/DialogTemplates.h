@@ -1,0 +1,18 @@
+// The program's dialog templates and its menu, as tables (positions in dialog
+// units): 100 the About box, 102 the main dialog, 129 the "Projection Distance"
+// page, 130 the "Screen Dimensions" page, and menu 132 of the main dialog.
+#pragma once
+
+#include "platform/DialogTemplate.h"
+
+const SDialogTemplate& AboutDialogTemplate();
+const SDialogTemplate& MainDialogTemplate();
+const SDialogTemplate& ImagePageTemplate();
+const SDialogTemplate& LenvaraPageTemplate();
+const SMenuTemplate& MainMenuTemplate();
+
+// Menu command ids of menu 132.
+inline constexpr int kCmdSavePage = 32773;
+inline constexpr int kCmdPrintPage = 57607;
+inline constexpr int kCmdExit = 32774;
+inline constexpr int kCmdAbout = 32772;

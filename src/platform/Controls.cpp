@@ -1,0 +1,133 @@
+#include "platform/Controls.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QWidget>
+
+QString ControlName(int nId)
+{
+    return QString::number(nId);
+}
+
+QWidget* FindControl(const QWidget* pWnd, int nId)
+{
+    if (!pWnd)
+        return nullptr;
+    return pWnd->findChild<QWidget*>(ControlName(nId), Qt::FindDirectChildrenOnly);
+}
+
+namespace
+{
+QString RawText(const QWidget* pControl)
+{
+    if (auto* pEdit = qobject_cast<const QLineEdit*>(pControl))
+        return pEdit->text();
+    if (auto* pCombo = qobject_cast<const QComboBox*>(pControl))
+        return pCombo->currentText();
+    if (auto* pLabel = qobject_cast<const QLabel*>(pControl))
+        return pLabel->text();
+    if (auto* pButton = qobject_cast<const QAbstractButton*>(pControl))
+        return pButton->text();
+    return pControl->windowTitle();
+}
+} // namespace
+
+std::string GetControlText(const QWidget* pWnd, int nId, int nMaxCount)
+{
+    const QWidget* pControl = FindControl(pWnd, nId);
+    if (!pControl || nMaxCount <= 1)
+        return {};
+    std::string text = RawText(pControl).toStdString();
+    const size_t nLimit = static_cast<size_t>(nMaxCount - 1);
+    if (text.size() > nLimit)
+    {
+        size_t nCut = nLimit;
+        // Step back over UTF-8 continuation bytes so no character is cut in two.
+        while (nCut > 0 && (static_cast<unsigned char>(text[nCut]) & 0xC0) == 0x80)
+            --nCut;
+        text.resize(nCut);
+    }
+    return text;
+}
+
+bool SetControlText(QWidget* pWnd, int nId, const std::string& text)
+{
+    QWidget* pControl = FindControl(pWnd, nId);
+    if (!pControl)
+        return false;
+    const QString str = QString::fromStdString(text);
+    if (auto* pEdit = qobject_cast<QLineEdit*>(pControl))
+        pEdit->setText(str);
+    else if (auto* pCombo = qobject_cast<QComboBox*>(pControl))
+        pCombo->setEditText(str);
+    else if (auto* pLabel = qobject_cast<QLabel*>(pControl))
+        pLabel->setText(str);
+    else if (auto* pButton = qobject_cast<QAbstractButton*>(pControl))
+        pButton->setText(str);
+    else
+        pControl->setWindowTitle(str);
+    return true;
+}
+
+int GetCheck(const QWidget* pWnd, int nId)
+{
+    auto* pButton = qobject_cast<const QAbstractButton*>(FindControl(pWnd, nId));
+    return pButton && pButton->isChecked() ? 1 : 0;
+}
+
+void SetCheck(QWidget* pWnd, int nId, int nCheck)
+{
+    if (auto* pButton = qobject_cast<QAbstractButton*>(FindControl(pWnd, nId)))
+    {
+        pButton->setCheckable(true);
+        pButton->setChecked(nCheck != 0);
+    }
+}
+
+bool IsReadOnly(const QWidget* pWnd, int nId)
+{
+    auto* pEdit = qobject_cast<const QLineEdit*>(FindControl(pWnd, nId));
+    return pEdit && pEdit->isReadOnly();
+}
+
+void SetReadOnlyLook(QLineEdit* pEdit, bool bReadOnly)
+{
+    pEdit->setReadOnly(bReadOnly);
+    QPalette pal = pEdit->palette();
+    const QPalette base = pEdit->parentWidget() ? pEdit->parentWidget()->palette() : QPalette();
+    pal.setBrush(QPalette::Base, bReadOnly ? base.brush(QPalette::Window) : base.brush(QPalette::Base));
+    pEdit->setPalette(pal);
+}
+
+void SetReadOnly(QWidget* pWnd, int nId, bool bReadOnly)
+{
+    if (auto* pEdit = qobject_cast<QLineEdit*>(FindControl(pWnd, nId)))
+        SetReadOnlyLook(pEdit, bReadOnly);
+}
+
+void EnableControl(QWidget* pWnd, int nId, bool bEnable)
+{
+    if (QWidget* pControl = FindControl(pWnd, nId))
+        pControl->setEnabled(bEnable);
+}
+
+void ShowControl(QWidget* pWnd, int nId, bool bShow)
+{
+    if (QWidget* pControl = FindControl(pWnd, nId))
+        pControl->setVisible(bShow);
+}
+
+QRect GetControlRect(const QWidget* pWnd, int nId)
+{
+    const QWidget* pControl = FindControl(pWnd, nId);
+    return pControl ? pControl->geometry() : QRect();
+}
+
+void MoveControl(QWidget* pWnd, int nId, const QRect& rect)
+{
+    if (QWidget* pControl = FindControl(pWnd, nId))
+        pControl->setGeometry(rect);
+}

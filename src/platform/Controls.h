@@ -1,0 +1,38 @@
+// Dialog controls addressed by numeric id, as the dialogs and the application
+// object use them: text with a character limit, check state, read-only flag,
+// enable, show/hide and placement. A control is a direct child of its dialog or
+// page whose objectName is its id. Texts are UTF-8; a missing control reads as
+// empty/0 and ignores writes.
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include <string>
+
+class QLineEdit;
+class QWidget;
+
+// objectName of a control id ("1009"; "-1" for id-less controls).
+QString ControlName(int nId);
+QWidget* FindControl(const QWidget* pWnd, int nId);
+
+// At most nMaxCount - 1 characters of the control's text (a buffer of nMaxCount
+// characters with its terminator), as UTF-8 without cutting a character in two.
+std::string GetControlText(const QWidget* pWnd, int nId, int nMaxCount);
+bool SetControlText(QWidget* pWnd, int nId, const std::string& text);
+
+// 0 unchecked, 1 checked; 0 for a missing control or one that has no check.
+int GetCheck(const QWidget* pWnd, int nId);
+void SetCheck(QWidget* pWnd, int nId, int nCheck);
+
+bool IsReadOnly(const QWidget* pWnd, int nId);
+void SetReadOnly(QWidget* pWnd, int nId, bool bReadOnly);
+// Read-only edits take the window colour, as a greyed read-only edit should look.
+void SetReadOnlyLook(QLineEdit* pEdit, bool bReadOnly);
+
+void EnableControl(QWidget* pWnd, int nId, bool bEnable);
+void ShowControl(QWidget* pWnd, int nId, bool bShow);
+// Place in the parent's coordinates; an empty rectangle for a missing control.
+QRect GetControlRect(const QWidget* pWnd, int nId);
+void MoveControl(QWidget* pWnd, int nId, const QRect& rect);
