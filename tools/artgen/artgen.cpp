@@ -617,12 +617,17 @@ QImage DrawProjector(const SDesign& design)
         p.setPen(WithAlpha(f.print, 220));
         const bool bLensLeft = d.fLensU < 0.5;
         const double tw = d.fBodyW * 0.3;
+        // the print sits just above the accent stripe, or near the lower edge without one
+        const double th = d.fBodyH * 0.11;
+        const double textBottom = d.accent.alpha() > 0 ? front.bottom() - d.fBodyH * 0.16 - 1.5
+                                                        : front.bottom() - d.fBodyH * 0.05;
         const QRectF textBox(bLensLeft ? front.right() - d.fBodyW * 0.06 - tw : front.left() + d.fBodyW * 0.06,
-                             front.bottom() - d.fBodyH * 0.15, tw, d.fBodyH * 0.11);
+                             textBottom - th, tw, th);
         if (d.nVents & (VentFrontLeft | VentFrontRight | VentFrontDots) || std::abs(d.fLensU - 0.5) > 0.1)
             p.drawText(textBox, (bLensLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
                        QStringLiteral("TARSIO"));
-        const QPointF ledAt = topFace.map(QPointF(bLensLeft ? 0.86 : 0.14, 0.3));
+        const double ledU = d.bHandles ? 0.24 : 0.14; // clear of the handle posts
+        const QPointF ledAt = topFace.map(QPointF(bLensLeft ? 1.0 - ledU : ledU, 0.3));
         DrawLed(p, ledAt, std::max(1.6, d.fBodyH * 0.022), d.led);
         // a small key pad beside the light
         p.save();
@@ -630,7 +635,7 @@ QImage DrawProjector(const SDesign& design)
         p.setPen(Qt::NoPen);
         for (int i = 0; i < 3; ++i)
         {
-            const double u = (bLensLeft ? 0.62 : 0.26) + i * 0.06;
+            const double u = (bLensLeft ? 0.62 : (d.bHandles ? 0.32 : 0.26)) + i * 0.06;
             p.setBrush(WithAlpha(Mix(f.topBack, Qt::black, 0.3), 200));
             p.drawEllipse(QPointF(u, 0.55), 0.018, 0.12);
         }
