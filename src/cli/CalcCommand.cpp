@@ -1,0 +1,716 @@
+// The command-line calculator: argument parsing, the three calculations, the
+// model list and the text and JSON output. See CalcCommand.h.
+#include "cli/CalcCommand.h"
+
+#include "core/LenvaraEngine.h"
+#include "core/TextFormat.h"
+#include "model/CatalogueTable.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <optional>
+
+namespace
+{
+
+const char kHelpText[] =
+    "Usage: lenvara-calc COMMAND [MODEL] [OPTIONS]\n"
+    "\n"
+    "Plans a projector installation from the command line, with the same\n"
+    "arithmetic and the same numbers as the calculation pages of the desktop\n"
+    "program.\n"
+    "\n"
+    "Commands:\n"
+    "  models          List the catalogue's models, one name per line.\n"
+    "  distance MODEL  Screen size to projection distance. Give exactly one of\n"
+    "                  --width, --height, --diagonal.\n"
+    "  size MODEL      Projection distance to screen size. Needs --distance.\n"
+    "  shift MODEL     Lens-shift angle limits of the model.\n"
+    "  help            Show this text (also -h or --help anywhere).\n"
+    "\n"
+    "Options, in any order after the command (--option=value works too):\n"
+    "  --aspect 4:3|16:9|2.35:1    Screen aspect ratio (default 16:9).\n"
+    "  --unit meters|inches|feet   Unit of every length (default meters);\n"
+    "                              distance and size only.\n"
+    "  --gain G                    Screen gain (default 1); distance and size only.\n"
+    "  --width X                   Screen width (distance).\n"
+    "  --height X                  Screen height (distance).\n"
+    "  --diagonal X                Screen diagonal (distance).\n"
+    "  --distance X                Projection distance (size).\n"
+    "  --json                      Print one JSON object instead of text lines.\n"
+    "  --                          Everything after it is the model name.\n"
+    "\n"
+    "MODEL must be written exactly as \"lenvara-calc models\" lists it: letter\n"
+    "case and blanks count. Quote names that contain blanks, for example\n"
+    "  lenvara-calc distance \"Kelda W1\" --aspect 16:9 --unit meters --width 2\n"
+    "Numbers are plain decimals with a point (2, 2.5, 2.5e1). Sizes and\n"
+    "distances must be greater than 0, the gain must not be negative.\n"
+    "\n"
+    "Text output is one \"Label: value\" line per result. Lengths are in the\n"
+    "chosen unit with two decimals, luminances are followed by Nits (meters) or\n"
+    "FtL (inches, feet), angles are in degrees.\n"
+    "  distance  Width, Height, Diagonal, Distance wide, Distance tele,\n"
+    "            Luminance wide, Luminance tele\n"
+    "  size      Width wide, Width tele, Height wide, Height tele,\n"
+    "            Diagonal wide, Diagonal tele, Luminance wide, Luminance tele\n"
+    "  shift     Horizontal WA minus side, Horizontal WA plus side,\n"
+    "            Horizontal TP minus side, Horizontal TP plus side, and the same\n"
+    "            four for Vertical; a direction the model has no data for prints\n"
+    "            \"Horizontal: not available\" (or Vertical).\n"
+    "WA is the wide-angle end of the zoom, TP the telephoto end.\n"
+    "\n"
+    "JSON output (--json) is one object on one line; numbers carry enough digits\n"
+    "to give back the exact single-precision result.\n"
+    "  distance  model, aspect, unit, gain, width, height, diagonal,\n"
+    "            distance_wide, distance_tele, luminance_wide, luminance_tele,\n"
+    "            luminance_unit\n"
+    "  size      model, aspect, unit, gain, distance, width_wide, width_tele,\n"
+    "            height_wide, height_tele, diagonal_wide, diagonal_tele,\n"
+    "            luminance_wide, luminance_tele, luminance_unit\n"
+    "  shift     model, aspect, shift_caps, horizontal, vertical; each direction\n"
+    "            is [WA minus side, WA plus side, TP minus side, TP plus side]\n"
+    "            in degrees, or null when the model has no data for it\n"
+    "            (shift_caps: 1 vertical, 2 horizontal, 3 both).\n"
+    "aspect is \"4:3\", \"16:9\" or \"2.35:1\"; unit is \"meters\", \"inches\" or \"feet\".\n"
+    "\n"
+    "Exit status:\n"
+    "  0  success\n"
+    "  1  the output could not be written\n"
+    "  2  usage error: unknown command or option, missing or malformed value,\n"
+    "     unknown aspect or unit, no or several size options, missing model\n"
+    "  3  unknown model, a size or distance that is not greater than 0, a\n"
+    "     negative gain, a calculation without a finite result, or a model\n"
+    "     without shift data\n";
+
+enum ECommand
+{
+    kCommandDistance,
+    kCommandSize,
+    kCommandShift
+};
+
+// What one command line asks for.
+struct SCalcRequest
+{
+    ECommand nCommand = kCommandDistance;
+    std::optional<std::string> szModel;
+    int nAspectCode = kAspectCode16x9;
+    int nUnit = kUnitMeters;
+    float fGain = 1.0f;
+    bool bGainGiven = false;
+    bool bAspectGiven = false;
+    bool bUnitGiven = false;
+    // Size option of the distance command: "width", "height" or "diagonal".
+    std::string szSizeOption;
+    float fSize = 0.0f;
+    std::optional<float> fDistance;
+    bool bJson = false;
+};
+
+// Raised by the parser; RunCalc turns it into one line on err and the exit code.
+struct SCalcError
+{
+    int nExit;
+    std::string szMessage;
+};
+
+// A user's text for an error line: quoted, with quotes, backslashes and control
+// characters escaped so nothing typed can steer the terminal.
+std::string ShowText(std::string_view text)
+{
+    static const char kHex[] = "0123456789abcdef";
+    std::string szOut = "\"";
+    for (char c : text)
+    {
+        const unsigned char b = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\')
+        {
+            szOut += '\\';
+            szOut += c;
+        }
+        else if (b < 0x20 || b == 0x7F)
+        {
+            szOut += "\\x";
+            szOut += kHex[b >> 4];
+            szOut += kHex[b & 15];
+        }
+        else
+            szOut += c;
+    }
+    szOut += '"';
+    return szOut;
+}
+
+SCalcError UsageError(std::string szMessage)
+{
+    return SCalcError{kCalcExitUsage, std::move(szMessage)};
+}
+
+const char* AspectOptionName(int nAspectCode)
+{
+    switch (nAspectCode)
+    {
+    case kAspectCode4x3: return "4:3";
+    case kAspectCode235: return "2.35:1";
+    default: return "16:9";
+    }
+}
+
+const char* UnitOptionName(int nUnit)
+{
+    switch (nUnit)
+    {
+    case kUnitInches: return "inches";
+    case kUnitFeet: return "feet";
+    default: return "meters";
+    }
+}
+
+// The whole value as a finite single-precision number.
+float ReadNumberOption(const std::string& szOption, const std::string& szValue)
+{
+    double dValue = 0.0;
+    if (!ParseWholeNumber(szValue, dValue))
+        throw UsageError("--" + szOption + " needs a decimal number, got " + ShowText(szValue));
+    const float fValue = static_cast<float>(dValue);
+    if (!std::isfinite(fValue))
+        throw UsageError("--" + szOption + " is out of range: " + ShowText(szValue));
+    return fValue;
+}
+
+bool OptionApplies(ECommand nCommand, const std::string& szOption)
+{
+    if (szOption == "aspect" || szOption == "json")
+        return true;
+    if (szOption == "unit" || szOption == "gain")
+        return nCommand != kCommandShift;
+    if (szOption == "width" || szOption == "height" || szOption == "diagonal")
+        return nCommand == kCommandDistance;
+    if (szOption == "distance")
+        return nCommand == kCommandSize;
+    return false;
+}
+
+const char* CommandName(ECommand nCommand)
+{
+    switch (nCommand)
+    {
+    case kCommandSize: return "size";
+    case kCommandShift: return "shift";
+    default: return "distance";
+    }
+}
+
+void ApplyOption(SCalcRequest& request, const std::string& szOption, const std::string& szValue)
+{
+    auto once = [&](bool& bGiven) {
+        if (bGiven)
+            throw UsageError("--" + szOption + " is given more than once");
+        bGiven = true;
+    };
+    if (szOption == "aspect")
+    {
+        once(request.bAspectGiven);
+        if (szValue == "4:3")
+            request.nAspectCode = kAspectCode4x3;
+        else if (szValue == "16:9")
+            request.nAspectCode = kAspectCode16x9;
+        else if (szValue == "2.35:1")
+            request.nAspectCode = kAspectCode235;
+        else
+            throw UsageError("unknown aspect: " + ShowText(szValue) + " (use 4:3, 16:9 or 2.35:1)");
+    }
+    else if (szOption == "unit")
+    {
+        once(request.bUnitGiven);
+        if (szValue == "meters")
+            request.nUnit = kUnitMeters;
+        else if (szValue == "inches")
+            request.nUnit = kUnitInches;
+        else if (szValue == "feet")
+            request.nUnit = kUnitFeet;
+        else
+            throw UsageError("unknown unit: " + ShowText(szValue) + " (use meters, inches or feet)");
+    }
+    else if (szOption == "gain")
+    {
+        once(request.bGainGiven);
+        request.fGain = ReadNumberOption(szOption, szValue);
+    }
+    else if (szOption == "distance")
+    {
+        if (request.fDistance)
+            throw UsageError("--distance is given more than once");
+        request.fDistance = ReadNumberOption(szOption, szValue);
+    }
+    else // width, height, diagonal
+    {
+        if (!request.szSizeOption.empty())
+            throw UsageError("give only one of --width, --height, --diagonal");
+        request.fSize = ReadNumberOption(szOption, szValue);
+        request.szSizeOption = szOption;
+    }
+}
+
+// Parses the words after the command. Returns false when help was asked for.
+bool ParseOptions(const std::vector<std::string>& args, SCalcRequest& request)
+{
+    bool bOptionsEnded = false;
+    for (std::size_t i = 1; i < args.size(); ++i)
+    {
+        const std::string& szArg = args[i];
+        const bool bOption = !bOptionsEnded && szArg.size() > 1 && szArg[0] == '-';
+        if (!bOption)
+        {
+            if (request.szModel)
+                throw UsageError("unexpected argument: " + ShowText(szArg) +
+                                 " (quote a model name that contains blanks)");
+            request.szModel = szArg;
+            continue;
+        }
+        if (szArg == "--")
+        {
+            bOptionsEnded = true;
+            continue;
+        }
+        if (szArg == "-h" || szArg == "--help")
+            return false;
+        if (szArg.compare(0, 2, "--") != 0)
+            throw UsageError("unknown option: " + ShowText(szArg));
+
+        std::string szOption = szArg.substr(2);
+        std::optional<std::string> szInline;
+        if (const std::size_t nEq = szOption.find('='); nEq != std::string::npos)
+        {
+            szInline = szOption.substr(nEq + 1);
+            szOption.erase(nEq);
+        }
+        static const char* const kKnown[] = {"aspect", "unit", "gain", "width", "height",
+                                             "diagonal", "distance", "json"};
+        if (std::find(std::begin(kKnown), std::end(kKnown), szOption) == std::end(kKnown))
+            throw UsageError("unknown option: " + ShowText(szArg));
+        if (!OptionApplies(request.nCommand, szOption))
+            throw UsageError("--" + szOption + " does not apply to the " +
+                             CommandName(request.nCommand) + " command");
+        if (szOption == "json")
+        {
+            if (szInline)
+                throw UsageError("--json takes no value");
+            request.bJson = true;
+            continue;
+        }
+        std::string szValue;
+        if (szInline)
+            szValue = *szInline;
+        else if (i + 1 < args.size())
+            szValue = args[++i];
+        else
+            throw UsageError("missing value for --" + szOption);
+        ApplyOption(request, szOption, szValue);
+    }
+    return true;
+}
+
+std::string_view RowName(const char (&szName)[kCatalogueTextSize])
+{
+    return std::string_view(szName, strnlen(szName, kCatalogueTextSize));
+}
+
+// The catalogue row of the name and aspect code, matched as the record does:
+// whole name, byte for byte.
+const SCatalogueRow* FindRow(std::string_view name, int nAspectCode)
+{
+    const SCatalogue& catalogue = GetCatalogue();
+    for (const SCatalogueRow& row : catalogue.main)
+        if (row.nAspectCode == nAspectCode && RowName(row.szName) == name)
+            return &row;
+    return nullptr;
+}
+
+// Lower case, blanks trimmed and runs of blanks made one.
+std::string NormaliseName(std::string_view name)
+{
+    std::string szOut;
+    bool bBlank = false;
+    for (char c : name)
+    {
+        if (c == ' ' || c == '\t')
+        {
+            bBlank = !szOut.empty();
+            continue;
+        }
+        if (bBlank)
+            szOut += ' ';
+        bBlank = false;
+        szOut += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return szOut;
+}
+
+std::size_t EditDistance(const std::string& a, const std::string& b)
+{
+    std::vector<std::size_t> prev(b.size() + 1), cur(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        prev[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i)
+    {
+        cur[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j)
+            cur[j] = std::min({prev[j] + 1, cur[j - 1] + 1,
+                               prev[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1)});
+        std::swap(prev, cur);
+    }
+    return prev[b.size()];
+}
+
+std::string UnknownModelMessage(const std::string& szName)
+{
+    std::string szMessage = "unknown model: " + ShowText(szName);
+    const std::string szHint = SuggestModelName(szName);
+    if (!szHint.empty())
+        szMessage += " (did you mean " + ShowText(szHint) + "?)";
+    return szMessage;
+}
+
+TarsioDisplayOptions MakeOptions(int nUnit, int nAspectCode)
+{
+    TarsioDisplayOptions options{};
+    options.bMeters = nUnit == kUnitMeters;
+    options.bInches = nUnit == kUnitInches;
+    options.bFeet = nUnit == kUnitFeet;
+    options.bAspect4x3 = nAspectCode == kAspectCode4x3;
+    options.bAspect16x9 = nAspectCode == kAspectCode16x9;
+    options.bAspect235 = nAspectCode == kAspectCode235;
+    return options;
+}
+
+// One output in both forms: a text line and a JSON member.
+class COutput
+{
+public:
+    explicit COutput(bool bJson) : m_bJson(bJson) {}
+
+    void Text(const char* pszKey, const std::string& szValue)
+    {
+        if (m_bJson)
+            Member(pszKey, JsonQuote(szValue));
+    }
+    void Number(const char* pszKey, float fValue)
+    {
+        if (m_bJson)
+            Member(pszKey, FormatRoundTrip(fValue));
+    }
+    void Raw(const char* pszKey, const std::string& szJson)
+    {
+        if (m_bJson)
+            Member(pszKey, szJson);
+    }
+    void Line(const char* pszLabel, const std::string& szValue)
+    {
+        if (!m_bJson)
+            m_szText += std::string(pszLabel) + ": " + szValue + "\n";
+    }
+    std::string Finish() const { return m_bJson ? "{" + m_szText + "}\n" : m_szText; }
+
+private:
+    void Member(const char* pszKey, const std::string& szJson)
+    {
+        if (!m_szText.empty())
+            m_szText += ',';
+        m_szText += JsonQuote(pszKey) + ':' + szJson;
+    }
+
+    bool m_bJson;
+    std::string m_szText;
+};
+
+// A negative gain would print negative luminances.
+void CheckGain(const SCalcRequest& request)
+{
+    if (request.fGain < 0.0f)
+        throw SCalcError{kCalcExitFailed, "the gain must not be negative"};
+}
+
+std::string RunDistance(const SCalcRequest& request, const std::string& szModel)
+{
+    CheckGain(request);
+    // The engine takes 0 for "not entered" and computes negative lengths as
+    // they come; neither is a screen anyone can build.
+    if (!(request.fSize > 0.0f))
+        throw SCalcError{kCalcExitFailed,
+                         "the " + request.szSizeOption + " must be greater than 0"};
+
+    float fWidth = request.szSizeOption == "width" ? request.fSize : 0.0f;
+    float fHeight = request.szSizeOption == "height" ? request.fSize : 0.0f;
+    float fDiagonal = request.szSizeOption == "diagonal" ? request.fSize : 0.0f;
+    float fDistWide = 0, fDistTele = 0, fLumWide = 0, fLumTele = 0;
+    CLenvaraEngine engine;
+    if (!engine.CalcDistance(szModel.c_str(), request.nAspectCode,
+                             MakeOptions(request.nUnit, request.nAspectCode), fWidth, fHeight,
+                             fDiagonal, fDistWide, fDistTele, fLumWide, fLumTele, request.fGain))
+        throw SCalcError{kCalcExitFailed, "no finite result for these numbers"};
+    const std::string szLumUnit = engine.m_model.GetLumUnit();
+
+    COutput output(request.bJson);
+    output.Text("model", szModel);
+    output.Text("aspect", AspectOptionName(request.nAspectCode));
+    output.Text("unit", UnitOptionName(request.nUnit));
+    output.Number("gain", request.fGain);
+    output.Number("width", fWidth);
+    output.Number("height", fHeight);
+    output.Number("diagonal", fDiagonal);
+    output.Number("distance_wide", fDistWide);
+    output.Number("distance_tele", fDistTele);
+    output.Number("luminance_wide", fLumWide);
+    output.Number("luminance_tele", fLumTele);
+    output.Text("luminance_unit", szLumUnit);
+    output.Line("Width", FormatLength(fWidth));
+    output.Line("Height", FormatLength(fHeight));
+    output.Line("Diagonal", FormatLength(fDiagonal));
+    output.Line("Distance wide", FormatLength(fDistWide));
+    output.Line("Distance tele", FormatLength(fDistTele));
+    output.Line("Luminance wide", FormatLuminance(fLumWide) + " " + szLumUnit);
+    output.Line("Luminance tele", FormatLuminance(fLumTele) + " " + szLumUnit);
+    return output.Finish();
+}
+
+std::string RunSize(const SCalcRequest& request, const std::string& szModel)
+{
+    CheckGain(request);
+    const float fDistance = *request.fDistance;
+    if (!(fDistance > 0.0f))
+        throw SCalcError{kCalcExitFailed, "the distance must be greater than 0"};
+
+    float fWidthWide = 0, fWidthTele = 0, fHeightWide = 0, fHeightTele = 0;
+    float fDiagWide = 0, fDiagTele = 0, fLumWide = 0, fLumTele = 0;
+    CLenvaraEngine engine;
+    if (!engine.CalcScreenSize(szModel.c_str(), request.nAspectCode,
+                               MakeOptions(request.nUnit, request.nAspectCode), fDistance,
+                               fWidthWide, fWidthTele, fHeightWide, fHeightTele, fDiagWide,
+                               fDiagTele, fLumWide, fLumTele, request.fGain))
+        throw SCalcError{kCalcExitFailed, "no finite result for these numbers"};
+    const std::string szLumUnit = engine.m_model.GetLumUnit();
+
+    COutput output(request.bJson);
+    output.Text("model", szModel);
+    output.Text("aspect", AspectOptionName(request.nAspectCode));
+    output.Text("unit", UnitOptionName(request.nUnit));
+    output.Number("gain", request.fGain);
+    output.Number("distance", fDistance);
+    output.Number("width_wide", fWidthWide);
+    output.Number("width_tele", fWidthTele);
+    output.Number("height_wide", fHeightWide);
+    output.Number("height_tele", fHeightTele);
+    output.Number("diagonal_wide", fDiagWide);
+    output.Number("diagonal_tele", fDiagTele);
+    output.Number("luminance_wide", fLumWide);
+    output.Number("luminance_tele", fLumTele);
+    output.Text("luminance_unit", szLumUnit);
+    output.Line("Width wide", FormatLength(fWidthWide));
+    output.Line("Width tele", FormatLength(fWidthTele));
+    output.Line("Height wide", FormatLength(fHeightWide));
+    output.Line("Height tele", FormatLength(fHeightTele));
+    output.Line("Diagonal wide", FormatLength(fDiagWide));
+    output.Line("Diagonal tele", FormatLength(fDiagTele));
+    output.Line("Luminance wide", FormatLuminance(fLumWide) + " " + szLumUnit);
+    output.Line("Luminance tele", FormatLuminance(fLumTele) + " " + szLumUnit);
+    return output.Finish();
+}
+
+std::string RunShift(const SCalcRequest& request, const std::string& szModel, int nShiftCaps)
+{
+    if (nShiftCaps == 0)
+        throw SCalcError{kCalcExitFailed, "Shift Data are not available for this projector"};
+
+    const TarsioDisplayOptions options = MakeOptions(kUnitMeters, request.nAspectCode);
+    CLenvaraEngine engine;
+    float afHorizontal[4] = {}, afVertical[4] = {};
+    const bool bHorizontal = (nShiftCaps & 2) != 0;
+    const bool bVertical = (nShiftCaps & 1) != 0;
+    if (bHorizontal &&
+        !engine.CalcHorizontalShift(szModel.c_str(), request.nAspectCode, options, afHorizontal[0],
+                                    afHorizontal[1], afHorizontal[2], afHorizontal[3]))
+        throw SCalcError{kCalcExitFailed, "no finite horizontal shift limits for this projector"};
+    if (bVertical &&
+        !engine.CalcVerticalShift(szModel.c_str(), request.nAspectCode, options, afVertical[0],
+                                  afVertical[1], afVertical[2], afVertical[3]))
+        throw SCalcError{kCalcExitFailed, "no finite vertical shift limits for this projector"};
+
+    static const char* const kSides[4] = {"WA minus side", "WA plus side", "TP minus side",
+                                          "TP plus side"};
+    COutput output(request.bJson);
+    auto direction = [&](const char* pszKey, const char* pszLabel, bool bPresent,
+                         const float (&afAngles)[4]) {
+        if (!bPresent)
+        {
+            output.Raw(pszKey, "null");
+            output.Line(pszLabel, "not available");
+            return;
+        }
+        std::string szArray = "[";
+        for (int i = 0; i < 4; ++i)
+        {
+            szArray += (i ? "," : "") + FormatRoundTrip(afAngles[i]);
+            output.Line((std::string(pszLabel) + " " + kSides[i]).c_str(),
+                        FormatLength(afAngles[i]) + " deg");
+        }
+        output.Raw(pszKey, szArray + "]");
+    };
+    output.Text("model", szModel);
+    output.Text("aspect", AspectOptionName(request.nAspectCode));
+    output.Raw("shift_caps", std::to_string(nShiftCaps));
+    direction("horizontal", "Horizontal", bHorizontal, afHorizontal);
+    direction("vertical", "Vertical", bVertical, afVertical);
+    return output.Finish();
+}
+
+std::string ListModels()
+{
+    std::string szOut;
+    for (const SCatalogueRow& row : GetCatalogue().main)
+        if (row.bListed)
+        {
+            szOut += RowName(row.szName);
+            szOut += '\n';
+        }
+    return szOut;
+}
+
+} // namespace
+
+const char* CalcHelpText()
+{
+    return kHelpText;
+}
+
+std::string JsonQuote(std::string_view text)
+{
+    static const char kHex[] = "0123456789abcdef";
+    std::string szOut = "\"";
+    for (char c : text)
+    {
+        const unsigned char b = static_cast<unsigned char>(c);
+        switch (c)
+        {
+        case '"': szOut += "\\\""; break;
+        case '\\': szOut += "\\\\"; break;
+        case '\b': szOut += "\\b"; break;
+        case '\f': szOut += "\\f"; break;
+        case '\n': szOut += "\\n"; break;
+        case '\r': szOut += "\\r"; break;
+        case '\t': szOut += "\\t"; break;
+        default:
+            if (b < 0x20)
+            {
+                szOut += "\\u00";
+                szOut += kHex[b >> 4];
+                szOut += kHex[b & 15];
+            }
+            else
+                szOut += c;
+        }
+    }
+    szOut += '"';
+    return szOut;
+}
+
+std::string SuggestModelName(std::string_view name)
+{
+    const std::string szWanted = NormaliseName(name);
+    if (szWanted.empty())
+        return {};
+    std::string szBest;
+    std::size_t nBest = 3; // at most two typing errors
+    for (const SCatalogueRow& row : GetCatalogue().main)
+    {
+        if (!row.bListed)
+            continue;
+        const std::string szCandidate = NormaliseName(RowName(row.szName));
+        const std::size_t nDistance = EditDistance(szWanted, szCandidate);
+        // A short name two edits away is a different name, not a typing error.
+        if (nDistance < nBest && nDistance * 3 <= szCandidate.size())
+        {
+            nBest = nDistance;
+            szBest = RowName(row.szName);
+        }
+    }
+    return szBest;
+}
+
+int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    try
+    {
+        if (args.empty())
+            throw UsageError("missing command (try lenvara-calc --help)");
+        const std::string& szCommand = args[0];
+        if (szCommand == "help" || szCommand == "-h" || szCommand == "--help")
+        {
+            out << kHelpText;
+            return kCalcExitOk;
+        }
+
+        if (szCommand == "models")
+        {
+            for (std::size_t i = 1; i < args.size(); ++i)
+            {
+                if (args[i] == "-h" || args[i] == "--help")
+                {
+                    out << kHelpText;
+                    return kCalcExitOk;
+                }
+            }
+            if (args.size() > 1)
+                throw UsageError("the models command takes no arguments, got " + ShowText(args[1]));
+            out << ListModels();
+            return kCalcExitOk;
+        }
+
+        SCalcRequest request;
+        if (szCommand == "distance")
+            request.nCommand = kCommandDistance;
+        else if (szCommand == "size")
+            request.nCommand = kCommandSize;
+        else if (szCommand == "shift")
+            request.nCommand = kCommandShift;
+        else
+            throw UsageError("unknown command: " + ShowText(szCommand) + " (try lenvara-calc --help)");
+
+        if (!ParseOptions(args, request))
+        {
+            out << kHelpText;
+            return kCalcExitOk;
+        }
+        if (!request.szModel)
+            throw UsageError("missing model name (lenvara-calc models lists them)");
+        if (request.nCommand == kCommandDistance && request.szSizeOption.empty())
+            throw UsageError("give one of --width, --height, --diagonal");
+        if (request.nCommand == kCommandSize && !request.fDistance)
+            throw UsageError("give --distance");
+        const std::string& szModel = *request.szModel;
+
+        // The engine reads the name as a C string: a name with an embedded NUL
+        // must not match the part before it.
+        const SCatalogueRow* pRow = szModel.find('\0') == std::string::npos
+                                        ? FindRow(szModel, request.nAspectCode)
+                                        : nullptr;
+        if (!pRow)
+            throw SCalcError{kCalcExitFailed, UnknownModelMessage(szModel)};
+
+        std::string szOut;
+        switch (request.nCommand)
+        {
+        case kCommandDistance: szOut = RunDistance(request, szModel); break;
+        case kCommandSize: szOut = RunSize(request, szModel); break;
+        case kCommandShift: szOut = RunShift(request, szModel, pRow->nShiftCaps); break;
+        }
+        out << szOut;
+        return kCalcExitOk;
+    }
+    catch (const SCalcError& error)
+    {
+        err << error.szMessage << '\n';
+        return error.nExit;
+    }
+}

@@ -1,0 +1,243 @@
+// In-process tests of the command-line calculator: argument errors and their exit
+// codes, the model-name hint, JSON string escaping and the text output.
+#include "cli/CalcCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <clocale>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+struct SRun
+{
+    int nExit;
+    std::string szOut;
+    std::string szErr;
+};
+
+SRun RunInProcess(const std::vector<std::string>& args)
+{
+    std::ostringstream out, err;
+    const int nExit = RunCalc(args, out, err);
+    return SRun{nExit, out.str(), err.str()};
+}
+
+struct SErrorRow
+{
+    const char* pszName;
+    std::vector<std::string> args;
+    int nExit;
+    // The whole stderr line when bExact, else a part of it.
+    std::string szMessage;
+    bool bExact = false;
+};
+
+void PrintTo(const SErrorRow& row, std::ostream* pOut)
+{
+    *pOut << row.pszName;
+}
+
+class CalcErrorTest : public testing::TestWithParam<SErrorRow>
+{
+};
+
+TEST_P(CalcErrorTest, OneLineOnStderrAndTheExitCode)
+{
+    const SErrorRow& row = GetParam();
+    const SRun run = RunInProcess(row.args);
+    EXPECT_EQ(run.nExit, row.nExit);
+    EXPECT_EQ(run.szOut, "");
+    ASSERT_FALSE(run.szErr.empty());
+    EXPECT_EQ(run.szErr.find('\n'), run.szErr.size() - 1) << run.szErr;
+    if (row.bExact)
+        EXPECT_EQ(run.szErr, row.szMessage + "\n");
+    else
+        EXPECT_NE(run.szErr.find(row.szMessage), std::string::npos) << run.szErr;
+}
+
+const std::string kKelda = "Kelda W1";
+
+INSTANTIATE_TEST_SUITE_P(
+    Usage, CalcErrorTest,
+    testing::Values(
+        SErrorRow{"NoCommand", {}, 2, "missing command"},
+        SErrorRow{"UnknownCommand", {"area", kKelda}, 2, "unknown command: \"area\""},
+        SErrorRow{"UnknownOption", {"distance", kKelda, "--widht", "2"}, 2,
+                  "unknown option: \"--widht\""},
+        SErrorRow{"SingleDashOption", {"distance", kKelda, "-w", "2"}, 2, "unknown option"},
+        SErrorRow{"OptionOfAnotherCommand", {"size", kKelda, "--width", "2"}, 2,
+                  "--width does not apply to the size command"},
+        SErrorRow{"UnitForShift", {"shift", kKelda, "--unit", "feet"}, 2, "--unit does not apply"},
+        SErrorRow{"MissingValue", {"distance", kKelda, "--width"}, 2, "missing value for --width"},
+        SErrorRow{"EmptyInlineValue", {"distance", kKelda, "--width="}, 2, "--width needs"},
+        SErrorRow{"DecimalComma", {"distance", kKelda, "--width", "2,5"}, 2, "got \"2,5\""},
+        SErrorRow{"TrailingUnit", {"distance", kKelda, "--width", "2m"}, 2, "--width needs"},
+        SErrorRow{"Infinity", {"distance", kKelda, "--width", "2", "--gain", "inf"}, 2,
+                  "--gain needs"},
+        SErrorRow{"NotANumber", {"distance", kKelda, "--height", "nan"}, 2, "--height needs"},
+        SErrorRow{"BeyondFloat", {"distance", kKelda, "--diagonal", "1e39"}, 2,
+                  "--diagonal is out of range"},
+        SErrorRow{"UnknownAspect", {"distance", kKelda, "--aspect", "5:4", "--width", "2"}, 2,
+                  "unknown aspect: \"5:4\""},
+        SErrorRow{"UnitCase", {"distance", kKelda, "--unit", "Meters", "--width", "2"}, 2,
+                  "unknown unit: \"Meters\""},
+        SErrorRow{"TwoSizes", {"distance", kKelda, "--width", "2", "--height", "1"}, 2,
+                  "only one of --width, --height, --diagonal"},
+        SErrorRow{"SameSizeTwice", {"distance", kKelda, "--width", "2", "--width=3"}, 2,
+                  "only one of"},
+        SErrorRow{"GainTwice", {"size", kKelda, "--distance", "3", "--gain", "1", "--gain", "2"},
+                  2, "--gain is given more than once"},
+        SErrorRow{"NoSize", {"distance", kKelda, "--gain", "1"}, 2,
+                  "give one of --width, --height, --diagonal"},
+        SErrorRow{"NoDistance", {"size", kKelda}, 2, "give --distance"},
+        SErrorRow{"NoModel", {"distance", "--width", "2"}, 2, "missing model name"},
+        SErrorRow{"UsageBeforeModel", {"distance", "Nobody", "--gain", "1"}, 2, "give one of"},
+        SErrorRow{"UnquotedBlankName", {"distance", "Kelda", "W1", "--width", "2"}, 2,
+                  "unexpected argument: \"W1\""},
+        SErrorRow{"JsonWithValue", {"shift", kKelda, "--json=yes"}, 2, "--json takes no value"},
+        SErrorRow{"ModelsWithArgument", {"models", kKelda}, 2, "takes no arguments"}),
+    [](const auto& info) { return std::string(info.param.pszName); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Failed, CalcErrorTest,
+    testing::Values(
+        SErrorRow{"LetterCase", {"distance", "kelda w1", "--width", "2"}, 3,
+                  "unknown model: \"kelda w1\" (did you mean \"Kelda W1\"?)", true},
+        SErrorRow{"MissingDoubleBlank", {"size", "Vela X2L", "--distance", "3"}, 3,
+                  "unknown model: \"Vela X2L\" (did you mean \"Vela  X2L\"?)", true},
+        SErrorRow{"ExtraBlank", {"shift", "Kelda  W1"}, 3,
+                  "unknown model: \"Kelda  W1\" (did you mean \"Kelda W1\"?)", true},
+        SErrorRow{"Typo", {"shift", "Kelda Wl"}, 3, "did you mean \"Kelda W1\"?", false},
+        SErrorRow{"NothingClose", {"shift", "Zz"}, 3, "unknown model: \"Zz\"", true},
+        SErrorRow{"EmptyName", {"shift", ""}, 3, "unknown model: \"\"", true},
+        SErrorRow{"EmbeddedNul", {"shift", std::string("Kelda W1\0x", 10)}, 3,
+                  "unknown model: \"Kelda W1\\x00x\""},
+        SErrorRow{"EscapeSequence", {"shift", "K\x1b[31m"}, 3, "unknown model: \"K\\x1b[31m\"",
+                  true},
+        SErrorRow{"ZeroWidth", {"distance", kKelda, "--width", "0"}, 3,
+                  "the width must be greater than 0", true},
+        SErrorRow{"NegativeZeroHeight", {"distance", kKelda, "--height", "-0.0"}, 3,
+                  "the height must be greater than 0", true},
+        SErrorRow{"NegativeDiagonal", {"distance", kKelda, "--diagonal", "-2"}, 3,
+                  "the diagonal must be greater than 0", true},
+        SErrorRow{"UnderflowToZero", {"distance", kKelda, "--width", "1e-50"}, 3,
+                  "the width must be greater than 0", true},
+        SErrorRow{"ZeroDistance", {"size", kKelda, "--distance", "0.00"}, 3,
+                  "the distance must be greater than 0", true},
+        SErrorRow{"NegativeDistance", {"size", kKelda, "--distance", "-3"}, 3,
+                  "the distance must be greater than 0", true},
+        SErrorRow{"NegativeGain", {"size", kKelda, "--distance", "3", "--gain", "-1"}, 3,
+                  "the gain must not be negative", true},
+        SErrorRow{"DistanceTooSmall", {"size", kKelda, "--distance", "1e-44"}, 3, "no finite result"},
+        SErrorRow{"NoShiftData", {"shift", "Kelda WT", "--json"}, 3,
+                  "Shift Data are not available for this projector", true}),
+    [](const auto& info) { return std::string(info.param.pszName); });
+
+TEST(CalcHelpTest, EveryFormPrintsTheHelpOnStdout)
+{
+    const std::vector<std::vector<std::string>> forms = {
+        {"help"}, {"-h"}, {"--help"}, {"models", "--help"}, {"distance", "Kelda W1", "-h"},
+        {"shift", "--help"}};
+    for (const auto& args : forms)
+    {
+        const SRun run = RunInProcess(args);
+        EXPECT_EQ(run.nExit, 0) << args[0];
+        EXPECT_EQ(run.szOut, CalcHelpText());
+        EXPECT_EQ(run.szErr, "");
+    }
+    // Every option and every exit code is documented.
+    const std::string szHelp = CalcHelpText();
+    for (const char* psz : {"--aspect", "--unit", "--gain", "--width", "--height", "--diagonal",
+                            "--distance", "--json", "distance_wide", "luminance_unit",
+                            "shift_caps", "  2  usage", "  3  unknown model"})
+        EXPECT_NE(szHelp.find(psz), std::string::npos) << psz;
+}
+
+TEST(CalcTextTest, DistanceLinesWithTwoDecimalsAndTheLuminanceUnit)
+{
+    // 16:9 width 2: height 1.125 (shown 1.12, half-even as printf), diagonal 2.2947,
+    // distances 1.37 x 2 and 1.66 x 2, luminance 2000 / (2 x 1.125 x pi).
+    const SRun run = RunInProcess({"distance", "Kelda W1", "--width", "2"});
+    EXPECT_EQ(run.nExit, 0);
+    EXPECT_EQ(run.szErr, "");
+    EXPECT_EQ(run.szOut, "Width: 2.00\n"
+                         "Height: 1.12\n"
+                         "Diagonal: 2.29\n"
+                         "Distance wide: 2.74\n"
+                         "Distance tele: 3.32\n"
+                         "Luminance wide: 282.94 Nits\n"
+                         "Luminance tele: 282.94 Nits\n");
+}
+
+TEST(CalcTextTest, SizeInFeetGivesFootLamberts)
+{
+    // 16:9 in feet at 10 ft: widths 10 / 1.37 = 7.2993 and 10 / 1.66 = 6.0241,
+    // heights / (16/9), diagonals x 1.14734; luminance pi x 2000 / (pi x area), that
+    // is 2000 / (7.2993 x 4.1058) = 66.734 and 2000 / (6.0241 x 3.3886) = 97.977.
+    const SRun run = RunInProcess({"size", "Kelda W1", "--unit=feet", "--distance", "10"});
+    EXPECT_EQ(run.nExit, 0);
+    EXPECT_EQ(run.szOut, "Width wide: 7.30\n"
+                         "Width tele: 6.02\n"
+                         "Height wide: 4.11\n"
+                         "Height tele: 3.39\n"
+                         "Diagonal wide: 8.37\n"
+                         "Diagonal tele: 6.91\n"
+                         "Luminance wide: 66.73 FtL\n"
+                         "Luminance tele: 97.98 FtL\n");
+}
+
+TEST(CalcTextTest, ShiftPrintsUnavailableDirections)
+{
+    const SRun run = RunInProcess({"shift", "Kelda W1"});
+    EXPECT_EQ(run.nExit, 0);
+    EXPECT_EQ(run.szOut, "Horizontal: not available\n"
+                         "Vertical WA minus side: -0.01 deg\n"
+                         "Vertical WA plus side: 12.71 deg\n"
+                         "Vertical TP minus side: -0.00 deg\n"
+                         "Vertical TP plus side: 10.54 deg\n");
+}
+
+TEST(CalcTextTest, CommaLocaleChangesNothing)
+{
+    const std::string szBefore = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        GTEST_SKIP() << "no de_DE.UTF-8 locale";
+    const SRun text = RunInProcess({"distance", "Kelda W1", "--gain", "1.5", "--width", "2"});
+    const SRun json = RunInProcess({"shift", "Pavo QC", "--json"});
+    std::setlocale(LC_ALL, szBefore.c_str());
+    EXPECT_NE(text.szOut.find("Luminance wide: 424.41 Nits\n"), std::string::npos) << text.szOut;
+    // Four angles with decimal points, so exactly three commas inside the array.
+    const std::size_t nStart = json.szOut.find("\"horizontal\":[");
+    ASSERT_NE(nStart, std::string::npos) << json.szOut;
+    const std::string szArray = json.szOut.substr(nStart, json.szOut.find(']', nStart) - nStart);
+    EXPECT_EQ(std::count(szArray.begin(), szArray.end(), ','), 3) << szArray;
+    EXPECT_EQ(std::count(szArray.begin(), szArray.end(), '.'), 4) << szArray;
+}
+
+TEST(CalcJsonTest, QuoteEscapesWhatJsonRequires)
+{
+    EXPECT_EQ(JsonQuote("Vela  X2"), "\"Vela  X2\"");
+    EXPECT_EQ(JsonQuote("a\"b\\c"), "\"a\\\"b\\\\c\"");
+    EXPECT_EQ(JsonQuote("\n\t\r\b\f"), "\"\\n\\t\\r\\b\\f\"");
+    EXPECT_EQ(JsonQuote(std::string("\x01\x1f\0", 3)), "\"\\u0001\\u001f\\u0000\"");
+    EXPECT_EQ(JsonQuote("\xc3\xa9/\x7f"), "\"\xc3\xa9/\x7f\"");
+}
+
+TEST(CalcSuggestTest, OnlyCloseNamesAreSuggested)
+{
+    EXPECT_EQ(SuggestModelName("NYSSA A"), "Nyssa  A");
+    EXPECT_EQ(SuggestModelName("  wexa\t3 "), "Wexa  3");
+    // Equally close to W1, W2, W3 and WT: the first in catalogue order.
+    EXPECT_EQ(SuggestModelName("Kelda W9"), "Kelda W1");
+    EXPECT_EQ(SuggestModelName("Dovra 12X"), "Dovra 12");
+    EXPECT_EQ(SuggestModelName("Pelm"), "");
+    EXPECT_EQ(SuggestModelName("Projector"), "");
+    EXPECT_EQ(SuggestModelName("   "), "");
+}
+
+} // namespace

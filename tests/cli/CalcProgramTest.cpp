@@ -1,0 +1,347 @@
+// Runs the built lenvara-calc binary: the worked examples through --json, the
+// round trip of every printed number to the engine's own float, the model list
+// and the exit codes seen by a shell.
+#include "cli/CalcCommand.h"
+#include "core/LenvaraEngine.h"
+#include "core/TextFormat.h"
+#include "model/CatalogueTable.h"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cstring>
+#include <fcntl.h>
+#include <map>
+#include <poll.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace
+{
+
+struct SProgramRun
+{
+    int nExit = -1;
+    std::string szOut;
+    std::string szErr;
+};
+
+// Runs the binary with the arguments (no shell involved); stdout goes to the
+// given file instead of a pipe when pszStdoutFile is set.
+SProgramRun RunProgram(const std::vector<std::string>& args, const char* pszStdoutFile = nullptr)
+{
+    SProgramRun run;
+    int outPipe[2], errPipe[2];
+    if (pipe(outPipe) != 0 || pipe(errPipe) != 0)
+        return run;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (pszStdoutFile)
+        posix_spawn_file_actions_addopen(&actions, 1, pszStdoutFile, O_WRONLY, 0);
+    else
+        posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
+    posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
+    posix_spawn_file_actions_addclose(&actions, outPipe[0]);
+    posix_spawn_file_actions_addclose(&actions, errPipe[0]);
+
+    std::vector<char*> argv;
+    std::string szPath = LENVARA_CALC_PATH;
+    argv.push_back(szPath.data());
+    std::vector<std::string> copies(args);
+    for (std::string& arg : copies)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    pid_t pid = 0;
+    const int nSpawn = posix_spawn(&pid, szPath.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(outPipe[1]);
+    close(errPipe[1]);
+    if (nSpawn == 0)
+    {
+        pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
+        std::string* targets[2] = {&run.szOut, &run.szErr};
+        int nOpen = 2;
+        while (nOpen > 0 && poll(fds, 2, -1) > 0)
+            for (int i = 0; i < 2; ++i)
+            {
+                if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP)))
+                    continue;
+                char buffer[4096];
+                const ssize_t nRead = read(fds[i].fd, buffer, sizeof buffer);
+                if (nRead > 0)
+                    targets[i]->append(buffer, static_cast<std::size_t>(nRead));
+                else
+                {
+                    fds[i].fd = -1;
+                    --nOpen;
+                }
+            }
+        int nStatus = 0;
+        waitpid(pid, &nStatus, 0);
+        run.nExit = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
+    }
+    close(outPipe[0]);
+    close(errPipe[0]);
+    return run;
+}
+
+// The members of one flat JSON object as raw text: strings keep their quotes,
+// arrays their brackets. Enough for the objects lenvara-calc prints.
+std::map<std::string, std::string> JsonMembers(const std::string& szJson)
+{
+    std::map<std::string, std::string> members;
+    std::size_t i = szJson.find('{');
+    if (i == std::string::npos)
+        return members;
+    ++i;
+    while (i < szJson.size() && szJson[i] == '"')
+    {
+        const std::size_t nKeyEnd = szJson.find('"', i + 1);
+        const std::string szKey = szJson.substr(i + 1, nKeyEnd - i - 1);
+        std::size_t j = nKeyEnd + 2; // past '"' and ':'
+        std::size_t k = j;
+        if (szJson[k] == '"')
+        {
+            for (++k; szJson[k] != '"'; ++k)
+                if (szJson[k] == '\\')
+                    ++k;
+            ++k;
+        }
+        else if (szJson[k] == '[')
+            k = szJson.find(']', k) + 1;
+        else
+            while (szJson[k] != ',' && szJson[k] != '}')
+                ++k;
+        members[szKey] = szJson.substr(j, k - j);
+        i = k + 1;
+    }
+    return members;
+}
+
+float JsonFloat(const std::string& szText)
+{
+    float fValue = -12345.0f;
+    const auto result = std::from_chars(szText.data(), szText.data() + szText.size(), fValue);
+    EXPECT_TRUE(result.ec == std::errc() && result.ptr == szText.data() + szText.size())
+        << "not a number: " << szText;
+    return fValue;
+}
+
+std::vector<float> JsonFloats(const std::string& szArray)
+{
+    std::vector<float> values;
+    std::size_t i = 1; // past '['
+    while (i < szArray.size())
+    {
+        std::size_t j = szArray.find_first_of(",]", i);
+        values.push_back(JsonFloat(szArray.substr(i, j - i)));
+        i = j + 1;
+    }
+    return values;
+}
+
+TarsioDisplayOptions MetersAt16x9()
+{
+    TarsioDisplayOptions options{};
+    options.bMeters = 1;
+    options.bAspect16x9 = 1;
+    return options;
+}
+
+TEST(CalcProgramTest, DistanceExampleMatchesTheEngineBitForBit)
+{
+    const SProgramRun run = RunProgram({"distance", "Kelda W1", "--aspect", "16:9", "--unit",
+                                        "meters", "--gain", "1", "--width", "2.0", "--json"});
+    ASSERT_EQ(run.nExit, 0) << run.szErr;
+    EXPECT_EQ(run.szErr, "");
+    ASSERT_EQ(run.szOut.back(), '\n');
+    EXPECT_EQ(run.szOut.find('\n'), run.szOut.size() - 1) << "one line";
+    auto json = JsonMembers(run.szOut);
+    EXPECT_EQ(json.size(), 12u) << run.szOut;
+    EXPECT_EQ(json["model"], "\"Kelda W1\"");
+    EXPECT_EQ(json["aspect"], "\"16:9\"");
+    EXPECT_EQ(json["unit"], "\"meters\"");
+    EXPECT_EQ(json["luminance_unit"], "\"Nits\"");
+    EXPECT_EQ(JsonFloat(json["gain"]), 1.0f);
+
+    // Hand-worked: height 2 / (16/9) = 1.125, diagonal 2.2947, distances 2 x 1.37 and
+    // 2 x 1.66, luminance 2000 / (2 x 1.125 x pi) = 282.94.
+    EXPECT_EQ(JsonFloat(json["width"]), 2.0f);
+    EXPECT_EQ(JsonFloat(json["height"]), 1.125f);
+    EXPECT_EQ(FormatFixed(JsonFloat(json["diagonal"]), 0, 4), "2.2947");
+    EXPECT_EQ(FormatLength(JsonFloat(json["distance_wide"])), "2.74");
+    EXPECT_EQ(FormatLength(JsonFloat(json["distance_tele"])), "3.32");
+    EXPECT_EQ(FormatLuminance(JsonFloat(json["luminance_wide"])), "282.94");
+    EXPECT_EQ(FormatLuminance(JsonFloat(json["luminance_tele"])), "282.94");
+
+    CLenvaraEngine engine;
+    float fWidth = 2.0f, fHeight = 0, fDiag = 0, fDistWide, fDistTele, fLumWide, fLumTele;
+    ASSERT_EQ(engine.CalcDistance("Kelda W1", kAspectCode16x9, MetersAt16x9(), fWidth, fHeight,
+                                  fDiag, fDistWide, fDistTele, fLumWide, fLumTele, 1.0f),
+              1);
+    EXPECT_EQ(JsonFloat(json["height"]), fHeight);
+    EXPECT_EQ(JsonFloat(json["diagonal"]), fDiag);
+    EXPECT_EQ(JsonFloat(json["distance_wide"]), fDistWide);
+    EXPECT_EQ(JsonFloat(json["distance_tele"]), fDistTele);
+    EXPECT_EQ(JsonFloat(json["luminance_wide"]), fLumWide);
+    EXPECT_EQ(JsonFloat(json["luminance_tele"]), fLumTele);
+}
+
+TEST(CalcProgramTest, SizeExampleMatchesTheEngineBitForBit)
+{
+    const SProgramRun run =
+        RunProgram({"size", "Kelda W1", "--json", "--distance=3.0", "--gain", "1"});
+    ASSERT_EQ(run.nExit, 0) << run.szErr;
+    auto json = JsonMembers(run.szOut);
+    EXPECT_EQ(json.size(), 14u) << run.szOut;
+    EXPECT_EQ(json["aspect"], "\"16:9\"");
+    EXPECT_EQ(json["unit"], "\"meters\"");
+    EXPECT_EQ(json["luminance_unit"], "\"Nits\"");
+    EXPECT_EQ(JsonFloat(json["distance"]), 3.0f);
+
+    // Hand-worked: widths 3 / 1.37 and 3 / 1.66, heights / (16/9), diagonals x 1.14734,
+    // luminances 2000 / (pi x area).
+    const std::pair<const char*, const char*> expected[] = {
+        {"width_wide", "2.1898"},    {"width_tele", "1.8072"},    {"height_wide", "1.2318"},
+        {"height_tele", "1.0166"},   {"diagonal_wide", "2.5124"}, {"diagonal_tele", "2.0735"},
+        {"luminance_wide", "236.02"}, {"luminance_tele", "346.52"}};
+    for (const auto& [pszKey, pszText] : expected)
+    {
+        const int nDecimals = static_cast<int>(std::strlen(std::strchr(pszText, '.') + 1));
+        EXPECT_EQ(FormatFixed(JsonFloat(json[pszKey]), 0, nDecimals), pszText) << pszKey;
+    }
+
+    CLenvaraEngine engine;
+    float f[8];
+    ASSERT_EQ(engine.CalcScreenSize("Kelda W1", kAspectCode16x9, MetersAt16x9(), 3.0f, f[0], f[1],
+                                    f[2], f[3], f[4], f[5], f[6], f[7], 1.0f),
+              1);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(JsonFloat(json[expected[i].first]), f[i]) << expected[i].first;
+}
+
+TEST(CalcProgramTest, ShiftExampleHasVerticalAnglesOnly)
+{
+    const SProgramRun run = RunProgram({"shift", "--json", "Kelda W1", "--aspect", "16:9"});
+    ASSERT_EQ(run.nExit, 0) << run.szErr;
+    auto json = JsonMembers(run.szOut);
+    EXPECT_EQ(json.size(), 5u) << run.szOut;
+    EXPECT_EQ(json["shift_caps"], "1");
+    EXPECT_EQ(json["horizontal"], "null");
+    const std::vector<float> vertical = JsonFloats(json["vertical"]);
+    ASSERT_EQ(vertical.size(), 4u) << json["vertical"];
+    // Room A 5.797 - 5.8 and room B 5.797 + 0.61 seen from 28.408 (WA) and 34.422 (TP).
+    EXPECT_EQ(FormatFixed(vertical[0], 0, 3), "-0.005");
+    EXPECT_EQ(FormatFixed(vertical[1], 0, 2), "12.71");
+    EXPECT_EQ(FormatFixed(vertical[2], 0, 3), "-0.004");
+    EXPECT_EQ(FormatFixed(vertical[3], 0, 2), "10.54");
+
+    CLenvaraEngine engine;
+    float a[4];
+    ASSERT_EQ(engine.CalcVerticalShift("Kelda W1", kAspectCode16x9, MetersAt16x9(), a[0], a[1],
+                                       a[2], a[3]),
+              1);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(vertical[i], a[i]) << i;
+}
+
+TEST(CalcProgramTest, ShiftOfAModelWithBothDirections)
+{
+    const SProgramRun run = RunProgram({"shift", "Pavo QC", "--aspect=4:3", "--json"});
+    ASSERT_EQ(run.nExit, 0) << run.szErr;
+    auto json = JsonMembers(run.szOut);
+    EXPECT_EQ(json["aspect"], "\"4:3\"");
+    EXPECT_EQ(json["shift_caps"], "3");
+    TarsioDisplayOptions options{};
+    options.bMeters = 1;
+    options.bAspect4x3 = 1;
+    CLenvaraEngine engine;
+    float h[4], v[4];
+    ASSERT_EQ(engine.CalcHorizontalShift("Pavo QC", kAspectCode4x3, options, h[0], h[1], h[2], h[3]),
+              1);
+    ASSERT_EQ(engine.CalcVerticalShift("Pavo QC", kAspectCode4x3, options, v[0], v[1], v[2], v[3]),
+              1);
+    EXPECT_EQ(JsonFloats(json["horizontal"]), std::vector<float>(h, h + 4));
+    EXPECT_EQ(JsonFloats(json["vertical"]), std::vector<float>(v, v + 4));
+}
+
+TEST(CalcProgramTest, ModelsListsTheSixteenByNineRowsInTableOrder)
+{
+    const SProgramRun run = RunProgram({"models"});
+    ASSERT_EQ(run.nExit, 0) << run.szErr;
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < run.szOut.size();)
+    {
+        const std::size_t j = run.szOut.find('\n', i);
+        ASSERT_NE(j, std::string::npos) << "last line unterminated";
+        lines.push_back(run.szOut.substr(i, j - i));
+        i = j + 1;
+    }
+    ASSERT_EQ(lines.size(), 46u);
+    const SCatalogue& catalogue = GetCatalogue();
+    for (int k = 0; k < 46; ++k)
+        EXPECT_EQ(lines[k], catalogue.main[3 * k + 1].szName) << k;
+    EXPECT_EQ(lines[0], "Kelda W1");
+    EXPECT_EQ(lines[12], "Vela  X2");
+}
+
+struct SExitRow
+{
+    const char* pszName;
+    std::vector<std::string> args;
+    int nExit;
+    std::string szErr;
+};
+
+void PrintTo(const SExitRow& row, std::ostream* pOut)
+{
+    *pOut << row.pszName;
+}
+
+class CalcProgramExitTest : public testing::TestWithParam<SExitRow>
+{
+};
+
+TEST_P(CalcProgramExitTest, ExitCodeAndMessage)
+{
+    const SExitRow& row = GetParam();
+    const SProgramRun run = RunProgram(row.args);
+    EXPECT_EQ(run.nExit, row.nExit);
+    EXPECT_EQ(run.szOut, "");
+    EXPECT_EQ(run.szErr, row.szErr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shell, CalcProgramExitTest,
+    testing::Values(
+        SExitRow{"NoArguments", {}, 2, "missing command (try lenvara-calc --help)\n"},
+        SExitRow{"UnknownModel", {"distance", "kelda w1", "--width", "2"}, 3,
+                 "unknown model: \"kelda w1\" (did you mean \"Kelda W1\"?)\n"},
+        SExitRow{"NoShiftData", {"shift", "Pavo QA"}, 3,
+                 "Shift Data are not available for this projector\n"}),
+    [](const auto& info) { return std::string(info.param.pszName); });
+
+TEST(CalcProgramTest, HelpGoesToStdout)
+{
+    const SProgramRun run = RunProgram({"--help"});
+    EXPECT_EQ(run.nExit, 0);
+    EXPECT_EQ(run.szOut, CalcHelpText());
+    EXPECT_EQ(run.szErr, "");
+}
+
+TEST(CalcProgramTest, OutputThatCannotBeWrittenIsAFailure)
+{
+    if (access("/dev/full", W_OK) != 0)
+        GTEST_SKIP() << "no /dev/full";
+    const SProgramRun run = RunProgram({"models"}, "/dev/full");
+    EXPECT_EQ(run.nExit, 1);
+    EXPECT_EQ(run.szErr, "lenvara-calc: the output could not be written\n");
+}
+
+} // namespace
