@@ -42,11 +42,11 @@ void PrintTo(const SErrorRow& row, std::ostream* pOut)
     *pOut << row.pszName;
 }
 
-class CalcErrorTest : public testing::TestWithParam<SErrorRow>
+class CliErrorTest : public testing::TestWithParam<SErrorRow>
 {
 };
 
-TEST_P(CalcErrorTest, OneLineOnStderrAndTheExitCode)
+TEST_P(CliErrorTest, OneLineOnStderrAndTheExitCode)
 {
     const SErrorRow& row = GetParam();
     const SRun run = RunInProcess(row.args);
@@ -63,7 +63,7 @@ TEST_P(CalcErrorTest, OneLineOnStderrAndTheExitCode)
 const std::string kKelda = "Kelda W1";
 
 INSTANTIATE_TEST_SUITE_P(
-    Usage, CalcErrorTest,
+    Usage, CliErrorTest,
     testing::Values(
         SErrorRow{"NoCommand", {}, 2, "missing command"},
         SErrorRow{"UnknownCommand", {"area", kKelda}, 2, "unknown command: \"area\""},
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.pszName); });
 
 INSTANTIATE_TEST_SUITE_P(
-    Failed, CalcErrorTest,
+    Failed, CliErrorTest,
     testing::Values(
         SErrorRow{"LetterCase", {"distance", "kelda w1", "--width", "2"}, 3,
                   "unknown model: \"kelda w1\" (did you mean \"Kelda W1\"?)", true},
@@ -138,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Shift Data are not available for this projector", true}),
     [](const auto& info) { return std::string(info.param.pszName); });
 
-TEST(CalcHelpTest, EveryFormPrintsTheHelpOnStdout)
+TEST(CliHelpTest, EveryFormPrintsTheHelpOnStdout)
 {
     const std::vector<std::vector<std::string>> forms = {
         {"help"}, {"-h"}, {"--help"}, {"models", "--help"}, {"distance", "Kelda W1", "-h"},
@@ -158,7 +158,7 @@ TEST(CalcHelpTest, EveryFormPrintsTheHelpOnStdout)
         EXPECT_NE(szHelp.find(psz), std::string::npos) << psz;
 }
 
-TEST(CalcTextTest, DistanceLinesWithTwoDecimalsAndTheLuminanceUnit)
+TEST(CliTextTest, DistanceLinesWithTwoDecimalsAndTheLuminanceUnit)
 {
     // 16:9 width 2: height 1.125 (shown 1.12, half-even as printf), diagonal 2.2947,
     // distances 1.37 x 2 and 1.66 x 2, luminance 2000 / (2 x 1.125 x pi).
@@ -174,7 +174,7 @@ TEST(CalcTextTest, DistanceLinesWithTwoDecimalsAndTheLuminanceUnit)
                          "Luminance tele: 282.94 Nits\n");
 }
 
-TEST(CalcTextTest, SizeInFeetGivesFootLamberts)
+TEST(CliTextTest, SizeInFeetGivesFootLamberts)
 {
     // 16:9 in feet at 10 ft: widths 10 / 1.37 = 7.2993 and 10 / 1.66 = 6.0241,
     // heights / (16/9), diagonals x 1.14734; luminance pi x 2000 / (pi x area), that
@@ -191,7 +191,7 @@ TEST(CalcTextTest, SizeInFeetGivesFootLamberts)
                          "Luminance tele: 97.98 FtL\n");
 }
 
-TEST(CalcTextTest, ShiftPrintsUnavailableDirections)
+TEST(CliTextTest, ShiftPrintsUnavailableDirections)
 {
     const SRun run = RunInProcess({"shift", "Kelda W1"});
     EXPECT_EQ(run.nExit, 0);
@@ -202,7 +202,7 @@ TEST(CalcTextTest, ShiftPrintsUnavailableDirections)
                          "Vertical TP plus side: 10.54 deg\n");
 }
 
-TEST(CalcTextTest, CommaLocaleChangesNothing)
+TEST(CliTextTest, CommaLocaleChangesNothing)
 {
     const std::string szBefore = std::setlocale(LC_ALL, nullptr);
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
@@ -219,7 +219,7 @@ TEST(CalcTextTest, CommaLocaleChangesNothing)
     EXPECT_EQ(std::count(szArray.begin(), szArray.end(), '.'), 4) << szArray;
 }
 
-TEST(CalcJsonTest, QuoteEscapesWhatJsonRequires)
+TEST(CliJsonTest, QuoteEscapesWhatJsonRequires)
 {
     EXPECT_EQ(JsonQuote("Vela  X2"), "\"Vela  X2\"");
     EXPECT_EQ(JsonQuote("a\"b\\c"), "\"a\\\"b\\\\c\"");
@@ -228,7 +228,7 @@ TEST(CalcJsonTest, QuoteEscapesWhatJsonRequires)
     EXPECT_EQ(JsonQuote("\xc3\xa9/\x7f"), "\"\xc3\xa9/\x7f\"");
 }
 
-TEST(CalcSuggestTest, OnlyCloseNamesAreSuggested)
+TEST(CliSuggestTest, OnlyCloseNamesAreSuggested)
 {
     EXPECT_EQ(SuggestModelName("NYSSA A"), "Nyssa  A");
     EXPECT_EQ(SuggestModelName("  wexa\t3 "), "Wexa  3");

@@ -154,7 +154,7 @@ TarsioDisplayOptions MetersAt16x9()
     return options;
 }
 
-TEST(CalcProgramTest, DistanceExampleMatchesTheEngineBitForBit)
+TEST(CliProgramTest, DistanceExampleMatchesTheEngineBitForBit)
 {
     const SProgramRun run = RunProgram({"distance", "Kelda W1", "--aspect", "16:9", "--unit",
                                         "meters", "--gain", "1", "--width", "2.0", "--json"});
@@ -193,7 +193,7 @@ TEST(CalcProgramTest, DistanceExampleMatchesTheEngineBitForBit)
     EXPECT_EQ(JsonFloat(json["luminance_tele"]), fLumTele);
 }
 
-TEST(CalcProgramTest, SizeExampleMatchesTheEngineBitForBit)
+TEST(CliProgramTest, SizeExampleMatchesTheEngineBitForBit)
 {
     const SProgramRun run =
         RunProgram({"size", "Kelda W1", "--json", "--distance=3.0", "--gain", "1"});
@@ -226,7 +226,7 @@ TEST(CalcProgramTest, SizeExampleMatchesTheEngineBitForBit)
         EXPECT_EQ(JsonFloat(json[expected[i].first]), f[i]) << expected[i].first;
 }
 
-TEST(CalcProgramTest, ShiftExampleHasVerticalAnglesOnly)
+TEST(CliProgramTest, ShiftExampleHasVerticalAnglesOnly)
 {
     const SProgramRun run = RunProgram({"shift", "--json", "Kelda W1", "--aspect", "16:9"});
     ASSERT_EQ(run.nExit, 0) << run.szErr;
@@ -251,7 +251,7 @@ TEST(CalcProgramTest, ShiftExampleHasVerticalAnglesOnly)
         EXPECT_EQ(vertical[i], a[i]) << i;
 }
 
-TEST(CalcProgramTest, ShiftOfAModelWithBothDirections)
+TEST(CliProgramTest, ShiftOfAModelWithBothDirections)
 {
     const SProgramRun run = RunProgram({"shift", "Pavo QC", "--aspect=4:3", "--json"});
     ASSERT_EQ(run.nExit, 0) << run.szErr;
@@ -271,7 +271,7 @@ TEST(CalcProgramTest, ShiftOfAModelWithBothDirections)
     EXPECT_EQ(JsonFloats(json["vertical"]), std::vector<float>(v, v + 4));
 }
 
-TEST(CalcProgramTest, ModelsListsTheSixteenByNineRowsInTableOrder)
+TEST(CliProgramTest, ModelsListsTheSixteenByNineRowsInTableOrder)
 {
     const SProgramRun run = RunProgram({"models"});
     ASSERT_EQ(run.nExit, 0) << run.szErr;
@@ -304,11 +304,11 @@ void PrintTo(const SExitRow& row, std::ostream* pOut)
     *pOut << row.pszName;
 }
 
-class CalcProgramExitTest : public testing::TestWithParam<SExitRow>
+class CliProgramExitTest : public testing::TestWithParam<SExitRow>
 {
 };
 
-TEST_P(CalcProgramExitTest, ExitCodeAndMessage)
+TEST_P(CliProgramExitTest, ExitCodeAndMessage)
 {
     const SExitRow& row = GetParam();
     const SProgramRun run = RunProgram(row.args);
@@ -318,7 +318,7 @@ TEST_P(CalcProgramExitTest, ExitCodeAndMessage)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Shell, CalcProgramExitTest,
+    Shell, CliProgramExitTest,
     testing::Values(
         SExitRow{"NoArguments", {}, 2, "missing command (try lenvara-calc --help)\n"},
         SExitRow{"UnknownModel", {"distance", "kelda w1", "--width", "2"}, 3,
@@ -327,7 +327,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "Shift Data are not available for this projector\n"}),
     [](const auto& info) { return std::string(info.param.pszName); });
 
-TEST(CalcProgramTest, HelpGoesToStdout)
+TEST(CliProgramTest, HelpGoesToStdout)
 {
     const SProgramRun run = RunProgram({"--help"});
     EXPECT_EQ(run.nExit, 0);
@@ -335,7 +335,7 @@ TEST(CalcProgramTest, HelpGoesToStdout)
     EXPECT_EQ(run.szErr, "");
 }
 
-TEST(CalcProgramTest, OutputThatCannotBeWrittenIsAFailure)
+TEST(CliProgramTest, OutputThatCannotBeWrittenIsAFailure)
 {
     if (access("/dev/full", W_OK) != 0)
         GTEST_SKIP() << "no /dev/full";
