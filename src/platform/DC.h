@@ -71,4 +71,6 @@ public:
     virtual int GetPixelsPerInchX() const = 0;
     virtual int GetPixelsPerInchY() const = 0;
     virtual QSize GetPageSizePixels() const = 0;
+    // Whether StretchBlt honours SrcInvert/SrcAnd/SrcPaint (printers may not).
+    virtual bool SupportsRasterOps() const { return true; }
 };

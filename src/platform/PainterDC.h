@@ -29,7 +29,7 @@ public:
     int GetPixelsPerInchY() const override;
     QSize GetPageSizePixels() const override;
 
-    bool SupportsRasterOps() const;
+    bool SupportsRasterOps() const override;
     QColor GetBkColor() const { return m_colorBk; }
     QColor GetTextColor() const { return m_colorText; }
 

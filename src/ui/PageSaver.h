@@ -1,0 +1,21 @@
+// "Save Current Page": the active calculation page's state as readable text
+// (model, unit, aspect ratio, gain, the page's inputs and results with their
+// labels, the luminances with their unit, the date line), and its atomic writing:
+// a failed save leaves any existing file as it was. Used by the main dialog.
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+class CLenvaraApp;
+class CLenvaraDlg;
+
+class CPageSaver
+{
+public:
+    // The text of the main dialog's active page, lines ending in "\n".
+    static std::string BuildText(const CLenvaraApp& app, const CLenvaraDlg& dlg);
+    // Writes the whole text or nothing; on failure strError tells why.
+    static bool Write(const QString& strPath, const std::string& text, QString& strError);
+};

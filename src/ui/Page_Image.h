@@ -1,0 +1,33 @@
+// The "Projection Distance" page (template 129): the user gives one of screen
+// width (1009), height (1010) or diagonal (1011) and gets the other two and the
+// projection distances at the wide (1012) and tele (1013) ends, in the main
+// dialog's unit. The writable size edit is the input; focus entering another size
+// edit makes that one the input and zeroes the other two.
+#pragma once
+
+#include "platform/PropertyPage.h"
+
+class CLenvaraApp;
+
+class CPage_Image : public CPropertyPage
+{
+    Q_OBJECT
+
+public:
+    explicit CPage_Image(CLenvaraApp& app, QWidget* pParent = nullptr);
+
+    void Calculate();
+    void ConvertUnits();
+    void OnShift();
+    // Makes that size edit the input: writable, the other two read-only and 0.00.
+    void ChooseInput(int nId);
+
+protected:
+    bool OnInitDialog() override;
+    void OnCommand(int nId) override;
+    bool OnReturnKey() override;
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+
+private:
+    CLenvaraApp& m_app;
+};

@@ -1,0 +1,30 @@
+// The "Screen Dimensions" page (template 130): the user gives a projection
+// distance (1012) and gets the screen widths (1014 tele, 1009 wide), heights (1015,
+// 1010) and diagonals (1013, 1011) that the zoom lens covers, in the main dialog's
+// unit. Its initialisation also sets the gain (1.00) and luminances (0.00) of the
+// main dialog.
+#pragma once
+
+#include "platform/PropertyPage.h"
+
+class CLenvaraApp;
+
+class CPage_Lenvara : public CPropertyPage
+{
+    Q_OBJECT
+
+public:
+    explicit CPage_Lenvara(CLenvaraApp& app, QWidget* pParent = nullptr);
+
+    void Calculate();
+    void ConvertUnits();
+    void OnShift();
+
+protected:
+    bool OnInitDialog() override;
+    void OnCommand(int nId) override;
+    bool OnReturnKey() override;
+
+private:
+    CLenvaraApp& m_app;
+};
