@@ -1,6 +1,159 @@
 #include "gl/GLWnd.h"
 
-CGLWnd::CGLWnd(QWidget* parent) : QOpenGLWidget(parent) {}
+#include "core/TextFormat.h"
+#include "platform/Resources.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <QContextMenuEvent>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QImage>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSurfaceFormat>
+
+#include <climits>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace
+{
+// Initial view of the preview.
+constexpr double kRotX = 34.0;
+constexpr double kRotY = -19.0;
+constexpr double kTransX = 250.0;
+constexpr double kTransY = 500.0;
+constexpr double kTransZ = -4000.0;
+
+// Scene units the largest extent of the installation is scaled to.
+constexpr float kSceneSize = 1800.0f;
+constexpr float kZoomStep = 1.025f;
+
+// Label font lists cover character codes 32..127.
+constexpr int kFirstGlyph = 32;
+constexpr int kGlyphCount = 96;
+
+struct SMenuItem
+{
+    int nId;
+    const char* pszText;
+};
+// "OpenGL Menu" (menu 139).
+constexpr SMenuItem kGLMenu[] = {
+    {CGLWnd::kIdMove, "Move"},
+    {CGLWnd::kIdSpin, "Spin"},
+    {CGLWnd::kIdZoom, "Zoom"},
+    {CGLWnd::kIdResize, "Resize"},
+};
+
+// The label font: the face at a pixel height, weight and slant, without
+// antialiasing (the glyphs become one-bit bitmaps). "symbol" in any letter case asks
+// for a symbol font where the system has one.
+QFont LabelFont(const char* pszFace, int nHeight, int nWeight, bool bItalic)
+{
+    const QString strFace = QString::fromLatin1(pszFace ? pszFace : "");
+    QFont font(strFace);
+    if (strFace.compare(QLatin1String("symbol"), Qt::CaseInsensitive) == 0)
+    {
+        const QStringList families = QFontDatabase::families(QFontDatabase::Symbol);
+        if (!families.isEmpty())
+            font.setFamily(families.first());
+    }
+    font.setPixelSize(nHeight > 0 ? nHeight : 13);
+    font.setWeight(static_cast<QFont::Weight>(qBound(100, nWeight, 900)));
+    font.setItalic(bItalic);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+// Compiles one glyph into the display list: a bitmap whose origin is the pen
+// position on the baseline, advancing the raster position by the glyph's advance.
+void CompileGlyph(GLuint nList, const QFont& font, const QFontMetrics& metrics, int nCode)
+{
+    const QString strGlyph(QChar(static_cast<char16_t>(nCode)));
+    const int nAdvance = metrics.horizontalAdvance(strGlyph);
+    const int nPad = metrics.height(); // room for slanted and overhanging glyphs
+    const int nBaseRow = nPad + metrics.ascent();
+    QImage image(nAdvance + 2 * nPad, nBaseRow + metrics.descent() + nPad, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    {
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(nPad, nBaseRow, strGlyph);
+    }
+
+    int nMinX = image.width(), nMaxX = -1, nMinY = image.height(), nMaxY = -1;
+    for (int y = 0; y < image.height(); ++y)
+    {
+        const QRgb* pRow = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(pRow[x]) >= 128)
+            {
+                nMinX = qMin(nMinX, x);
+                nMaxX = qMax(nMaxX, x);
+                nMinY = qMin(nMinY, y);
+                nMaxY = qMax(nMaxY, y);
+            }
+    }
+
+    glNewList(nList, GL_COMPILE);
+    if (nMaxX < 0)
+    {
+        glBitmap(0, 0, 0.0f, 0.0f, static_cast<GLfloat>(nAdvance), 0.0f, nullptr);
+    }
+    else
+    {
+        const int nWidth = nMaxX - nMinX + 1;
+        const int nHeight = nMaxY - nMinY + 1;
+        const int nRowBytes = (nWidth + 7) / 8;
+        // Rows bottom-up, most significant bit first, byte-aligned rows.
+        std::vector<GLubyte> bits(static_cast<size_t>(nRowBytes) * nHeight, 0);
+        for (int r = 0; r < nHeight; ++r)
+        {
+            const QRgb* pRow = reinterpret_cast<const QRgb*>(image.constScanLine(nMaxY - r));
+            GLubyte* pBits = bits.data() + static_cast<size_t>(r) * nRowBytes;
+            for (int c = 0; c < nWidth; ++c)
+                if (qGray(pRow[nMinX + c]) >= 128)
+                    pBits[c / 8] |= static_cast<GLubyte>(0x80 >> (c % 8));
+        }
+        // Image row y lies (nBaseRow - 1 - y) rows above the baseline.
+        const GLfloat fXOrig = static_cast<GLfloat>(nPad - nMinX);
+        const GLfloat fYOrig = static_cast<GLfloat>(nMaxY - nBaseRow + 1);
+        glBitmap(nWidth, nHeight, fXOrig, fYOrig, static_cast<GLfloat>(nAdvance), 0.0f,
+                 bits.data());
+    }
+    glEndList();
+}
+} // namespace
+
+CGLWnd::CGLWnd(QWidget* parent)
+    : QOpenGLWidget(parent), m_cursorSpin(LoadCursorResource(146)),
+      m_cursorMove(LoadCursorResource(143)), m_cursorZoom(LoadCursorResource(145))
+{
+    // Immediate mode needs a compatibility context; depth testing needs 24 bits.
+    QSurfaceFormat fmt = format();
+    bool bChanged = false;
+    if (fmt.profile() == QSurfaceFormat::CoreProfile)
+    {
+        fmt.setProfile(QSurfaceFormat::CompatibilityProfile);
+        bChanged = true;
+    }
+    if (fmt.depthBufferSize() < 24)
+    {
+        fmt.setDepthBufferSize(24);
+        bChanged = true;
+    }
+    if (bChanged)
+        setFormat(fmt);
+    setMouseTracking(true); // the cursor follows the mode on every move
+    setCursor(m_cursorSpin);
+}
 
 CGLWnd::~CGLWnd() = default;
 
@@ -28,17 +181,417 @@ void CGLWnd::SetViewData(float w1, float h1, float d1, float w2, float h2, float
 
 void CGLWnd::ResetView()
 {
-    m_dRotY = -19.0;
-    m_dRotX = 34.0;
-    m_dTransX = 250.0;
-    m_dTransY = 500.0;
-    m_dTransZ = -4000.0;
+    m_dRotX = kRotX;
+    m_dRotY = kRotY;
+    m_dTransX = kTransX;
+    m_dTransY = kTransY;
+    m_dTransZ = kTransZ;
     m_fZoom = 1.0f;
+    m_bLButtonDown = false;
+    m_bSpin = true;
+    m_bMove = false;
+    m_bZoom = false;
     update();
 }
 
-void CGLWnd::initializeGL() {}
+// ------------------------------------------------------------------ GL set-up
 
-void CGLWnd::resizeGL(int, int) {}
+void CGLWnd::initializeGL()
+{
+    m_nFontBase = BuildLabelFont("Arial", 13, 500, true);
+    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glLineWidth(0.5f);
+}
 
-void CGLWnd::paintGL() {}
+void CGLWnd::resizeGL(int w, int h)
+{
+    // Qt passes the size in device-independent pixels; GL works in device pixels.
+    const qreal dRatio = devicePixelRatio();
+    const int cx = qRound(w * dRatio);
+    const int cy = qRound(h * dRatio);
+    glViewport(0, 0, cx, cy);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    const double dAspect = cy != 0 ? static_cast<double>(cx) / cy : static_cast<double>(cx);
+    gluPerspective(45.0, dAspect, 1.0, 6000.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+}
+
+void CGLWnd::paintGL()
+{
+    RenderScene();
+}
+
+// ------------------------------------------------------------------ label font
+
+unsigned int CGLWnd::BuildLabelFont(const char* pszFace, int nHeight, int nWeight, bool bItalic)
+{
+    const GLuint nBase = glGenLists(kGlyphCount);
+    if (nBase == 0)
+        return 0;
+    const QFont font = LabelFont(pszFace, nHeight, nWeight, bItalic);
+    const QFontMetrics metrics(font);
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+    glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
+    for (int i = 0; i < kGlyphCount; ++i)
+        CompileGlyph(nBase + i, font, metrics, kFirstGlyph + i);
+    glPopClientAttrib();
+    return nBase;
+}
+
+void CGLWnd::DrawLabelText(unsigned int nBase, const char* pszText)
+{
+    if (nBase == 0 || pszText == nullptr)
+        return;
+    // Only codes 32..127 have lists; anything else would call an unrelated list.
+    std::string text;
+    for (const char* p = pszText; *p; ++p)
+    {
+        const unsigned char c = static_cast<unsigned char>(*p);
+        if (c >= kFirstGlyph && c < kFirstGlyph + kGlyphCount)
+            text.push_back(static_cast<char>(c));
+    }
+    glPushAttrib(GL_LIST_BIT);
+    glListBase(nBase - kFirstGlyph);
+    glCallLists(static_cast<GLsizei>(text.size()), GL_UNSIGNED_BYTE, text.data());
+    glPopAttrib();
+}
+
+void CGLWnd::DrawLabel(int x, int y, int z, const char* pszText)
+{
+    glRasterPos3i(x, y, z);
+    DrawLabelText(m_nFontBase, pszText);
+}
+
+// ------------------------------------------------------------------ scene
+
+bool CGLWnd::BeginScene(float& fW, float& fH, float& fD)
+{
+    // Ties take the first triple.
+    fW = m_fW2 > m_fW1 ? m_fW2 : m_fW1;
+    fH = m_fH2 > m_fH1 ? m_fH2 : m_fH1;
+    fD = m_fD2 > m_fD1 ? m_fD2 : m_fD1;
+    float fM = 0.0f;
+    fM = fW > fM ? fW : fM;
+    fM = fH > fM ? fH : fM;
+    fM = fD > fM ? fD : fM;
+
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // No data yet (or none that can be scaled): the cleared window is the picture.
+    if (!(fM > 0.0f) || !std::isfinite(fM))
+    {
+        glFlush();
+        return false;
+    }
+    const float fScale = kSceneSize / fM;
+
+    glPushMatrix();
+    glTranslated(m_dTransX, m_dTransY, m_dTransZ);
+    glRotated(m_dRotX, 1.0, 0.0, 0.0);
+    glRotated(m_dRotY, 0.0, 1.0, 0.0);
+
+    // Labels stand in the unscaled frame; they compute their own positions.
+    const float fLabelX = -fW / (m_fZoom * 2.0f);
+    const float fLabelY = -fH / (m_fZoom * 2.0f);
+    if (m_nMode == 0)
+        DrawLabelsDistance(fLabelX, fLabelY, 0.0f, fW, fH, fD);
+    else
+        DrawLabelsScreen(fLabelX, fLabelY, 0.0f, fW, fH, fD);
+
+    const float k = fScale * m_fZoom;
+    glScalef(k, k, k);
+    return true;
+}
+
+void CGLWnd::EndScene()
+{
+    glPopMatrix();
+    glFlush();
+}
+
+void CGLWnd::RenderScene()
+{
+    float fW = 0.0f, fH = 0.0f, fD = 0.0f;
+    if (!BeginScene(fW, fH, fD))
+        return;
+    DrawDimensionLines(-fW / 2.0f, -fH / 2.0f, 0.0f, fW, fH, fD);
+    glColor4f(0.0f, 0.5f, 1.0f, 1.0f);
+    DrawBoundingBox(-fW / 2.0f, -fH / 2.0f, 0.0f, fW, fH, fD);
+    glColor4f(0.0f, 0.0f, 1.0f, 1.0f);
+    DrawBeam(0.0f, 0.0f, 0.0f, m_fW1, m_fH1, m_fD1, 0.0f, 0.0f);
+    DrawBeam(0.0f, 0.0f, 0.0f, m_fW2, m_fH2, m_fD2, 0.0f, 0.0f);
+    EndScene();
+}
+
+float CGLWnd::LabelScale(float fD) const
+{
+    return fD != 0.0f ? m_fZoom * kSceneSize / fD : 0.0f;
+}
+
+int CGLWnd::TruncRaster(float fValue)
+{
+    if (std::isnan(fValue))
+        return 0;
+    if (fValue >= static_cast<float>(INT_MAX))
+        return INT_MAX;
+    if (fValue <= static_cast<float>(INT_MIN))
+        return INT_MIN;
+    return static_cast<int>(fValue);
+}
+
+void CGLWnd::DrawLabelsDistance(float x, float y, float z, float w, float h, float d)
+{
+    if (d == 0.0f)
+        return;
+    const float g = LabelScale(d);
+    glPushMatrix();
+    glTranslated(x, y, z);
+    glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
+    if (w != 0.0f)
+        DrawLabel(0, TruncRaster(h * 1.0f * g), 0, ("W=" + FormatLength(w)).c_str());
+    if (h != 0.0f)
+        DrawLabel(TruncRaster(w * 0.6f * g), 0, 0, ("H=" + FormatLength(h)).c_str());
+    DrawLabel(TruncRaster(w * 0.5f * g), TruncRaster(-h * 0.5f * g), TruncRaster(m_fD1 * 0.6f * g),
+              ("P_WA=" + FormatLength(m_fD1)).c_str());
+    DrawLabel(TruncRaster(w * 0.3f * g), TruncRaster(-h * 0.5f * g),
+              TruncRaster(m_fD2 * 0.75f * g), ("P_TP=" + FormatLength(m_fD2)).c_str());
+    glPopMatrix();
+}
+
+void CGLWnd::DrawLabelsScreen(float x, float y, float z, float w, float h, float d)
+{
+    if (d == 0.0f)
+        return;
+    const float g = LabelScale(d);
+    glPushMatrix();
+    glTranslated(x, y, z);
+    glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
+    if (w != 0.0f)
+        DrawLabel(0, TruncRaster(h * 1.0f * g), 0, ("W=" + FormatLength(w)).c_str());
+    if (h != 0.0f)
+        DrawLabel(TruncRaster(w * 0.6f * g), 0, 0, ("H=" + FormatLength(h)).c_str());
+    DrawLabel(TruncRaster(w * 0.5f * g), TruncRaster(-h * 0.5f * g), TruncRaster(m_fD1 * 0.5f * g),
+              ("PJD=" + FormatLength(m_fD1)).c_str());
+    glPopMatrix();
+}
+
+void CGLWnd::DrawScreenRect(float x, float y, float z, float w, float h, float)
+{
+    glPushMatrix();
+    glTranslated(x, y, z);
+    glBegin(GL_LINE_LOOP);
+    glVertex3f(-w / 2.0f, -h / 2.0f, 0.0f);
+    glVertex3f(w / 2.0f, -h / 2.0f, 0.0f);
+    glVertex3f(w / 2.0f, h / 2.0f, 0.0f);
+    glVertex3f(-w / 2.0f, h / 2.0f, 0.0f);
+    glEnd();
+    glPopMatrix();
+}
+
+void CGLWnd::DrawProjector(float, float, float, float, float, float) {}
+
+void CGLWnd::DrawDimensionLines(float x, float y, float z, float w, float h, float d)
+{
+    glPushMatrix();
+    glTranslated(x, y, z);
+    glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
+    glBegin(GL_LINES);
+    // Top edge of the largest screen.
+    glVertex3f(0.0f, h, 0.0f);
+    glVertex3f(w, h, 0.0f);
+    // Its right edge.
+    glVertex3f(w, 0.0f, 0.0f);
+    glVertex3f(w, h, 0.0f);
+    // Axis from the screen's centre to the farthest lens position.
+    glVertex3f(w / 2.0f, h / 2.0f, 0.0f);
+    glVertex3f(w / 2.0f, h / 2.0f, d);
+    glEnd();
+    glPopMatrix();
+}
+
+void CGLWnd::DrawBoundingBox(float x, float y, float z, float w, float h, float d)
+{
+    glPushMatrix();
+    glTranslated(x, y, z);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    glBegin(GL_QUADS);
+    // z = 0
+    glVertex3f(0.0f, 0.0f, 0.0f);
+    glVertex3f(w, 0.0f, 0.0f);
+    glVertex3f(w, h, 0.0f);
+    glVertex3f(0.0f, h, 0.0f);
+    // z = d
+    glVertex3f(0.0f, 0.0f, d);
+    glVertex3f(w, 0.0f, d);
+    glVertex3f(w, h, d);
+    glVertex3f(0.0f, h, d);
+    // y = h
+    glVertex3f(0.0f, h, 0.0f);
+    glVertex3f(w, h, 0.0f);
+    glVertex3f(w, h, d);
+    glVertex3f(0.0f, h, d);
+    // y = 0
+    glVertex3f(0.0f, 0.0f, 0.0f);
+    glVertex3f(w, 0.0f, 0.0f);
+    glVertex3f(w, 0.0f, d);
+    glVertex3f(0.0f, 0.0f, d);
+    // x = w
+    glVertex3f(w, 0.0f, 0.0f);
+    glVertex3f(w, h, 0.0f);
+    glVertex3f(w, h, d);
+    glVertex3f(w, 0.0f, d);
+    // x = 0
+    glVertex3f(0.0f, 0.0f, 0.0f);
+    glVertex3f(0.0f, h, 0.0f);
+    glVertex3f(0.0f, h, d);
+    glVertex3f(0.0f, 0.0f, d);
+    glEnd();
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glPopMatrix();
+}
+
+void CGLWnd::DrawBeam(float x, float y, float z, float w, float h, float d, float, float)
+{
+    DrawPyramid(x, y, z, w, h, d);
+}
+
+void CGLWnd::DrawPyramid(float x, float y, float z, float w, float h, float d)
+{
+    const float l = -w / 2.0f, r = w / 2.0f, b = -h / 2.0f, t = h / 2.0f;
+    glPushMatrix();
+    glTranslated(x, y, z);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    glBegin(GL_QUADS);
+    // The screen.
+    glVertex3f(l, b, 0.0f);
+    glVertex3f(r, b, 0.0f);
+    glVertex3f(r, t, 0.0f);
+    glVertex3f(l, t, 0.0f);
+    // Side triangles to the lens, top, bottom, right, left (apex first and last).
+    glVertex3f(0.0f, 0.0f, d);
+    glVertex3f(l, t, 0.0f);
+    glVertex3f(r, t, 0.0f);
+    glVertex3f(0.0f, 0.0f, d);
+
+    glVertex3f(0.0f, 0.0f, d);
+    glVertex3f(l, b, 0.0f);
+    glVertex3f(r, b, 0.0f);
+    glVertex3f(0.0f, 0.0f, d);
+
+    glVertex3f(0.0f, 0.0f, d);
+    glVertex3f(r, b, 0.0f);
+    glVertex3f(r, t, 0.0f);
+    glVertex3f(0.0f, 0.0f, d);
+
+    glVertex3f(0.0f, 0.0f, d);
+    glVertex3f(l, b, 0.0f);
+    glVertex3f(l, t, 0.0f);
+    glVertex3f(0.0f, 0.0f, d);
+    glEnd();
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glPopMatrix();
+}
+
+// ------------------------------------------------------------------ mouse and menu
+
+void CGLWnd::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+    {
+        m_bLButtonDown = true;
+        m_ptLast = event->position().toPoint();
+    }
+    QOpenGLWidget::mousePressEvent(event);
+}
+
+void CGLWnd::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_bLButtonDown = false;
+    QOpenGLWidget::mouseReleaseEvent(event);
+}
+
+void CGLWnd::mouseMoveEvent(QMouseEvent* event)
+{
+    setCursor(m_bZoom ? m_cursorZoom : m_bMove ? m_cursorMove : m_cursorSpin);
+    if (!m_bLButtonDown)
+    {
+        QOpenGLWidget::mouseMoveEvent(event);
+        return;
+    }
+    const QPoint pt = event->position().toPoint();
+    const QPoint d = m_ptLast - pt;
+    m_ptLast = pt;
+    if (m_bSpin)
+    {
+        m_dRotY = m_dRotY - d.x() * 0.5;
+        m_dRotX = m_dRotX - d.y() * 0.5;
+    }
+    else if (m_bMove)
+    {
+        m_dTransY = m_dTransY + d.y() * 10;
+        m_dTransX = m_dTransX - d.x() * 10;
+    }
+    else if (m_bZoom)
+    {
+        if (d.y() < 0)
+            m_fZoom = m_fZoom * kZoomStep;
+        else
+            m_fZoom = m_fZoom / kZoomStep;
+    }
+    update();
+}
+
+QPoint CGLWnd::ContextMenuPosition(const QContextMenuEvent& event) const
+{
+    if (event.reason() == QContextMenuEvent::Keyboard)
+        return mapToGlobal(QPoint(0, 0)) + QPoint(5, 5);
+    return event.globalPos();
+}
+
+void CGLWnd::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(QStringLiteral("OpenGL Menu"), this);
+    for (const SMenuItem& item : kGLMenu)
+        menu.addAction(QString::fromLatin1(item.pszText))->setData(item.nId);
+    const QAction* pChosen = menu.exec(ContextMenuPosition(*event));
+    event->accept();
+    if (pChosen)
+        OnCommand(pChosen->data().toInt());
+}
+
+void CGLWnd::OnCommand(int nId)
+{
+    switch (nId)
+    {
+    case kIdMove:
+        m_bSpin = false;
+        m_bMove = true;
+        m_bZoom = false;
+        break;
+    case kIdSpin:
+        m_bSpin = true;
+        m_bMove = false;
+        m_bZoom = false;
+        break;
+    case kIdZoom:
+        m_bSpin = false;
+        m_bMove = false;
+        m_bZoom = true;
+        break;
+    case kIdResize:
+        ResetView();
+        break;
+    default:
+        break;
+    }
+}
