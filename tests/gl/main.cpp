@@ -6,8 +6,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 int main(int argc, char** argv)
 {
+    // Listing the tests (the build does this) needs no display.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--gtest_list_tests") == 0)
+        {
+            ::testing::InitGoogleTest(&argc, argv);
+            return RUN_ALL_TESTS();
+        }
+
     QSurfaceFormat format;
     format.setRenderableType(QSurfaceFormat::OpenGL);
     format.setProfile(QSurfaceFormat::CompatibilityProfile);
