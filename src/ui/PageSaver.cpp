@@ -106,10 +106,16 @@ bool CPageSaver::Write(const QString& strPath, const std::string& text, QString&
         strError = file.errorString();
         return false;
     }
-    const qint64 nWritten = file.write(text.data(), static_cast<qint64>(text.size()));
-    if (nWritten != static_cast<qint64>(text.size()))
+    const qint64 nSize = static_cast<qint64>(text.size());
+    const bool bWritten = file.write(text.data(), nSize) == nSize && file.flush();
+    // A short write to disk (a full disk, a file size limit) can still be reported
+    // as written: only the size of what reached the file counts.
+    if (!bWritten || file.size() != nSize)
     {
-        strError = file.errorString();
+        strError = !bWritten ? file.errorString()
+                       : QStringLiteral("Only %1 of %2 bytes could be written.")
+                             .arg(file.size())
+                             .arg(nSize);
         file.cancelWriting();
         file.commit();
         return false;

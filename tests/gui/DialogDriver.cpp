@@ -1,0 +1,104 @@
+#include "DialogDriver.h"
+
+#include "platform/Controls.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+QWidget* CDialogDriver::Control(const QWidget* pParent, int nId)
+{
+    QWidget* pControl = FindControl(pParent, nId);
+    EXPECT_NE(pControl, nullptr) << "no control " << nId;
+    return pControl;
+}
+
+QString CDialogDriver::Text(const QWidget* pParent, int nId)
+{
+    Control(pParent, nId);
+    return QString::fromStdString(GetControlText(pParent, nId, 256));
+}
+
+void CDialogDriver::ClickWidget(QWidget* pWidget)
+{
+    if (!pWidget)
+        return;
+    pWidget->activateWindow();
+    QTest::mouseClick(pWidget, Qt::LeftButton, Qt::NoModifier, pWidget->rect().center());
+    QApplication::processEvents();
+}
+
+void CDialogDriver::Click(const QWidget* pParent, int nId)
+{
+    ClickWidget(Control(pParent, nId));
+}
+
+void CDialogDriver::Type(const QWidget* pParent, int nId, const QString& strText)
+{
+    QWidget* pControl = Control(pParent, nId);
+    if (!pControl)
+        return;
+    QWidget* pTarget = pControl;
+    if (auto* pCombo = qobject_cast<QComboBox*>(pControl))
+        pTarget = pCombo->lineEdit();
+    // A click into the edit, as a person does before typing.
+    ClickWidget(pTarget);
+    QTest::keyClick(pTarget, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(pTarget, Qt::Key_Backspace);
+    QTest::keyClicks(pTarget, strText);
+    QApplication::processEvents();
+}
+
+void CDialogDriver::PressKey(QWidget* pWidget, int nKey)
+{
+    QTest::keyClick(pWidget, static_cast<Qt::Key>(nKey));
+    QApplication::processEvents();
+}
+
+void CDialogDriver::PressEnter(const QWidget* pParent, int nId)
+{
+    QWidget* pControl = Control(pParent, nId);
+    if (!pControl)
+        return;
+    if (auto* pCombo = qobject_cast<QComboBox*>(pControl))
+        pControl = pCombo->lineEdit();
+    PressKey(pControl, Qt::Key_Return);
+}
+
+void CDialogDriver::PressTab(QWidget* pWindow)
+{
+    QWidget* pFocus = QApplication::focusWidget();
+    QTest::keyClick(pFocus ? pFocus : pWindow, Qt::Key_Tab);
+    QApplication::processEvents();
+}
+
+QString CDialogDriver::CaptureModal(const std::function<void()>& action)
+{
+    QString strCaptured;
+    bool bSeen = false;
+    QTimer timer;
+    timer.setInterval(20);
+    QObject::connect(&timer, &QTimer::timeout,
+                     [&]
+                     {
+                         QWidget* pModal = QApplication::activeModalWidget();
+                         if (!pModal || bSeen)
+                             return;
+                         bSeen = true;
+                         if (auto* pBox = qobject_cast<QMessageBox*>(pModal))
+                             strCaptured = pBox->text();
+                         else
+                             strCaptured = pModal->windowTitle();
+                         pModal->close();
+                     });
+    timer.start();
+    action();
+    // A dialog that did not come up within the action does not count.
+    timer.stop();
+    return strCaptured;
+}

@@ -1,0 +1,40 @@
+// Drives dialogs the way a person does, through real key and mouse events:
+// focus a control by id, type into it, press Enter or Escape, click. Controls are
+// found by their numeric objectName among the direct children of a dialog or page.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <ostream>
+
+class QWidget;
+
+class CDialogDriver
+{
+public:
+    // Fails the current test when the control does not exist.
+    static QWidget* Control(const QWidget* pParent, int nId);
+    static QString Text(const QWidget* pParent, int nId);
+
+    // Mouse click into the control (gives it the focus as a click does).
+    static void Click(const QWidget* pParent, int nId);
+    static void ClickWidget(QWidget* pWidget);
+    // Clicks into the control, selects all of its text and types the new text.
+    static void Type(const QWidget* pParent, int nId, const QString& strText);
+    static void PressEnter(const QWidget* pParent, int nId);
+    static void PressKey(QWidget* pWidget, int nKey);
+    // Moves the focus on with Tab from whatever has it.
+    static void PressTab(QWidget* pWindow);
+
+    // Runs action, which is expected to open a modal dialog; returns the dialog's
+    // message text (message boxes) or window title, and closes it. Empty when no
+    // modal dialog appeared.
+    static QString CaptureModal(const std::function<void()>& action);
+};
+
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString& str, std::ostream* pOut)
+{
+    *pOut << '"' << str.toStdString() << '"';
+}

@@ -1,0 +1,428 @@
+// The main dialog and its two calculation pages, driven through key and mouse
+// events as a person uses them. Reference values are worked out by hand from the
+// Kelda W1 rows (16:9: throw ratios 1.37 / 1.66; 4:3: 1.827 / 2.207; 2000 lm on a
+// 1920 x 1080 panel).
+#include "DialogDriver.h"
+
+#include "app/LenvaraApp.h"
+#include "model/CatalogueTable.h"
+#include "platform/Controls.h"
+#include "ui/LenvaraDlg.h"
+#include "ui/LenvaraPropertySheet.h"
+#include "ui/ModelComboBox.h"
+#include "ui/ModelListBox.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QTabBar>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using D = CDialogDriver;
+
+class MainDialogTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pApp = std::make_unique<CLenvaraApp>();
+        m_pDlg = m_pApp->CreateMainDialog();
+        m_pDlg->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pDlg));
+        m_pDlg->activateWindow();
+        QApplication::processEvents();
+        m_pSheet = m_pDlg->GetSheet();
+        ASSERT_NE(m_pSheet, nullptr);
+        m_pImage = &m_pSheet->m_pageImage;
+        m_pLenvara = &m_pSheet->m_pageLenvara;
+    }
+
+    void TearDown() override { m_pApp->ExitInstance(); }
+
+    void SelectModel(const QString& strName) { D::Type(m_pDlg, 1000, strName); }
+
+    // Kelda W1, 16:9, meters: width 3 entered on the projection-distance page.
+    void CalculateWidth3()
+    {
+        SelectModel(QStringLiteral("Kelda W1"));
+        D::Type(m_pImage, 1009, QStringLiteral("3"));
+        D::PressEnter(m_pImage, 1009);
+    }
+
+    void ShowScreenDimensions()
+    {
+        m_pSheet->tabBar()->setCurrentIndex(1);
+        QApplication::processEvents();
+    }
+
+    QStringList Texts(const QWidget* pParent, std::initializer_list<int> ids)
+    {
+        QStringList list;
+        for (int nId : ids)
+            list << D::Text(pParent, nId);
+        return list;
+    }
+
+    std::unique_ptr<CLenvaraApp> m_pApp;
+    CLenvaraDlg* m_pDlg = nullptr;
+    CLenvaraPropertySheet* m_pSheet = nullptr;
+    CPage_Image* m_pImage = nullptr;
+    CPage_Lenvara* m_pLenvara = nullptr;
+};
+
+TEST_F(MainDialogTest, StartsWithMetersWideScreenAndNothingCalculated)
+{
+    EXPECT_EQ(m_pDlg->windowTitle(), QStringLiteral("Tarsio Lenvara Calculator"));
+    EXPECT_EQ(Texts(m_pDlg, {1002, 1003, 1006}),
+              QStringList({"Meters", "Inches", "Feet"}));
+    EXPECT_EQ(GetCheck(m_pDlg, 1002), 1);
+    EXPECT_EQ(GetCheck(m_pDlg, 1003) + GetCheck(m_pDlg, 1006), 0);
+    EXPECT_EQ(GetCheck(m_pDlg, 1005), 1);
+    EXPECT_EQ(GetCheck(m_pDlg, 1004) + GetCheck(m_pDlg, 1007), 0);
+    EXPECT_EQ(m_pApp->m_nPrevUnit, 0);
+    EXPECT_EQ(m_pApp->m_nCurUnit, 0);
+    EXPECT_EQ(Texts(m_pDlg, {1072, 1070, 1071, 1067, 1069}),
+              QStringList({"1.00", "0.00", "0.00", "Nits", "Nits"}));
+    EXPECT_FALSE(m_pApp->m_model.IsLoaded());
+
+    // The first model is selected and its picture shown.
+    const SCatalogue& catalogue = GetCatalogue();
+    EXPECT_EQ(D::Text(m_pDlg, 1000), QString::fromUtf8(catalogue.main[0].szName));
+    EXPECT_EQ(m_pDlg->m_nPictureId, catalogue.main[0].nBitmapId);
+
+    // The projection-distance page is active with width as the input.
+    EXPECT_EQ(m_pSheet->GetActivePage(), m_pImage);
+    EXPECT_EQ(m_pSheet->tabText(0), QStringLiteral("Projection Distance"));
+    EXPECT_EQ(m_pSheet->tabText(1), QStringLiteral("Screen Dimensions"));
+    EXPECT_FALSE(IsReadOnly(m_pImage, 1009));
+    EXPECT_TRUE(IsReadOnly(m_pImage, 1010));
+    EXPECT_TRUE(IsReadOnly(m_pImage, 1011));
+    EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011, 1012, 1013}),
+              QStringList({"0.00", "0.00", "0.00", "0.00", "0.00"}));
+    EXPECT_EQ(Texts(m_pLenvara, {1009, 1010, 1011, 1012, 1013, 1014, 1015}),
+              QStringList(7, "0.00"));
+    // Hidden placeholders stay hidden; the default button is never shown.
+    EXPECT_FALSE(D::Control(m_pDlg, 1)->isVisible());
+    EXPECT_FALSE(D::Control(m_pDlg, 1018)->isVisible());
+}
+
+TEST_F(MainDialogTest, ModelListHoldsEveryModelOnceInCatalogueOrder)
+{
+    CModelComboBox* pCombo = m_pDlg->GetModelCombo();
+    ASSERT_EQ(pCombo->count(), 46);
+    const SCatalogue& catalogue = GetCatalogue();
+    for (int i = 0; i < 46; ++i)
+        EXPECT_EQ(pCombo->itemText(i), QString::fromUtf8(catalogue.main[3 * i + 1].szName)) << i;
+    // Names keep their inner blanks, and typing a name does not add it to the list.
+    EXPECT_EQ(pCombo->itemText(12), QStringLiteral("Vela  X2"));
+    SelectModel(QStringLiteral("Not A Model"));
+    D::PressEnter(m_pDlg, 1000);
+    EXPECT_EQ(pCombo->count(), 46);
+}
+
+TEST_F(MainDialogTest, ProjectionDistanceFromWidth)
+{
+    CalculateWidth3();
+    EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011, 1012, 1013}),
+              QStringList({"3.00", "1.69", "3.44", "4.11", "4.98"}));
+    // 2000 lm / (3 x 1.6875 x pi) at both ends.
+    EXPECT_EQ(Texts(m_pDlg, {1070, 1071, 1067, 1069}),
+              QStringList({"125.75", "125.75", "Nits", "Nits"}));
+    EXPECT_TRUE(m_pApp->m_model.IsLoaded());
+    EXPECT_TRUE(m_pDlg->isVisible());
+}
+
+TEST_F(MainDialogTest, EnterButtonAndEnterKeyCalculateTheSame)
+{
+    SelectModel(QStringLiteral("Kelda W1"));
+    D::Type(m_pImage, 1009, QStringLiteral("3"));
+    D::Click(m_pImage, 1);
+    EXPECT_EQ(D::Text(m_pImage, 1012), QStringLiteral("4.11"));
+    // Enter on the focused Shift button recalculates instead of pressing the button.
+    D::Type(m_pImage, 1009, QStringLiteral("6"));
+    QWidget* pShift = D::Control(m_pImage, 1046);
+    pShift->setFocus(Qt::TabFocusReason);
+    D::PressKey(pShift, Qt::Key_Return);
+    EXPECT_EQ(D::Text(m_pImage, 1012), QStringLiteral("8.22"));
+}
+
+TEST_F(MainDialogTest, ScreenDimensionsFromDistance)
+{
+    SelectModel(QStringLiteral("Kelda W1"));
+    ShowScreenDimensions();
+    D::Type(m_pLenvara, 1012, QStringLiteral("3"));
+    D::PressEnter(m_pLenvara, 1012);
+    // Wide 3 / 1.37, tele 3 / 1.66; heights x 9/16; diagonals x sqrt(1 + 81/256).
+    EXPECT_EQ(Texts(m_pLenvara, {1012, 1009, 1014, 1010, 1015, 1011, 1013}),
+              QStringList({"3.00", "2.19", "1.81", "1.23", "1.02", "2.51", "2.07"}));
+    EXPECT_EQ(Texts(m_pDlg, {1070, 1071}), QStringList({"236.02", "346.52"}));
+    // The other page keeps its numbers.
+    EXPECT_EQ(D::Text(m_pImage, 1012), QStringLiteral("0.00"));
+}
+
+TEST_F(MainDialogTest, FocusOnAnotherSizeEditMakesItTheInputAndZeroesTheOthers)
+{
+    CalculateWidth3();
+    D::Click(m_pImage, 1011);
+    // At once, before any calculation.
+    EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011}), QStringList({"0.00", "0.00", "3.44"}));
+    EXPECT_TRUE(IsReadOnly(m_pImage, 1009));
+    EXPECT_TRUE(IsReadOnly(m_pImage, 1010));
+    EXPECT_FALSE(IsReadOnly(m_pImage, 1011));
+
+    // Diagonal 0 calculates nothing: every field stays.
+    D::Type(m_pImage, 1011, QStringLiteral("0"));
+    D::PressEnter(m_pImage, 1011);
+    EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011, 1012, 1013}),
+              QStringList({"0.00", "0.00", "0", "4.11", "4.98"}));
+
+    // Diagonal 3.44 gives back width 3.00 (to two decimals).
+    D::Type(m_pImage, 1011, QStringLiteral("3.44"));
+    D::PressEnter(m_pImage, 1011);
+    EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011}), QStringList({"3.00", "1.69", "3.44"}));
+}
+
+TEST_F(MainDialogTest, TabFromWidthToHeightErasesTheWidth)
+{
+    SelectModel(QStringLiteral("Kelda W1"));
+    D::Type(m_pImage, 1009, QStringLiteral("3"));
+    D::PressTab(m_pDlg);
+    EXPECT_EQ(QApplication::focusWidget(), D::Control(m_pImage, 1010));
+    EXPECT_EQ(Texts(m_pImage, {1009, 1011}), QStringList({"0.00", "0.00"}));
+    EXPECT_FALSE(IsReadOnly(m_pImage, 1010));
+    D::Type(m_pImage, 1010, QStringLiteral("1.6875"));
+    D::PressEnter(m_pImage, 1010);
+    EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011}), QStringList({"3.00", "1.69", "3.44"}));
+}
+
+TEST_F(MainDialogTest, UnitChangeConvertsOnlyTheActivePage)
+{
+    CalculateWidth3();
+    D::Click(m_pDlg, 1003);
+    EXPECT_EQ(GetCheck(m_pDlg, 1003), 1);
+    EXPECT_EQ(GetCheck(m_pDlg, 1002), 0);
+    EXPECT_EQ(D::Text(m_pImage, 1009), QStringLiteral("118.11"));
+    EXPECT_EQ(Texts(m_pDlg, {1067, 1069}), QStringList({"FtL", "FtL"}));
+    D::Click(m_pDlg, 1002);
+    EXPECT_EQ(D::Text(m_pImage, 1009), QStringLiteral("3.00"));
+    EXPECT_EQ(D::Text(m_pImage, 1012), QStringLiteral("4.11"));
+    EXPECT_EQ(Texts(m_pDlg, {1067, 1069}), QStringList({"Nits", "Nits"}));
+
+    ShowScreenDimensions();
+    D::Type(m_pLenvara, 1012, QStringLiteral("3"));
+    D::PressEnter(m_pLenvara, 1012);
+    D::Click(m_pDlg, 1006);
+    EXPECT_EQ(m_pApp->m_nPrevUnit, 0);
+    EXPECT_EQ(m_pApp->m_nCurUnit, 2);
+    // 3 m = 9.84 ft; the sizes are recalculated from it.
+    EXPECT_EQ(D::Text(m_pLenvara, 1012), QStringLiteral("9.84"));
+    EXPECT_EQ(D::Text(m_pLenvara, 1009), QStringLiteral("7.18"));
+    // The hidden page keeps its meters.
+    EXPECT_EQ(D::Text(m_pImage, 1009), QStringLiteral("3.00"));
+
+    // Clicking the selected unit again changes no value.
+    D::Click(m_pDlg, 1006);
+    EXPECT_EQ(D::Text(m_pLenvara, 1012), QStringLiteral("9.84"));
+    EXPECT_EQ(GetCheck(m_pDlg, 1006), 1);
+}
+
+TEST_F(MainDialogTest, AspectChangeRecalculatesFromTheInput)
+{
+    CalculateWidth3();
+    D::Click(m_pDlg, 1004);
+    EXPECT_EQ(GetCheck(m_pDlg, 1004), 1);
+    EXPECT_EQ(GetCheck(m_pDlg, 1005), 0);
+    // 4:3 rows: 3 x 1.827 and 3 x 2.207; a 16:9 panel fills 3/4 of a 4:3 screen.
+    EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011, 1012, 1013}),
+              QStringList({"3.00", "2.25", "3.75", "5.48", "6.62"}));
+    EXPECT_EQ(D::Text(m_pDlg, 1070), QStringLiteral("70.74"));
+}
+
+TEST_F(MainDialogTest, RadioButtonsDoNotCheckThemselves)
+{
+    // A click on a checked radio does not clear it, and one radio never clears
+    // another except through the handler.
+    QAbstractButton* pMeters = qobject_cast<QAbstractButton*>(D::Control(m_pDlg, 1002));
+    ASSERT_NE(pMeters, nullptr);
+    EXPECT_FALSE(pMeters->autoExclusive());
+    D::Click(m_pDlg, 1002);
+    EXPECT_EQ(GetCheck(m_pDlg, 1002), 1);
+    EXPECT_EQ(GetCheck(m_pDlg, 1003) + GetCheck(m_pDlg, 1006), 0);
+}
+
+TEST_F(MainDialogTest, FailedCalculationsChangeNothing)
+{
+    CalculateWidth3();
+    const QStringList page = Texts(m_pImage, {1009, 1010, 1011, 1012, 1013});
+    const QStringList panel = Texts(m_pDlg, {1070, 1071});
+
+    // A name the catalogue does not hold (the case differs).
+    // (The click into the width edit zeroes height and diagonal, as always.)
+    SelectModel(QStringLiteral("kelda w1"));
+    D::Type(m_pImage, 1009, QStringLiteral("5"));
+    D::PressEnter(m_pImage, 1009);
+    EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011, 1012, 1013}),
+              QStringList({"5", "0.00", "0.00", "4.11", "4.98"}));
+    EXPECT_EQ(Texts(m_pDlg, {1070, 1071}), panel);
+
+    // Text that is no number, and a number beyond any float.
+    SelectModel(QStringLiteral("Kelda W1"));
+    for (const char* pszInput : {"abc", "1e999", "-"})
+    {
+        D::Type(m_pImage, 1009, QString::fromLatin1(pszInput));
+        D::PressEnter(m_pImage, 1009);
+        EXPECT_EQ(Texts(m_pImage, {1012, 1013}), page.mid(3)) << pszInput;
+        EXPECT_EQ(Texts(m_pDlg, {1070, 1071}), panel) << pszInput;
+    }
+    // A leading number is read as far as it goes: "2,5" is 2.
+    D::Type(m_pImage, 1009, QStringLiteral("2,5"));
+    D::PressEnter(m_pImage, 1009);
+    EXPECT_EQ(D::Text(m_pImage, 1009), QStringLiteral("2.00"));
+}
+
+TEST_F(MainDialogTest, ModelChangeAloneChangesNoResult)
+{
+    CalculateWidth3();
+    QComboBox* pCombo = m_pDlg->GetModelCombo();
+    pCombo->setCurrentIndex(1);
+    QApplication::processEvents();
+    EXPECT_EQ(D::Text(m_pImage, 1012), QStringLiteral("4.11"));
+    EXPECT_EQ(D::Text(m_pDlg, 1070), QStringLiteral("125.75"));
+    // Kelda W2 (1.52 / 2.28, 2500 lm) on the next recalculation.
+    D::PressEnter(m_pDlg, 1000);
+    EXPECT_EQ(Texts(m_pImage, {1012, 1013}), QStringList({"4.56", "6.84"}));
+    EXPECT_EQ(D::Text(m_pDlg, 1070), QStringLiteral("157.19"));
+}
+
+TEST_F(MainDialogTest, EnterInGainRecalculatesAndKeepsTheDialogOpen)
+{
+    CalculateWidth3();
+    D::Type(m_pDlg, 1072, QStringLiteral("2"));
+    D::PressEnter(m_pDlg, 1072);
+    EXPECT_TRUE(m_pDlg->isVisible());
+    EXPECT_EQ(Texts(m_pDlg, {1070, 1071}), QStringList({"251.50", "251.50"}));
+    // An empty gain reads as 0.
+    D::Type(m_pDlg, 1072, QString());
+    D::PressEnter(m_pDlg, 1072);
+    EXPECT_EQ(Texts(m_pDlg, {1070, 1071}), QStringList({"0.00", "0.00"}));
+    EXPECT_TRUE(m_pDlg->isVisible());
+}
+
+TEST_F(MainDialogTest, EscapeAndExitCloseTheDialog)
+{
+    D::PressKey(D::Control(m_pDlg, 1072), Qt::Key_Escape);
+    EXPECT_FALSE(m_pDlg->isVisible());
+    EXPECT_EQ(m_pDlg->result(), QDialog::Rejected);
+
+    m_pDlg->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pDlg));
+    QAction* pExit = m_pDlg->GetMenuBar()->findChild<QAction*>(QStringLiteral("32774"));
+    ASSERT_NE(pExit, nullptr);
+    EXPECT_EQ(pExit->text(), QStringLiteral("Exit"));
+    pExit->trigger();
+    EXPECT_FALSE(m_pDlg->isVisible());
+}
+
+TEST_F(MainDialogTest, ShiftWithoutShiftDataShowsTheMessageAfterRecalculating)
+{
+    SelectModel(QStringLiteral("Kelda WT"));
+    D::Type(m_pImage, 1009, QStringLiteral("3"));
+    const QString strMessage = D::CaptureModal([&] { D::Click(m_pImage, 1046); });
+    EXPECT_EQ(strMessage, QStringLiteral("Shift Data are not available\nfor this projector"));
+    // The page was recalculated before the message.
+    EXPECT_EQ(D::Text(m_pImage, 1009), QStringLiteral("3.00"));
+    EXPECT_NE(D::Text(m_pImage, 1012), QStringLiteral("0.00"));
+
+    // Same on the other page; with shift data no message comes.
+    ShowScreenDimensions();
+    D::Type(m_pLenvara, 1012, QStringLiteral("3"));
+    EXPECT_EQ(D::CaptureModal([&] { D::Click(m_pLenvara, 1045); }),
+              QStringLiteral("Shift Data are not available\nfor this projector"));
+    SelectModel(QStringLiteral("Kelda W1"));
+    EXPECT_EQ(D::CaptureModal([&] { D::Click(m_pLenvara, 1045); }), QString());
+    EXPECT_EQ(D::Text(m_pLenvara, 1009), QStringLiteral("2.19"));
+}
+
+TEST_F(MainDialogTest, AboutBoxFromTheHelpMenu)
+{
+    QAction* pAbout = m_pDlg->GetMenuBar()->findChild<QAction*>(QStringLiteral("32772"));
+    ASSERT_NE(pAbout, nullptr);
+    EXPECT_EQ(pAbout->text(), QStringLiteral("&About Lenvara Calculator"));
+    EXPECT_EQ(D::CaptureModal([&] { pAbout->trigger(); }),
+              QStringLiteral("About Lenvara Calculator"));
+    EXPECT_TRUE(m_pDlg->isVisible());
+}
+
+TEST_F(MainDialogTest, HoveringTheDropDownListChangesThePictureOncePerEntry)
+{
+    CModelComboBox* pCombo = m_pDlg->GetModelCombo();
+    CModelListBox* pList = pCombo->GetListBox();
+    QSignalSpy spy(pList, &CModelListBox::pictureChanged);
+    pCombo->showPopup();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(pList->window()));
+
+    const SCatalogue& catalogue = GetCatalogue();
+    auto hover = [&](int nRow, int nDy)
+    {
+        const QRect rc = pList->visualRect(pList->model()->index(nRow, 0));
+        QMouseEvent move(QEvent::MouseMove, QPointF(rc.center() + QPoint(0, nDy)),
+                         pList->viewport()->mapToGlobal(QPointF(rc.center())), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(pList->viewport(), &move);
+    };
+    hover(3, 0); // Kelda WT
+    hover(3, 2);
+    hover(3, -2);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(m_pDlg->m_nPictureId, catalogue.main[3 * 3 + 1].nBitmapId);
+    hover(4, 0); // Orne SX
+    EXPECT_EQ(m_pDlg->m_nPictureId, catalogue.main[3 * 4 + 1].nBitmapId);
+    hover(3, 0);
+    hover(3, 1);
+    ASSERT_EQ(spy.count(), 3);
+    EXPECT_EQ(spy.at(0).at(0).toString(), QStringLiteral("Kelda WT"));
+    EXPECT_EQ(spy.at(1).at(0).toString(), QStringLiteral("Orne SX"));
+    EXPECT_EQ(spy.at(2).at(0).toString(), QStringLiteral("Kelda WT"));
+    pCombo->hidePopup();
+    // Hovering changes neither the combo's text nor any result.
+    EXPECT_EQ(D::Text(m_pDlg, 1000), QStringLiteral("Kelda W1"));
+}
+
+TEST_F(MainDialogTest, PrintBeforeAnyCalculationDoesNothing)
+{
+    QAction* pPrint = m_pDlg->GetMenuBar()->findChild<QAction*>(QStringLiteral("57607"));
+    ASSERT_NE(pPrint, nullptr);
+    EXPECT_EQ(D::CaptureModal([&] { pPrint->trigger(); }), QString());
+    EXPECT_TRUE(m_pDlg->isVisible());
+}
+
+TEST(AppWithoutDialog, ControlHelpersHaveDefinedResults)
+{
+    CLenvaraApp app;
+    EXPECT_FLOAT_EQ(app.GetGain(), 1.0f);
+    EXPECT_EQ(app.SetControlNumber(nullptr, 1009, 2.0f), 0);
+    EXPECT_FLOAT_EQ(app.GetControlNumber(nullptr, 1009), 0.0f);
+    EXPECT_EQ(app.GetControlCheck(nullptr, 1002), 0);
+    // Nothing happens without the main dialog.
+    app.SelectPicture("Kelda W1");
+    app.InvalidatePicture();
+    app.UpdatePreview(0, 1, 1, 1, 1, 1, 1);
+
+    QWidget window;
+    auto* pEdit = new QLineEdit(&window);
+    pEdit->setObjectName(QStringLiteral("1009"));
+    EXPECT_EQ(app.SetControlNumber(&window, 1009, 12.345f), 1);
+    EXPECT_EQ(pEdit->text(), QStringLiteral("12.35"));
+    EXPECT_EQ(app.SetControlNumber(&window, 1010, 1.0f), 1); // no such control
+    // Only the first 79 characters count.
+    pEdit->setText(QString(78, ' ') + QStringLiteral("42"));
+    EXPECT_FLOAT_EQ(app.GetControlNumber(&window, 1009), 4.0f);
+}

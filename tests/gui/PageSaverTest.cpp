@@ -1,0 +1,161 @@
+// "Save Current Page": the text of each page after a calculation, and the
+// all-or-nothing write.
+#include "DialogDriver.h"
+
+#include "app/LenvaraApp.h"
+#include "ui/LenvaraDlg.h"
+#include "ui/LenvaraPropertySheet.h"
+#include "ui/PageSaver.h"
+
+#include <QApplication>
+#include <QTabBar>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using D = CDialogDriver;
+
+namespace
+{
+// Everything but the date line, which changes with the clock.
+std::string WithoutDate(const std::string& text, std::string& strDate)
+{
+    const size_t nPos = text.find("Date: ");
+    if (nPos == std::string::npos)
+        return text;
+    strDate = text.substr(nPos + 6);
+    return text.substr(0, nPos);
+}
+
+QByteArray ReadAll(const QString& strPath)
+{
+    QFile file(strPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void WriteFile(const QString& strPath, const QByteArray& data)
+{
+    QFile file(strPath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(data);
+}
+} // namespace
+
+class PageSaverTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pDlg = m_app.CreateMainDialog();
+        m_pDlg->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pDlg));
+        D::Type(m_pDlg, 1000, QStringLiteral("Kelda W1"));
+    }
+    void TearDown() override { m_app.ExitInstance(); }
+
+    CLenvaraApp m_app;
+    CLenvaraDlg* m_pDlg = nullptr;
+};
+
+TEST_F(PageSaverTest, ProjectionDistancePageText)
+{
+    CPage_Image* pPage = &m_pDlg->GetSheet()->m_pageImage;
+    D::Type(pPage, 1009, QStringLiteral("3"));
+    D::PressEnter(pPage, 1009);
+    std::string strDate;
+    EXPECT_EQ(WithoutDate(CPageSaver::BuildText(m_app, *m_pDlg), strDate),
+              "Lenvara Calculator: Projection Distance\n"
+              "Model: Kelda W1\n"
+              "Units: Meters\n"
+              "Aspect Ratio: 16:9\n"
+              "Gain: 1.00\n"
+              "Input: Width\n"
+              "Width: 3.00\n"
+              "Height: 1.69\n"
+              "Diagonal: 3.44\n"
+              "Projection Distance (Wide): 4.11\n"
+              "Projection Distance (Tele): 4.98\n"
+              "Expected Screen Luminance (Wide): 125.75 Nits\n"
+              "Expected Screen Luminance (Tele): 125.75 Nits\n");
+    // "m/d/yyyy   hh:mm:ss" and the line end.
+    EXPECT_EQ(strDate.find("   "), strDate.size() - 12) << strDate;
+    EXPECT_EQ(strDate.back(), '\n');
+}
+
+TEST_F(PageSaverTest, ScreenDimensionsPageTextInFeet)
+{
+    CLenvaraPropertySheet* pSheet = m_pDlg->GetSheet();
+    pSheet->tabBar()->setCurrentIndex(1);
+    QApplication::processEvents();
+    D::Click(m_pDlg, 1006);
+    D::Click(m_pDlg, 1007);
+    D::Type(&pSheet->m_pageLenvara, 1012, QStringLiteral("10"));
+    D::PressEnter(&pSheet->m_pageLenvara, 1012);
+    std::string strDate;
+    const std::string text = WithoutDate(CPageSaver::BuildText(m_app, *m_pDlg), strDate);
+    // 2.35:1 rows: throw 1.028 / 1.245; heights x 27/64.
+    EXPECT_EQ(text,
+              "Lenvara Calculator: Screen Dimensions\n"
+              "Model: Kelda W1\n"
+              "Units: Feet\n"
+              "Aspect Ratio: 2.35:1\n"
+              "Gain: 1.00\n"
+              "Projection Distance: 10.00\n"
+              "Width (Tele): 8.03\n"
+              "Width (Wide): 9.73\n"
+              "Height (Tele): 3.39\n"
+              "Height (Wide): 4.10\n"
+              "Diagonal (Tele): 8.72\n"
+              "Diagonal (Wide): 10.56\n"
+              "Expected Screen Luminance (Wide): "
+                  + D::Text(m_pDlg, 1070).toStdString() + " FtL\n"
+              "Expected Screen Luminance (Tele): "
+                  + D::Text(m_pDlg, 1071).toStdString() + " FtL\n");
+}
+
+TEST(PageSaverWrite, ReplacesTheWholeFile)
+{
+    QTemporaryDir dir;
+    const QString strPath = dir.filePath(QStringLiteral("page.sim"));
+    WriteFile(strPath, QByteArray(200, 'x'));
+    QString strError;
+    ASSERT_TRUE(CPageSaver::Write(strPath, "short\n", strError)) << strError.toStdString();
+    EXPECT_EQ(ReadAll(strPath), QByteArray("short\n"));
+}
+
+TEST(PageSaverWrite, FailureLeavesTheOldFileAndSaysWhy)
+{
+    QTemporaryDir dir;
+    const QString strPath = dir.filePath(QStringLiteral("page.sim"));
+    WriteFile(strPath, QByteArray("old page\n"));
+
+    // The disk refuses more than 64 bytes per file (this works for root too).
+    struct sigaction ignore{};
+    ignore.sa_handler = SIG_IGN;
+    struct sigaction oldAction{};
+    sigaction(SIGXFSZ, &ignore, &oldAction);
+    rlimit oldLimit{};
+    getrlimit(RLIMIT_FSIZE, &oldLimit);
+    rlimit small = oldLimit;
+    small.rlim_cur = 64;
+    setrlimit(RLIMIT_FSIZE, &small);
+    QString strError;
+    const bool bWritten = CPageSaver::Write(strPath, std::string(4096, 'n'), strError);
+    setrlimit(RLIMIT_FSIZE, &oldLimit);
+    sigaction(SIGXFSZ, &oldAction, nullptr);
+
+    EXPECT_FALSE(bWritten);
+    EXPECT_FALSE(strError.isEmpty());
+    EXPECT_EQ(ReadAll(strPath), QByteArray("old page\n"));
+    // No temporary file is left behind.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"page.sim"}));
+
+    // A folder that does not exist.
+    EXPECT_FALSE(CPageSaver::Write(dir.filePath(QStringLiteral("none/page.sim")), "x", strError));
+    EXPECT_FALSE(strError.isEmpty());
+}
