@@ -2,10 +2,13 @@
 // feedback mode, the projection, the mouse modes, the context menu and the font.
 #include "TestGLWnd.h"
 
+#include "platform/Resources.h"
+
 #include <GL/gl.h>
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QMouseEvent>
 #include <QMenu>
 #include <QTimer>
 
@@ -395,6 +398,29 @@ INSTANTIATE_TEST_SUITE_P(
         SDragCase{"ZoomDownZoomsIn", CGLWnd::kIdZoom, {100, 101}, 34.0, -19.0, 250, 500,
                   1.025f}),
     [](const ::testing::TestParamInfo<SDragCase>& info) { return info.param.pszName; });
+
+TEST(PreviewMouse, CursorFollowsTheModeOnEveryMove)
+{
+    CTestGLWnd wnd;
+    wnd.ShowAt(40, 40);
+    const struct
+    {
+        int nCommand;
+        int nCursor;
+    } rows[] = {{CGLWnd::kIdZoom, 145}, {CGLWnd::kIdMove, 143}, {CGLWnd::kIdSpin, 146}};
+    QPoint pt(30, 30);
+    for (const auto& row : rows)
+    {
+        wnd.OnCommand(row.nCommand);
+        pt += QPoint(7, 5);
+        QMouseEvent move(QEvent::MouseMove, pt, wnd.mapToGlobal(pt), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier); // no button held
+        QApplication::sendEvent(&wnd, &move);
+        const QImage expected = LoadCursorResource(row.nCursor).pixmap().toImage();
+        ASSERT_FALSE(expected.isNull()) << "cursor resource " << row.nCursor;
+        EXPECT_EQ(wnd.cursor().pixmap().toImage(), expected) << row.nCursor;
+    }
+}
 
 // ------------------------------------------------------------------ context menu
 
