@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstring>
@@ -35,8 +36,7 @@ constexpr int kAspectRadios[] = {1004, 1005, 1007};
 } // namespace
 
 CLenvaraDlg::CLenvaraDlg(CLenvaraApp& app, QWidget* pParent)
-    : CDialog(MainDialogTemplate(), &MainMenuTemplate(), pParent), m_app(app),
-      m_hIcon(LoadIconResource(kIconId))
+    : CDialog(MainDialogTemplate(), &MainMenuTemplate(), pParent), m_app(app)
 {
 }
 
@@ -64,8 +64,8 @@ bool CLenvaraDlg::OnInitDialog()
     m_comboModel = qobject_cast<CModelComboBox*>(FindControl(this, 1000));
 
     // The About box is on the Help menu; there is no system menu to add it to here.
-    if (!m_hIcon.isNull())
-        setWindowIcon(m_hIcon);
+    // The window icon follows with the preview, right after the first paint: reading
+    // it and handing it to the window system costs start-up time the user cannot see.
 
     // The calculation sheet over control 1008, both pages initialised now, in order.
     m_pSheet = new CLenvaraPropertySheet(m_app, this);
@@ -103,10 +103,11 @@ bool CLenvaraDlg::OnInitDialog()
     m_wndPicture->setGeometry(GetControlRect(this, 1018).adjusted(1, 1, -1, -1));
     m_wndPicture->show();
 
-    m_wndPreview = new CGLWnd(this);
-    m_wndPreview->setObjectName(ControlName(1019));
-    m_wndPreview->setGeometry(GetControlRect(this, 1026).adjusted(-1, -1, 1, 1));
-    m_wndPreview->show();
+    // The GL preview costs more start-up time than the rest of the dialog together
+    // (context creation, and the whole window composed through GL), so it is
+    // created right after the first paint (FinishStartup), or earlier when a page
+    // hands it data.
+    m_bPreviewPending = true;
 
     if (m_comboModel && m_comboModel->count() > 0)
         m_comboModel->setCurrentIndex(0);
@@ -213,9 +214,30 @@ bool CLenvaraDlg::OnReturnKey()
     return true;
 }
 
+CGLWnd* CLenvaraDlg::GetPreview()
+{
+    FinishStartup();
+    return m_wndPreview;
+}
+
+void CLenvaraDlg::FinishStartup()
+{
+    if (!m_bPreviewPending)
+        return;
+    m_bPreviewPending = false;
+    m_hIcon = LoadIconResource(kIconId);
+    if (!m_hIcon.isNull())
+        setWindowIcon(m_hIcon);
+    m_wndPreview = new CGLWnd(this);
+    m_wndPreview->setObjectName(ControlName(1019));
+    m_wndPreview->setGeometry(GetControlRect(this, 1026).adjusted(-1, -1, 1, 1));
+    m_wndPreview->show();
+}
+
 void CLenvaraDlg::UpdatePreview(int nMode, float fW1, float fH1, float fD1, float fW2, float fH2,
                                 float fD2)
 {
+    FinishStartup();
     if (!m_wndPreview)
         return;
     m_wndPreview->SetMode(nMode);
@@ -234,6 +256,8 @@ void CLenvaraDlg::paintEvent(QPaintEvent* pEvent)
             logo.DrawTransparent(dc, GetControlRect(this, 1029), QColor(0, 255, 0));
     }
     CDialog::paintEvent(pEvent);
+    if (m_bPreviewPending)
+        QTimer::singleShot(0, this, &CLenvaraDlg::FinishStartup);
 }
 
 void CLenvaraDlg::OnAbout()

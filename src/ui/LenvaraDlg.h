@@ -27,7 +27,8 @@ public:
     ~CLenvaraDlg() override;
 
     CLenvaraPropertySheet* GetSheet() const { return m_pSheet; }
-    CGLWnd* GetPreview() const { return m_wndPreview; }
+    // The preview window, created now if it is still pending.
+    CGLWnd* GetPreview();
     CModelComboBox* GetModelCombo() const { return m_comboModel; }
 
     // Hands the page's view data to the preview window.
@@ -52,6 +53,9 @@ protected:
     void paintEvent(QPaintEvent* pEvent) override;
 
 private:
+    // Creates the preview window and sets the window icon, once.
+    void FinishStartup();
+
     CLenvaraApp& m_app;
     QLineEdit* m_editGain = nullptr;
     QLabel* m_staticLumUnitWide = nullptr;
@@ -62,5 +66,6 @@ private:
     CLenvaraPropertySheet* m_pSheet = nullptr;
     QFrame* m_wndPicture = nullptr;
     CGLWnd* m_wndPreview = nullptr;
+    bool m_bPreviewPending = false;
     QIcon m_hIcon;
 };
