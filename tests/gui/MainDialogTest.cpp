@@ -426,3 +426,22 @@ TEST(AppWithoutDialog, ControlHelpersHaveDefinedResults)
     pEdit->setText(QString(78, ' ') + QStringLiteral("42"));
     EXPECT_FLOAT_EQ(app.GetControlNumber(&window, 1009), 4.0f);
 }
+
+TEST_F(MainDialogTest, TabRunsThroughTheChoicesAndIntoThePage)
+{
+    D::Click(m_pDlg, 1072);
+    QStringList chain;
+    for (int i = 0; i < 12; ++i)
+    {
+        D::PressTab(m_pDlg);
+        QWidget* pFocus = QApplication::focusWidget();
+        chain << (pFocus ? pFocus->objectName() : QStringLiteral("none"));
+    }
+    const std::string strChain = chain.join(' ').toStdString();
+    // From the gain edit over the luminance edits and the tab bar into the page,
+    // through it and back to the model list.
+    EXPECT_EQ(chain.mid(0, 2), QStringList({"1070", "1071"})) << strChain;
+    EXPECT_EQ(chain.mid(3, 8), QStringList({"1", "1046", "1009", "1010", "1011", "1012", "1013",
+                                            "1000"}))
+        << strChain;
+}
