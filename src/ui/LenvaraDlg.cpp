@@ -14,6 +14,7 @@
 #include "ui/ModelComboBox.h"
 #include "ui/PageSaver.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
@@ -114,8 +115,12 @@ bool CLenvaraDlg::OnInitDialog()
     m_app.SelectPicture(catalogue.main[0].szName);
 
     ReadDealerData();
+    // The default focus: the model name, selected so that typing replaces it.
     if (m_comboModel)
-        m_comboModel->setFocus(Qt::OtherFocusReason);
+    {
+        m_comboModel->setFocus(Qt::TabFocusReason);
+        m_comboModel->lineEdit()->selectAll();
+    }
     return true;
 }
 
@@ -258,6 +263,21 @@ void CLenvaraDlg::paintEvent(QPaintEvent* pEvent)
     CDialog::paintEvent(pEvent);
     if (m_bPreviewPending)
         QTimer::singleShot(0, this, &CLenvaraDlg::FinishStartup);
+}
+
+bool CLenvaraDlg::event(QEvent* pEvent)
+{
+    const bool bResult = CDialog::event(pEvent);
+    // A dialog that becomes active with the focus on the model name selects it, so
+    // typing replaces it. This also restores the selection of the default focus,
+    // which the window system drops when the GL window joins after the first paint.
+    if (pEvent->type() == QEvent::WindowActivate && m_comboModel)
+    {
+        QWidget* pFocus = focusWidget();
+        if (pFocus == m_comboModel || pFocus == m_comboModel->lineEdit())
+            m_comboModel->lineEdit()->selectAll();
+    }
+    return bResult;
 }
 
 void CLenvaraDlg::OnAbout()

@@ -51,6 +51,7 @@ protected:
     void OnCommand(int nId) override;
     bool OnReturnKey() override;
     void paintEvent(QPaintEvent* pEvent) override;
+    bool event(QEvent* pEvent) override;
 
 private:
     // Creates the preview window and sets the window icon, once.
