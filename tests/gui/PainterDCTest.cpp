@@ -1,0 +1,158 @@
+// The painter device context on images: raster operations of stretched copies,
+// logical fonts by cell or character height, aligned text and lines.
+#include "platform/PainterDC.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+struct SRopCase
+{
+    const char* pszName;
+    ERasterOp eRop;
+    QRgb rgbExpected;
+};
+
+// Destination 0xF0F0F0, source 0x3C5A96.
+constexpr QRgb kDst = 0xFFF0F0F0u;
+constexpr QRgb kSrc = 0xFF3C5A96u;
+
+class RasterOpTest : public ::testing::TestWithParam<SRopCase>
+{
+};
+
+// Number of pixels darker than mid-grey in the columns [x0, x1).
+int DarkPixels(const QImage& image, int x0, int x1)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = x0; x < x1; ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                ++n;
+    return n;
+}
+
+QImage White(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+} // namespace
+
+TEST_P(RasterOpTest, CombinesSourceAndDestinationBitwise)
+{
+    QImage target(2, 2, QImage::Format_RGB32);
+    target.fill(kDst);
+    QImage source(1, 1, QImage::Format_RGB32);
+    source.fill(kSrc);
+    {
+        QPainter painter(&target);
+        CPainterDC dc(painter);
+        EXPECT_TRUE(dc.SupportsRasterOps());
+        dc.StretchBlt(QRect(0, 0, 2, 2), source, source.rect(), GetParam().eRop);
+    }
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 2; ++x)
+            EXPECT_EQ(target.pixel(x, y) & 0xFFFFFFu, GetParam().rgbExpected & 0xFFFFFFu)
+                << std::hex << target.pixel(x, y);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PainterDC, RasterOpTest,
+    ::testing::Values(SRopCase{"Copy", ERasterOp::SrcCopy, 0x3C5A96u},
+                      SRopCase{"Invert", ERasterOp::SrcInvert, 0xCCAA66u},
+                      SRopCase{"And", ERasterOp::SrcAnd, 0x305090u},
+                      SRopCase{"Paint", ERasterOp::SrcPaint, 0xFCFAF6u}),
+    [](const ::testing::TestParamInfo<SRopCase>& info) { return info.param.pszName; });
+
+TEST(PainterDC, PositiveHeightIsTheCellNegativeTheCharacterHeight)
+{
+    QImage image = White(10, 10);
+    QPainter painter(&image);
+    CPainterDC dc(painter);
+    SLogFont font;
+    font.strFaceName = QStringLiteral("DejaVu Sans");
+    font.nHeight = 40;
+    dc.SelectFont(font);
+    const int nCell = dc.GetTextExtent(QStringLiteral("Hg")).height();
+    EXPECT_NEAR(nCell, 40, 1);
+    font.nHeight = -40;
+    dc.SelectFont(font);
+    // The character height leaves out the leading: the cell is taller.
+    EXPECT_GT(dc.GetTextExtent(QStringLiteral("Hg")).height(), 40);
+}
+
+TEST(PainterDC, TextGoesWhereTheAlignmentSays)
+{
+    for (unsigned nFlags : {unsigned(kDtLeft), unsigned(kDtRight)})
+    {
+        QImage image = White(200, 30);
+        {
+            QPainter painter(&image);
+            CPainterDC dc(painter);
+            SLogFont font;
+            font.strFaceName = QStringLiteral("DejaVu Sans");
+            font.nHeight = -16;
+            dc.SelectFont(font);
+            dc.SetTextColor(Qt::black);
+            const int nHeight =
+                dc.DrawText(QStringLiteral("WWW"), QRect(0, 0, 200, 30), nFlags | kDtSingleLine);
+            EXPECT_GT(nHeight, 10);
+        }
+        const int nLeft = DarkPixels(image, 0, 100);
+        const int nRight = DarkPixels(image, 100, 200);
+        if (nFlags == kDtLeft)
+        {
+            EXPECT_GT(nLeft, 0);
+            EXPECT_EQ(nRight, 0);
+        }
+        else
+        {
+            EXPECT_EQ(nLeft, 0);
+            EXPECT_GT(nRight, 0);
+        }
+    }
+}
+
+TEST(PainterDC, AmpersandsMarkNothingUnlessNoPrefixIsAsked)
+{
+    auto width = [](const QString& strText, unsigned nFlags)
+    {
+        QImage image = White(300, 30);
+        {
+            QPainter painter(&image);
+            CPainterDC dc(painter);
+            dc.SetTextColor(Qt::black);
+            dc.DrawText(strText, QRect(0, 0, 300, 30), nFlags);
+        }
+        int nLast = -1;
+        for (int x = 0; x < 300; ++x)
+            if (DarkPixels(image, x, x + 1) > 0)
+                nLast = x;
+        return nLast;
+    };
+    // "&&" is one ampersand, a single "&" disappears; with kDtNoPrefix both stay.
+    EXPECT_EQ(width(QStringLiteral("A&&B"), kDtLeft), width(QStringLiteral("A&B"), kDtNoPrefix));
+    EXPECT_EQ(width(QStringLiteral("A&B"), kDtLeft), width(QStringLiteral("AB"), kDtNoPrefix));
+}
+
+TEST(PainterDC, LinesRunFromTheCurrentPosition)
+{
+    QImage image = White(10, 10);
+    {
+        QPainter painter(&image);
+        CPainterDC dc(painter);
+        dc.MoveTo(1, 5);
+        dc.LineTo(8, 5);
+        dc.LineTo(8, 1);
+    }
+    EXPECT_EQ(qGray(image.pixel(4, 5)), 0);
+    EXPECT_EQ(qGray(image.pixel(8, 3)), 0);
+    EXPECT_EQ(qGray(image.pixel(4, 3)), 255);
+    const QSize page(10, 10);
+    QPainter painter(&image);
+    EXPECT_EQ(CPainterDC(painter).GetPageSizePixels(), page);
+}
