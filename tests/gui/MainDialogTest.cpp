@@ -445,3 +445,21 @@ TEST_F(MainDialogTest, TabRunsThroughTheChoicesAndIntoThePage)
                                             "1000"}))
         << strChain;
 }
+
+TEST_F(MainDialogTest, FocusComingBackToTheWindowKeepsTheResults)
+{
+    SelectModel(QStringLiteral("Kelda W1"));
+    D::Type(m_pImage, 1010, QStringLiteral("1.6875"));
+    D::PressEnter(m_pImage, 1010);
+    ASSERT_EQ(D::Text(m_pImage, 1009), QStringLiteral("3.00"));
+    // The focus returns to the height edit after a message box, another window or a
+    // menu: no choice of the user's, so the derived sizes stay.
+    for (Qt::FocusReason eReason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason})
+    {
+        QFocusEvent focusIn(QEvent::FocusIn, eReason);
+        QApplication::sendEvent(D::Control(m_pImage, 1010), &focusIn);
+        EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011}), QStringList({"3.00", "1.69", "3.44"}))
+            << eReason;
+    }
+    EXPECT_FALSE(IsReadOnly(m_pImage, 1010));
+}
