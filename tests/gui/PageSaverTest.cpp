@@ -7,7 +7,13 @@
 #include "ui/LenvaraPropertySheet.h"
 #include "ui/PageSaver.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QTabBar>
 #include <QFile>
 #include <QTemporaryDir>
@@ -116,6 +122,96 @@ TEST_F(PageSaverTest, ScreenDimensionsPageTextInFeet)
                   + D::Text(m_pDlg, 1070).toStdString() + " FtL\n"
               "Expected Screen Luminance (Tele): "
                   + D::Text(m_pDlg, 1071).toStdString() + " FtL\n");
+}
+
+namespace
+{
+// Answers the save dialog with a file name; collects the text of any message box.
+class CSaveDialogAnswer
+{
+public:
+    explicit CSaveDialogAnswer(const QString& strPath)
+    {
+        QObject::connect(&m_timer, &QTimer::timeout,
+                         [this, strPath]
+                         {
+                             QWidget* pModal = QApplication::activeModalWidget();
+                             if (auto* pDialog = qobject_cast<QFileDialog*>(pModal))
+                             {
+                                 m_strSuffix = pDialog->defaultSuffix();
+                                 const QFileInfo info(strPath);
+                                 pDialog->setDirectory(info.absolutePath());
+                                 // Typed into the name field, as a person does.
+                                 if (auto* pEdit = pDialog->findChild<QLineEdit*>(
+                                         QStringLiteral("fileNameEdit")))
+                                     pEdit->setText(info.fileName());
+                                 // Queued: this timer must be free to answer the
+                                 // dialog's own questions.
+                                 QMetaObject::invokeMethod(pDialog, "accept", Qt::QueuedConnection);
+                             }
+                             else if (auto* pBox = qobject_cast<QMessageBox*>(pModal))
+                             {
+                                 // The overwrite question is answered yes.
+                                 if (QAbstractButton* pYes = pBox->button(QMessageBox::Yes))
+                                 {
+                                     m_bAskedOverwrite = true;
+                                     pYes->click();
+                                     return;
+                                 }
+                                 m_strMessage = pBox->text();
+                                 pBox->close();
+                             }
+                         });
+        m_timer.start(20);
+    }
+
+    QTimer m_timer;
+    QString m_strSuffix;
+    QString m_strMessage;
+    bool m_bAskedOverwrite = false;
+};
+} // namespace
+
+TEST_F(PageSaverTest, SaveCommandWritesTheChosenFileWithItsSuffix)
+{
+    CPage_Image* pPage = &m_pDlg->GetSheet()->m_pageImage;
+    D::Type(pPage, 1009, QStringLiteral("3"));
+    D::PressEnter(pPage, 1009);
+    QTemporaryDir dir;
+    {
+        CSaveDialogAnswer answer(dir.filePath(QStringLiteral("offer")));
+        m_pDlg->OnSaveCurrentPage();
+        EXPECT_EQ(answer.m_strSuffix, QStringLiteral("sim"));
+        EXPECT_TRUE(answer.m_strMessage.isEmpty());
+    }
+    const QByteArray saved = ReadAll(dir.filePath(QStringLiteral("offer.sim")));
+    EXPECT_TRUE(saved.startsWith("Lenvara Calculator: Projection Distance\nModel: Kelda W1\n"))
+        << saved.toStdString();
+    EXPECT_TRUE(saved.contains("\nProjection Distance (Tele): 4.98\n")) << saved.toStdString();
+
+    // Saving again where the disk takes no more than 64 bytes: the user is told and
+    // the first file stays as it was.
+    struct sigaction ignore{};
+    ignore.sa_handler = SIG_IGN;
+    struct sigaction oldAction{};
+    sigaction(SIGXFSZ, &ignore, &oldAction);
+    rlimit oldLimit{};
+    getrlimit(RLIMIT_FSIZE, &oldLimit);
+    rlimit small = oldLimit;
+    small.rlim_cur = 64;
+    QString strMessage;
+    {
+        CSaveDialogAnswer answer(dir.filePath(QStringLiteral("offer.sim")));
+        setrlimit(RLIMIT_FSIZE, &small);
+        m_pDlg->OnSaveCurrentPage();
+        setrlimit(RLIMIT_FSIZE, &oldLimit);
+        strMessage = answer.m_strMessage;
+        EXPECT_TRUE(answer.m_bAskedOverwrite);
+    }
+    sigaction(SIGXFSZ, &oldAction, nullptr);
+    EXPECT_TRUE(strMessage.startsWith(QStringLiteral("The page could not be saved to")))
+        << strMessage.toStdString();
+    EXPECT_EQ(ReadAll(dir.filePath(QStringLiteral("offer.sim"))), saved);
 }
 
 TEST(PageSaverWrite, ReplacesTheWholeFile)
