@@ -84,6 +84,9 @@ void CDialogBuilder::Build(const SDialogTemplate& tpl, QWidget* pParent, const Q
         }
         pWidget->setGeometry(rc.translated(ptOrigin));
 
+        // Controls without a tab stop are still reached by the mouse.
+        if (!(ctl.nStyle & kCsTabStop) && (pWidget->focusPolicy() & Qt::TabFocus))
+            pWidget->setFocusPolicy(Qt::ClickFocus);
         if (ctl.nStyle & kCsDisabled)
             pWidget->setEnabled(false);
         if (ctl.nStyle & kCsHidden)
