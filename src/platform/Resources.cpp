@@ -1,5 +1,7 @@
 #include "platform/Resources.h"
 
+#include "platform/BitmapDecoder.h"
+
 #include <QFile>
 #include <QPixmap>
 
@@ -32,9 +34,10 @@ QString BitmapResourcePath(int nId)
 QImage LoadBitmapResource(int nId)
 {
     const QString path = BitmapResourcePath(nId);
-    if (nId <= 0 || !QFile::exists(path))
+    QFile file(path);
+    if (nId <= 0 || !file.open(QIODevice::ReadOnly))
         return {};
-    return QImage(path);
+    return DecodeBitmapFile(file.readAll());
 }
 
 QIcon LoadIconResource(int nId)

@@ -1,8 +1,11 @@
 #include "ui/MaskedBitmap.h"
 
+#include "platform/BitmapDecoder.h"
 #include "platform/DC.h"
 #include "platform/DebugTrace.h"
 #include "platform/Resources.h"
+
+#include <QFile>
 
 #include <cassert>
 
@@ -17,8 +20,11 @@ bool CMaskedBitmap::LoadFromFile(const char* pszPath)
     m_image = QImage();
     if (!pszPath)
         return false;
-    QImage image;
-    if (!image.load(QString::fromLocal8Bit(pszPath), "BMP"))
+    QFile file(QString::fromLocal8Bit(pszPath));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QImage image = DecodeBitmapFile(file.readAll());
+    if (image.isNull())
     {
         DebugTrace("Not a bitmap file\n");
         return false;
