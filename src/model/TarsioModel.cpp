@@ -274,19 +274,23 @@ float CTarsioModel::ScreenLuminance(float fWidth, float fHeight) const
     return static_cast<float>(dLum);
 }
 
-int CTarsioModel::HorizontalShiftLimits(float& fA1, float& fA2, float& fA3, float& fA4) const
+// The panel sits in the lens image circle; the room between the panel's edge and the
+// circle, less the mechanical offset on each side, is the shift travel, seen as an
+// angle from a lens whose focal length is the panel width times the throw ratio.
+// fAcross is the panel side along the shift, fAlong the other side (millimetres).
+int CTarsioModel::ShiftAngles(float fAcross, float fAlong, float fOffsetA, float fOffsetB,
+                              float& fA1, float& fA2, float& fA3, float& fA4) const
 {
-    const float pw = static_cast<float>(m_nNativeWidth * static_cast<double>(m_fPixelPitch) * 0.001);
-    const float ph = static_cast<float>(m_nNativeHeight * static_cast<double>(m_fPixelPitch) * 0.001);
-    const float fw = pw * m_fThrowWide;
-    const float ft = pw * m_fThrowTele;
-    const float chord = SquareRoot(4.0f * m_fLensRadius * m_fLensRadius - ph * ph);
-    const float roomA = (chord - pw) * 0.5f - m_fHOffset1;
-    const float roomB = (chord - pw) * 0.5f - m_fHOffset2;
-    const float a1 = DegreesOf(roomA, fw);
-    const float a2 = DegreesOf(roomB, fw);
-    const float a3 = DegreesOf(roomA, ft);
-    const float a4 = DegreesOf(roomB, ft);
+    const float fPanelWidth = PanelMillimetres(m_nNativeWidth);
+    const float fFocalWide = fPanelWidth * m_fThrowWide;
+    const float fFocalTele = fPanelWidth * m_fThrowTele;
+    const float fChord = SquareRoot(4.0f * m_fLensRadius * m_fLensRadius - fAlong * fAlong);
+    const float fRoomA = (fChord - fAcross) * 0.5f - fOffsetA;
+    const float fRoomB = (fChord - fAcross) * 0.5f - fOffsetB;
+    const float a1 = DegreesOf(fRoomA, fFocalWide);
+    const float a2 = DegreesOf(fRoomB, fFocalWide);
+    const float a3 = DegreesOf(fRoomA, fFocalTele);
+    const float a4 = DegreesOf(fRoomB, fFocalTele);
     if (!AllFinite({a1, a2, a3, a4}))
         return 0;
     fA1 = a1;
@@ -296,27 +300,22 @@ int CTarsioModel::HorizontalShiftLimits(float& fA1, float& fA2, float& fA3, floa
     return 1;
 }
 
+float CTarsioModel::PanelMillimetres(int nPixels) const
+{
+    return static_cast<float>(nPixels * m_fPixelPitch * 0.001);
+}
+
+int CTarsioModel::HorizontalShiftLimits(float& fA1, float& fA2, float& fA3, float& fA4) const
+{
+    return ShiftAngles(PanelMillimetres(m_nNativeWidth), PanelMillimetres(m_nNativeHeight),
+                       m_fHOffset1, m_fHOffset2, fA1, fA2, fA3, fA4);
+}
+
 int CTarsioModel::VerticalShiftLimits(float& fA1, float& fA2, float& fA3, float& fA4) const
 {
-    const float pw = static_cast<float>(m_nNativeWidth * static_cast<double>(m_fPixelPitch) * 0.001);
-    const float ph = static_cast<float>(m_nNativeHeight * static_cast<double>(m_fPixelPitch) * 0.001);
-    const float fw = pw * m_fThrowWide;
-    const float ft = pw * m_fThrowTele;
-    const float chord = SquareRoot(4.0f * m_fLensRadius * m_fLensRadius - pw * pw);
-    // Room A is bounded by the second offset, room B by the first.
-    const float roomA = (chord - ph) * 0.5f - m_fVOffset2;
-    const float roomB = (chord - ph) * 0.5f - m_fVOffset1;
-    const float a1 = DegreesOf(roomA, fw);
-    const float a2 = DegreesOf(roomB, fw);
-    const float a3 = DegreesOf(roomA, ft);
-    const float a4 = DegreesOf(roomB, ft);
-    if (!AllFinite({a1, a2, a3, a4}))
-        return 0;
-    fA1 = a1;
-    fA2 = a2;
-    fA3 = a3;
-    fA4 = a4;
-    return 1;
+    // Vertically, room A is bounded by the second offset and room B by the first.
+    return ShiftAngles(PanelMillimetres(m_nNativeHeight), PanelMillimetres(m_nNativeWidth),
+                       m_fVOffset2, m_fVOffset1, fA1, fA2, fA3, fA4);
 }
 
 void CTarsioModel::SetLumUnit(const char* pszText) { CopyText(m_szLumUnit, pszText); }

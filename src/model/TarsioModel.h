@@ -100,6 +100,10 @@ public:
     void SetNotes(const char* pszText);
 
 private:
+    float PanelMillimetres(int nPixels) const;
+    int ShiftAngles(float fAcross, float fAlong, float fOffsetA, float fOffsetB, float& fA1,
+                    float& fA2, float& fA3, float& fA4) const;
+
     char m_szName[kCatalogueTextSize];
     char m_szClass[kCatalogueTextSize];
     float m_fThrowWide;
