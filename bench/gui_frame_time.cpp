@@ -2,6 +2,7 @@
 // (RenderScene + glFinish) at the preview's size, 226 x 193 pixels, against a frame
 // that only clears (+ glFinish), measured in the same run. Run it under an X server
 // (xvfb-run) with LIBGL_ALWAYS_SOFTWARE=1 for Mesa's software renderer.
+#include "gl/GLSurfaceFormat.h"
 #include "core/TextFormat.h"
 #include "gl/GLWnd.h"
 
@@ -9,7 +10,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QSurfaceFormat>
 #include <QWindow>
 
 #include <algorithm>
@@ -43,11 +43,7 @@ double Median(std::vector<double> values)
 
 int main(int argc, char** argv)
 {
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setDepthBufferSize(24);
-    QSurfaceFormat::setDefaultFormat(format);
+    InstallDefaultGLFormat();
     QApplication app(argc, argv);
 
     CBenchWnd wnd;

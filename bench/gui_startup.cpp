@@ -3,12 +3,12 @@
 // The benchmark starts itself as a child process in each mode, interleaved, several
 // times; a child reports on stdout once its first paint has completed. Prints both
 // medians in milliseconds and their ratio. Needs a display (run under xvfb-run).
+#include "gl/GLSurfaceFormat.h"
 #include "app/LenvaraApp.h"
 #include "ui/LenvaraDlg.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QSurfaceFormat>
 #include <QTimer>
 
 #include <algorithm>
@@ -62,11 +62,7 @@ private:
 
 int RunChild(int argc, char** argv, bool bMain, int nWidth, int nHeight)
 {
-    QSurfaceFormat format;
-    format.setVersion(2, 1);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setDepthBufferSize(24);
-    QSurfaceFormat::setDefaultFormat(format);
+    InstallDefaultGLFormat();
     QApplication application(argc, argv);
 
     if (bMain)

@@ -1,9 +1,9 @@
 // Lenvara Calculator: creates the application object, which runs the main dialog
 // until the user closes it.
 #include "app/LenvaraApp.h"
+#include "gl/GLSurfaceFormat.h"
 
 #include <QApplication>
-#include <QSurfaceFormat>
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,12 +38,7 @@ int main(int argc, char** argv)
         std::fputs("lenvara: no display available\n", stderr);
         return 1;
     }
-    // The GL views draw in immediate mode: a compatibility context with a depth buffer.
-    QSurfaceFormat format;
-    format.setVersion(2, 1);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setDepthBufferSize(24);
-    QSurfaceFormat::setDefaultFormat(format);
+    InstallDefaultGLFormat();
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lenvara Calculator"));

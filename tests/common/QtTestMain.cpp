@@ -1,7 +1,8 @@
-// Test runner for the dialogs: a QApplication on the X platform (run under
-// xvfb-run), then every GoogleTest case.
+// Test runner for the dialog and GL suites: the program's default GL surface format,
+// a QApplication on the X platform (run under xvfb-run), then every GoogleTest case.
+#include "gl/GLSurfaceFormat.h"
+
 #include <QApplication>
-#include <QSurfaceFormat>
 
 #include <gtest/gtest.h>
 
@@ -17,12 +18,7 @@ int main(int argc, char** argv)
             return RUN_ALL_TESTS();
         }
 
-    QSurfaceFormat format;
-    format.setVersion(2, 1);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setDepthBufferSize(24);
-    QSurfaceFormat::setDefaultFormat(format);
-
+    InstallDefaultGLFormat();
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
