@@ -321,8 +321,6 @@ INSTANTIATE_TEST_SUITE_P(
     Shell, CliProgramExitTest,
     testing::Values(
         SExitRow{"NoArguments", {}, 2, "missing command (try lenvara-calc --help)\n"},
-        SExitRow{"UnknownModel", {"distance", "kelda w1", "--width", "2"}, 3,
-                 "unknown model: \"kelda w1\" (did you mean \"Kelda W1\"?)\n"},
         SExitRow{"NoShiftData", {"shift", "Pavo QA"}, 3,
                  "Shift Data are not available for this projector\n"}),
     [](const auto& info) { return std::string(info.param.pszName); });
