@@ -32,6 +32,11 @@ struct SLabelCase
     std::vector<SLabelCall> expected;
 };
 
+void PrintTo(const SLabelCase& c, std::ostream* pOut)
+{
+    *pOut << c.pszName;
+}
+
 class LabelTest : public ::testing::TestWithParam<SLabelCase>
 {
 };
@@ -357,6 +362,11 @@ struct SDragCase
     double dRotX, dRotY, dTransX, dTransY;
     float fZoom;
 };
+
+void PrintTo(const SDragCase& c, std::ostream* pOut)
+{
+    *pOut << c.pszName;
+}
 
 class DragTest : public ::testing::TestWithParam<SDragCase>
 {

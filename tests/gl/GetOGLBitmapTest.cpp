@@ -56,6 +56,11 @@ struct SLayoutCase
     uint32_t nPixelOffset;
 };
 
+void PrintTo(const SLayoutCase& c, std::ostream* pOut)
+{
+    *pOut << c.pszName;
+}
+
 class DibLayoutTest : public ::testing::TestWithParam<SLayoutCase>
 {
 };
@@ -295,8 +300,6 @@ TEST(Capture, FailedSnapshotRemovesTheOlderFile)
     EXPECT_EQ(capture.SaveSnapshot(wnd, QRect(0, 0, 0, 0), strPath), 0);
     EXPECT_FALSE(QFile::exists(strPath));
     EXPECT_TRUE(capture.GetBlock().IsEmpty());
-    EXPECT_EQ(capture.WriteBitmapFile(strPath), 0);
-    EXPECT_FALSE(QFile::exists(strPath));
 }
 
 // ------------------------------------------------------------------ drawing

@@ -12,7 +12,6 @@
 #include "ui/ModelComboBox.h"
 #include "ui/ModelListBox.h"
 
-#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QTabBar>
@@ -61,6 +60,14 @@ protected:
     {
         m_pSheet->tabBar()->setCurrentIndex(1);
         QApplication::processEvents();
+    }
+
+    // Distance 3 entered on the screen-dimensions page.
+    void CalculateDistance3()
+    {
+        ShowScreenDimensions();
+        D::Type(m_pLenvara, 1012, QStringLiteral("3"));
+        D::PressEnter(m_pLenvara, 1012);
     }
 
     QStringList Texts(const QWidget* pParent, std::initializer_list<int> ids)
@@ -157,9 +164,7 @@ TEST_F(MainDialogTest, EnterButtonAndEnterKeyCalculateTheSame)
 TEST_F(MainDialogTest, ScreenDimensionsFromDistance)
 {
     SelectModel(QStringLiteral("Kelda W1"));
-    ShowScreenDimensions();
-    D::Type(m_pLenvara, 1012, QStringLiteral("3"));
-    D::PressEnter(m_pLenvara, 1012);
+    CalculateDistance3();
     // Wide 3 / 1.37, tele 3 / 1.66; heights x 9/16; diagonals x sqrt(1 + 81/256).
     EXPECT_EQ(Texts(m_pLenvara, {1012, 1009, 1014, 1010, 1015, 1011, 1013}),
               QStringList({"3.00", "2.19", "1.81", "1.23", "1.02", "2.51", "2.07"}));
@@ -216,9 +221,7 @@ TEST_F(MainDialogTest, UnitChangeConvertsOnlyTheActivePage)
     EXPECT_EQ(D::Text(m_pImage, 1012), QStringLiteral("4.11"));
     EXPECT_EQ(Texts(m_pDlg, {1067, 1069}), QStringList({"Nits", "Nits"}));
 
-    ShowScreenDimensions();
-    D::Type(m_pLenvara, 1012, QStringLiteral("3"));
-    D::PressEnter(m_pLenvara, 1012);
+    CalculateDistance3();
     D::Click(m_pDlg, 1006);
     EXPECT_EQ(m_pApp->m_nPrevUnit, 0);
     EXPECT_EQ(m_pApp->m_nCurUnit, 2);
@@ -228,10 +231,11 @@ TEST_F(MainDialogTest, UnitChangeConvertsOnlyTheActivePage)
     // The hidden page keeps its meters.
     EXPECT_EQ(D::Text(m_pImage, 1009), QStringLiteral("3.00"));
 
-    // Clicking the selected unit again changes no value.
+    // Clicking the selected unit again neither clears it nor changes a value.
     D::Click(m_pDlg, 1006);
     EXPECT_EQ(D::Text(m_pLenvara, 1012), QStringLiteral("9.84"));
     EXPECT_EQ(GetCheck(m_pDlg, 1006), 1);
+    EXPECT_EQ(GetCheck(m_pDlg, 1002) + GetCheck(m_pDlg, 1003), 0);
 }
 
 TEST_F(MainDialogTest, AspectChangeRecalculatesFromTheInput)
@@ -244,18 +248,6 @@ TEST_F(MainDialogTest, AspectChangeRecalculatesFromTheInput)
     EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011, 1012, 1013}),
               QStringList({"3.00", "2.25", "3.75", "5.48", "6.62"}));
     EXPECT_EQ(D::Text(m_pDlg, 1070), QStringLiteral("70.74"));
-}
-
-TEST_F(MainDialogTest, RadioButtonsDoNotCheckThemselves)
-{
-    // A click on a checked radio does not clear it, and one radio never clears
-    // another except through the handler.
-    QAbstractButton* pMeters = qobject_cast<QAbstractButton*>(D::Control(m_pDlg, 1002));
-    ASSERT_NE(pMeters, nullptr);
-    EXPECT_FALSE(pMeters->autoExclusive());
-    D::Click(m_pDlg, 1002);
-    EXPECT_EQ(GetCheck(m_pDlg, 1002), 1);
-    EXPECT_EQ(GetCheck(m_pDlg, 1003) + GetCheck(m_pDlg, 1006), 0);
 }
 
 TEST_F(MainDialogTest, FailedCalculationsChangeNothing)

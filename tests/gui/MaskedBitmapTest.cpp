@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace
 {
 constexpr QRgb kRed = 0xFFFF0000u;
@@ -29,13 +31,6 @@ CMaskedBitmap RowBitmap(const std::vector<QRgb>& pixels, QTemporaryDir& dir)
     return bitmap;
 }
 
-QImage RedTarget(int nWidth, int nHeight)
-{
-    QImage target(nWidth, nHeight, QImage::Format_RGB32);
-    target.fill(kRed);
-    return target;
-}
-
 // Passes everything on but claims no raster operations, as a printer may.
 class CNoRopDC : public CPainterDC
 {
@@ -43,6 +38,30 @@ public:
     using CPainterDC::CPainterDC;
     bool SupportsRasterOps() const override { return false; }
 };
+
+// A red w x h image after draw has painted on it through a device context with or
+// without raster operations.
+QImage DrawnOnRed(int nWidth, int nHeight, const std::function<void(CDC&)>& draw,
+                  bool bRasterOps = true)
+{
+    QImage target(nWidth, nHeight, QImage::Format_RGB32);
+    target.fill(kRed);
+    QPainter painter(&target);
+    if (bRasterOps)
+    {
+        CPainterDC dc(painter);
+        draw(dc);
+    }
+    else
+    {
+        CNoRopDC dc(painter);
+        draw(dc);
+    }
+    painter.end();
+    return target;
+}
+
+const QColor kKeyColour(0, 255, 0);
 } // namespace
 
 TEST(MaskedBitmap, ExactTransparentColourShowsTheBackground)
@@ -51,20 +70,9 @@ TEST(MaskedBitmap, ExactTransparentColourShowsTheBackground)
     const CMaskedBitmap bitmap = RowBitmap({kKey, kNearKey, kBlue, kKey}, dir);
     for (bool bRasterOps : {true, false})
     {
-        QImage target = RedTarget(4, 1);
-        {
-            QPainter painter(&target);
-            if (bRasterOps)
-            {
-                CPainterDC dc(painter);
-                bitmap.DrawTransparent(dc, QRect(0, 0, 4, 1), QColor(0, 255, 0));
-            }
-            else
-            {
-                CNoRopDC dc(painter);
-                bitmap.DrawTransparent(dc, QRect(0, 0, 4, 1), QColor(0, 255, 0));
-            }
-        }
+        const QImage target = DrawnOnRed(
+            4, 1, [&](CDC& dc) { bitmap.DrawTransparent(dc, QRect(0, 0, 4, 1), kKeyColour); },
+            bRasterOps);
         EXPECT_EQ(target.pixel(0, 0), kRed) << bRasterOps;
         EXPECT_EQ(target.pixel(1, 0), kNearKey) << bRasterOps;
         EXPECT_EQ(target.pixel(2, 0), kBlue) << bRasterOps;
@@ -76,14 +84,10 @@ TEST(MaskedBitmap, TransparentDrawingLeavesTheRestOfTheTargetAlone)
 {
     QTemporaryDir dir;
     const CMaskedBitmap bitmap = RowBitmap({kBlue, kKey}, dir);
-    QImage target = RedTarget(6, 3);
-    {
-        QPainter painter(&target);
-        CPainterDC dc(painter);
-        // Stretched 2x to (2,1)-(5,1); nearest-neighbour is not asked for, so check
-        // only pixels well inside each half and outside the rectangle.
-        bitmap.DrawTransparent(dc, QRect(2, 1, 4, 1), QColor(0, 255, 0));
-    }
+    // Stretched 2x to (2,1)-(5,1); nearest-neighbour is not asked for, so check only
+    // pixels well inside each half and outside the rectangle.
+    const QImage target = DrawnOnRed(
+        6, 3, [&](CDC& dc) { bitmap.DrawTransparent(dc, QRect(2, 1, 4, 1), kKeyColour); });
     EXPECT_EQ(target.pixel(0, 1), kRed);
     EXPECT_EQ(target.pixel(1, 1), kRed);
     EXPECT_EQ(target.pixel(2, 1), kBlue);
@@ -100,12 +104,7 @@ TEST(MaskedBitmap, DrawStretchesToTheWholeRectangle)
     QTemporaryDir dir;
     const CMaskedBitmap bitmap = RowBitmap({kBlue, kBlue}, dir);
     // A 2 x 1 picture into a 3 x 5 rectangle: filled, not letterboxed.
-    QImage target = RedTarget(5, 7);
-    {
-        QPainter painter(&target);
-        CPainterDC dc(painter);
-        bitmap.Draw(dc, QRect(1, 1, 3, 5));
-    }
+    const QImage target = DrawnOnRed(5, 7, [&](CDC& dc) { bitmap.Draw(dc, QRect(1, 1, 3, 5)); });
     for (int y = 0; y < 7; ++y)
         for (int x = 0; x < 5; ++x)
         {
@@ -119,13 +118,10 @@ TEST(MaskedBitmap, MissingBitmapsDrawNothing)
     CMaskedBitmap bitmap;
     EXPECT_FALSE(bitmap.LoadFromFile("/nonexistent/picture.bmp"));
     EXPECT_FALSE(bitmap.LoadFromResource(-1));
-    QImage target = RedTarget(2, 2);
-    {
-        QPainter painter(&target);
-        CPainterDC dc(painter);
-        bitmap.Draw(dc, target.rect());
-        bitmap.DrawTransparent(dc, target.rect(), QColor(0, 255, 0));
-    }
+    const QImage target = DrawnOnRed(2, 2, [&](CDC& dc) {
+        bitmap.Draw(dc, QRect(0, 0, 2, 2));
+        bitmap.DrawTransparent(dc, QRect(0, 0, 2, 2), kKeyColour);
+    });
     EXPECT_EQ(target.pixel(0, 0), kRed);
     EXPECT_EQ(target.pixel(1, 1), kRed);
 }
@@ -136,11 +132,9 @@ TEST(MaskedBitmap, LogoResourceHasTransparentBackground)
     if (!logo.LoadFromResource(135))
         GTEST_SKIP() << "no logo bitmap in this build";
     // The corner of the logo is pure green: drawn transparent, the target shows.
-    QImage target = RedTarget(logo.GetSize().width(), logo.GetSize().height());
-    {
-        QPainter painter(&target);
-        CPainterDC dc(painter);
-        logo.DrawTransparent(dc, target.rect(), QColor(0, 255, 0));
-    }
+    const QSize size = logo.GetSize();
+    const QImage target = DrawnOnRed(size.width(), size.height(), [&](CDC& dc) {
+        logo.DrawTransparent(dc, QRect(QPoint(0, 0), size), kKeyColour);
+    });
     EXPECT_EQ(target.pixel(0, 0), kRed);
 }

@@ -50,6 +50,33 @@ void WriteFile(const QString& strPath, const QByteArray& data)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(data);
 }
+
+// While alive, no file may grow beyond 64 bytes: a full disk, even for root.
+class CSmallDisk
+{
+public:
+    CSmallDisk()
+    {
+        struct sigaction ignore{};
+        ignore.sa_handler = SIG_IGN;
+        sigaction(SIGXFSZ, &ignore, &m_oldAction);
+        getrlimit(RLIMIT_FSIZE, &m_oldLimit);
+        rlimit small = m_oldLimit;
+        small.rlim_cur = 64;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~CSmallDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_oldLimit);
+        sigaction(SIGXFSZ, &m_oldAction, nullptr);
+    }
+    CSmallDisk(const CSmallDisk&) = delete;
+    CSmallDisk& operator=(const CSmallDisk&) = delete;
+
+private:
+    struct sigaction m_oldAction{};
+    rlimit m_oldLimit{};
+};
 } // namespace
 
 class PageSaverTest : public ::testing::Test
@@ -189,26 +216,17 @@ TEST_F(PageSaverTest, SaveCommandWritesTheChosenFileWithItsSuffix)
         << saved.toStdString();
     EXPECT_TRUE(saved.contains("\nProjection Distance (Tele): 4.98\n")) << saved.toStdString();
 
-    // Saving again where the disk takes no more than 64 bytes: the user is told and
-    // the first file stays as it was.
-    struct sigaction ignore{};
-    ignore.sa_handler = SIG_IGN;
-    struct sigaction oldAction{};
-    sigaction(SIGXFSZ, &ignore, &oldAction);
-    rlimit oldLimit{};
-    getrlimit(RLIMIT_FSIZE, &oldLimit);
-    rlimit small = oldLimit;
-    small.rlim_cur = 64;
+    // Saving again onto a full disk: the user is told and the first file stays.
     QString strMessage;
     {
         CSaveDialogAnswer answer(dir.filePath(QStringLiteral("offer.sim")));
-        setrlimit(RLIMIT_FSIZE, &small);
-        m_pDlg->OnSaveCurrentPage();
-        setrlimit(RLIMIT_FSIZE, &oldLimit);
+        {
+            CSmallDisk disk;
+            m_pDlg->OnSaveCurrentPage();
+        }
         strMessage = answer.m_strMessage;
         EXPECT_TRUE(answer.m_bAskedOverwrite);
     }
-    sigaction(SIGXFSZ, &oldAction, nullptr);
     EXPECT_TRUE(strMessage.startsWith(QStringLiteral("The page could not be saved to")))
         << strMessage.toStdString();
     EXPECT_EQ(ReadAll(dir.filePath(QStringLiteral("offer.sim"))), saved);
@@ -230,22 +248,11 @@ TEST(PageSaverWrite, FailureLeavesTheOldFileAndSaysWhy)
     const QString strPath = dir.filePath(QStringLiteral("page.sim"));
     WriteFile(strPath, QByteArray("old page\n"));
 
-    // The disk refuses more than 64 bytes per file (this works for root too).
-    struct sigaction ignore{};
-    ignore.sa_handler = SIG_IGN;
-    struct sigaction oldAction{};
-    sigaction(SIGXFSZ, &ignore, &oldAction);
-    rlimit oldLimit{};
-    getrlimit(RLIMIT_FSIZE, &oldLimit);
-    rlimit small = oldLimit;
-    small.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &small);
     QString strError;
-    const bool bWritten = CPageSaver::Write(strPath, std::string(4096, 'n'), strError);
-    setrlimit(RLIMIT_FSIZE, &oldLimit);
-    sigaction(SIGXFSZ, &oldAction, nullptr);
-
-    EXPECT_FALSE(bWritten);
+    {
+        CSmallDisk disk;
+        EXPECT_FALSE(CPageSaver::Write(strPath, std::string(4096, 'n'), strError));
+    }
     EXPECT_FALSE(strError.isEmpty());
     EXPECT_EQ(ReadAll(strPath), QByteArray("old page\n"));
     // No temporary file is left behind.

@@ -15,6 +15,11 @@ struct SRopCase
     QRgb rgbExpected;
 };
 
+void PrintTo(const SRopCase& c, std::ostream* pOut)
+{
+    *pOut << c.pszName;
+}
+
 // Destination 0xF0F0F0, source 0x3C5A96.
 constexpr QRgb kDst = 0xFFF0F0F0u;
 constexpr QRgb kSrc = 0xFF3C5A96u;

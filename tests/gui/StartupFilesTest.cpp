@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <optional>
 #include <string>
 
 using D = CDialogDriver;
@@ -35,6 +36,8 @@ private:
     QString m_strOld;
 };
 
+// A start-up in a fresh working directory, with "DealerData.txt" holding the content
+// (or no such file when pContent is null).
 void StartWithDealerFile(const QByteArray* pContent, CLenvaraApp& app)
 {
     QTemporaryDir dir;
@@ -47,35 +50,45 @@ void StartWithDealerFile(const QByteArray* pContent, CLenvaraApp& app)
     }
     app.CreateMainDialog();
 }
+
+struct SDealerCase
+{
+    const char* pszName;
+    std::optional<QByteArray> content;
+    std::string strLine1, strLine2;
+};
+
+void PrintTo(const SDealerCase& c, std::ostream* pOut)
+{
+    *pOut << c.pszName;
+}
+
+class DealerData : public ::testing::TestWithParam<SDealerCase>
+{
+};
 } // namespace
 
-TEST(DealerData, FirstTwoLinesWithoutLineEndsAreTheDealerLines)
+TEST_P(DealerData, FirstTwoLinesWithoutLineEnds)
 {
+    const SDealerCase& c = GetParam();
     CLenvaraApp app;
-    const QByteArray content("Dealer & Sons 100%\r\nMain Street 1\r\nthird line\r\n");
-    StartWithDealerFile(&content, app);
-    EXPECT_EQ(app.GetDealer1Text(), "Dealer & Sons 100%");
-    EXPECT_EQ(app.GetDealer2Text(), "Main Street 1");
-}
-
-TEST(DealerData, LongLinesKeepTheirFirst255Characters)
-{
-    CLenvaraApp app;
-    const QByteArray content = QByteArray(300, 'a') + "\n";
-    StartWithDealerFile(&content, app);
-    EXPECT_EQ(app.GetDealer1Text(), std::string(255, 'a'));
-    EXPECT_EQ(app.GetDealer2Text(), "");
-}
-
-TEST(DealerData, MissingFileLeavesTheLinesEmpty)
-{
-    CLenvaraApp app;
-    StartWithDealerFile(nullptr, app);
-    EXPECT_EQ(app.GetDealer1Text(), "");
-    EXPECT_EQ(app.GetDealer2Text(), "");
-    // The dialog starts normally all the same.
+    StartWithDealerFile(c.content ? &*c.content : nullptr, app);
+    EXPECT_EQ(app.GetDealer1Text(), c.strLine1);
+    EXPECT_EQ(app.GetDealer2Text(), c.strLine2);
+    // The dialog starts normally in every case.
     EXPECT_EQ(D::Text(app.m_pMainDlg, 1072), QStringLiteral("1.00"));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    StartUp, DealerData,
+    ::testing::Values(
+        SDealerCase{"TwoOfThreeLines",
+                    QByteArray("Dealer & Sons 100%\r\nMain Street 1\r\nthird line\r\n"),
+                    "Dealer & Sons 100%", "Main Street 1"},
+        SDealerCase{"LongLineKeepsFirst255", QByteArray(300, 'a') + "\n", std::string(255, 'a'),
+                    ""},
+        SDealerCase{"MissingFile", std::nullopt, "", ""}),
+    [](const ::testing::TestParamInfo<SDealerCase>& info) { return info.param.pszName; });
 
 TEST(UserLocale, CommaLocaleStillReadsAndWritesPoints)
 {
