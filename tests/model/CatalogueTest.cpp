@@ -1,6 +1,7 @@
 // Checks the compiled-in catalogue against the rules its users rely on: row
 // grouping, listed flags, exact aspect values, value ranges, throw-ratio relations
-// per panel shape, lens geometry, and the four reference models.
+// per panel shape and lens geometry. The reference models are checked through a
+// load in TarsioModelTest.
 #include "model/CatalogueTable.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,6 @@
 #include <cmath>
 #include <cstring>
 #include <map>
-#include <ostream>
 #include <set>
 #include <string>
 
@@ -216,80 +216,3 @@ TEST(Catalogue, LensRowsMatchMainRowsAndFitThePanel)
     EXPECT_GE(minRadius, 10.05f);
     EXPECT_LE(maxRadius, 16.9f);
 }
-
-struct SReferenceModel
-{
-    const char* pszName;
-    const char* pszClass;
-    int nWidth, nHeight;
-    float fPitch, fLumens;
-    float fThrow[3][2];
-    int nCaps;
-    float fRadius, fH1, fH2, fV1, fV2;
-};
-
-void PrintTo(const SReferenceModel& ref, std::ostream* pOut)
-{
-    *pOut << ref.pszName;
-}
-
-class CatalogueReference : public testing::TestWithParam<SReferenceModel>
-{
-};
-
-TEST_P(CatalogueReference, StoredAsGiven)
-{
-    const SReferenceModel& ref = GetParam();
-    const SCatalogue& cat = GetCatalogue();
-    int nFirst = -1;
-    for (int i = 0; i < kCatalogueRows && nFirst < 0; ++i)
-    {
-        if (std::strcmp(cat.main[i].szName, ref.pszName) == 0)
-            nFirst = i;
-    }
-    ASSERT_GE(nFirst, 0);
-    ASSERT_EQ(0, nFirst % 3);
-    for (int c = 0; c < 3; ++c)
-    {
-        const SCatalogueRow& m = cat.main[nFirst + c];
-        const SLensRow& l = cat.lens[nFirst + c];
-        EXPECT_STREQ(ref.pszClass, m.szClass);
-        EXPECT_EQ(ref.nWidth, m.nNativeWidth);
-        EXPECT_EQ(ref.nHeight, m.nNativeHeight);
-        EXPECT_EQ(ref.fPitch, m.fPixelPitch);
-        EXPECT_EQ(ref.fLumens, m.fLumens);
-        EXPECT_EQ(ref.fThrow[c][0], m.fThrowWide);
-        EXPECT_EQ(ref.fThrow[c][1], m.fThrowTele);
-        EXPECT_EQ(ref.nCaps, m.nShiftCaps);
-        EXPECT_EQ(ref.fRadius, l.fLensRadius);
-        EXPECT_EQ(ref.fH1, l.fHOffset1);
-        EXPECT_EQ(ref.fH2, l.fHOffset2);
-        EXPECT_EQ(ref.fV1, l.fVOffset1);
-        EXPECT_EQ(ref.fV2, l.fVOffset2);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Models, CatalogueReference,
-    testing::Values(
-        SReferenceModel{"Kelda W1", "3Chip", 1920, 1080, 10.8f, 2000.0f,
-                        {{1.827f, 2.207f}, {1.37f, 1.66f}, {1.028f, 1.245f}},
-                        1, 15.58f, 0.0f, 0.0f, -0.61f, 5.8f},
-        SReferenceModel{"Orne SX", "SXGA", 1400, 1050, 13.68f, 1500.0f,
-                        {{1.66f, 2.24f}, {1.66f, 2.24f}, {1.245f, 1.68f}},
-                        1, 12.82f, 0.0f, 0.0f, 0.0f, 0.0f},
-        SReferenceModel{"Pavo QA", "3Chip", 1920, 1080, 10.8f, 2800.0f,
-                        {{0.893f, 0.893f}, {0.67f, 0.67f}, {0.502f, 0.502f}},
-                        0, 13.2f, 0.0f, 0.0f, 0.0f, 0.0f},
-        SReferenceModel{"Pavo QC", "3Chip", 1920, 1080, 10.8f, 2800.0f,
-                        {{1.853f, 2.493f}, {1.39f, 1.87f}, {1.042f, 1.402f}},
-                        3, 16.9f, 3.5f, 3.5f, 0.0f, 3.8f}),
-    [](const testing::TestParamInfo<SReferenceModel>& info) {
-        std::string s;
-        for (const char* p = info.param.pszName; *p; ++p)
-        {
-            if (*p != ' ')
-                s += *p;
-        }
-        return s;
-    });

@@ -62,36 +62,92 @@ INSTANTIATE_TEST_SUITE_P(
                     SNameCase{"Null", nullptr, 1, 0}),
     [](const testing::TestParamInfo<SNameCase>& info) { return info.param.pszLabel; });
 
-TEST(TarsioModel, LoadCopiesEachFieldToItsPlace)
+// Four catalogue models as the product description gives them.
+struct SReferenceModel
 {
+    const char* pszName;
+    const char* pszClass;
+    int nWidth, nHeight;
+    float fPitch, fLumens;
+    float fThrow[3][2]; // wide, tele at 4:3, 16:9, 2.35:1
+    int nCaps;
+    float fRadius, fH1, fH2, fV1, fV2;
+};
+
+void PrintTo(const SReferenceModel& ref, std::ostream* pOut)
+{
+    *pOut << ref.pszName;
+}
+
+class ReferenceModel : public testing::TestWithParam<SReferenceModel>
+{
+};
+
+TEST_P(ReferenceModel, LoadsEachFieldToItsPlace)
+{
+    const SReferenceModel& ref = GetParam();
+    const std::uint32_t aspectBits[3] = {kAspectBits4x3, kAspectBits16x9, kAspectBits235};
+    for (int c = 0; c < 3; ++c)
+    {
+        SCOPED_TRACE(c);
+        CTarsioModel m;
+        ASSERT_EQ(1, m.LoadModel(ref.pszName, c));
+        EXPECT_STREQ(ref.pszClass, m.GetClass());
+        EXPECT_EQ(ref.fThrow[c][0], m.GetThrowWide());
+        EXPECT_EQ(ref.fThrow[c][1], m.GetThrowTele());
+        EXPECT_EQ(2.0f, m.GetMinDistance());
+        EXPECT_EQ(8.0f, m.GetMaxDistance());
+        EXPECT_EQ(aspectBits[c], std::bit_cast<std::uint32_t>(m.GetAspect()));
+        EXPECT_EQ(ref.nWidth, m.GetNativeWidth());
+        EXPECT_EQ(ref.nHeight, m.GetNativeHeight());
+        EXPECT_EQ(ref.fPitch, m.GetPixelPitch());
+        EXPECT_EQ(ref.fLumens, m.GetLumens());
+        EXPECT_EQ(ref.nCaps, m.GetShiftCaps());
+        EXPECT_EQ(ref.fRadius, m.GetLensRadius());
+        EXPECT_EQ(ref.fH1, m.GetHOffset1());
+        EXPECT_EQ(ref.fH2, m.GetHOffset2());
+        EXPECT_EQ(ref.fV1, m.GetVOffset1());
+        EXPECT_EQ(ref.fV2, m.GetVOffset2());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Models, ReferenceModel,
+    testing::Values(
+        SReferenceModel{"Kelda W1", "3Chip", 1920, 1080, 10.8f, 2000.0f,
+                        {{1.827f, 2.207f}, {1.37f, 1.66f}, {1.028f, 1.245f}},
+                        1, 15.58f, 0.0f, 0.0f, -0.61f, 5.8f},
+        SReferenceModel{"Orne SX", "SXGA", 1400, 1050, 13.68f, 1500.0f,
+                        {{1.66f, 2.24f}, {1.66f, 2.24f}, {1.245f, 1.68f}},
+                        1, 12.82f, 0.0f, 0.0f, 0.0f, 0.0f},
+        SReferenceModel{"Pavo QA", "3Chip", 1920, 1080, 10.8f, 2800.0f,
+                        {{0.893f, 0.893f}, {0.67f, 0.67f}, {0.502f, 0.502f}},
+                        0, 13.2f, 0.0f, 0.0f, 0.0f, 0.0f},
+        SReferenceModel{"Pavo QC", "3Chip", 1920, 1080, 10.8f, 2800.0f,
+                        {{1.853f, 2.493f}, {1.39f, 1.87f}, {1.042f, 1.402f}},
+                        3, 16.9f, 3.5f, 3.5f, 0.0f, 3.8f}),
+    [](const testing::TestParamInfo<SReferenceModel>& info) {
+        std::string s;
+        for (const char* p = info.param.pszName; *p; ++p)
+        {
+            if (*p != ' ')
+                s += *p;
+        }
+        return s;
+    });
+
+TEST(TarsioModel, LoadReplacesEveryCatalogueField)
+{
+    // The unit placeholder too; lens data of a model without offsets come back as 0.
     CTarsioModel model;
     ASSERT_EQ(1, model.LoadModel("Pavo QC", 0));
-    EXPECT_STREQ("3Chip", model.GetClass());
-    EXPECT_EQ(1.853f, model.GetThrowWide());
-    EXPECT_EQ(2.493f, model.GetThrowTele());
-    EXPECT_EQ(2.0f, model.GetMinDistance());
-    EXPECT_EQ(8.0f, model.GetMaxDistance());
-    EXPECT_EQ(kAspectBits4x3, std::bit_cast<std::uint32_t>(model.GetAspect()));
-    EXPECT_EQ(0, model.GetUnit());
-    EXPECT_EQ(1920, model.GetNativeWidth());
-    EXPECT_EQ(1080, model.GetNativeHeight());
-    EXPECT_EQ(10.8f, model.GetPixelPitch());
-    EXPECT_EQ(3, model.GetShiftCaps());
-    EXPECT_EQ(2800.0f, model.GetLumens());
-    EXPECT_EQ(16.9f, model.GetLensRadius());
-    EXPECT_EQ(3.5f, model.GetHOffset1());
-    EXPECT_EQ(3.5f, model.GetHOffset2());
-    EXPECT_EQ(0.0f, model.GetVOffset1());
-    EXPECT_EQ(3.8f, model.GetVOffset2());
-
-    // Loading another model replaces every catalogue field, unit placeholder included.
     model.SetUnit(2);
-    ASSERT_EQ(1, model.LoadModel("Kelda W1", 1));
-    EXPECT_EQ(1.37f, model.GetThrowWide());
+    ASSERT_EQ(1, model.LoadModel("Orne SX", 1));
     EXPECT_EQ(0, model.GetUnit());
+    EXPECT_STREQ("SXGA", model.GetClass());
     EXPECT_EQ(1, model.GetShiftCaps());
     EXPECT_EQ(0.0f, model.GetHOffset1());
-    EXPECT_EQ(-0.61f, model.GetVOffset1());
+    EXPECT_EQ(0.0f, model.GetVOffset2());
 }
 
 TEST(TarsioModel, FailedSearchesLeaveTheRecordAlone)
