@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
+
 namespace
 {
 // A 24-bit bottom-up bitmap file of a w x h image with distinct pixels.
@@ -40,7 +43,9 @@ TEST_P(BitmapDecoderWidth, SamePixelsWithAnyRowPadding)
 }
 
 // Row lengths of 3, 6, 9 and 12 bytes: padded by 1, 2, 3 and 0 bytes.
-INSTANTIATE_TEST_SUITE_P(BitmapDecoder, BitmapDecoderWidth, ::testing::Values(1, 2, 3, 4));
+INSTANTIATE_TEST_SUITE_P(BitmapDecoder, BitmapDecoderWidth, ::testing::Values(1, 2, 3, 4),
+                         [](const ::testing::TestParamInfo<int>& info)
+                         { return "Width" + std::to_string(info.param); });
 
 TEST(BitmapDecoder, TopDownRowsAreNotFlipped)
 {
