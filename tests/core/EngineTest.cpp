@@ -250,22 +250,6 @@ TEST(Engine, LuminanceInFeetAndInches)
     EXPECT_NEAR(40.5, inches.h, 1e-5);
 }
 
-TEST(Engine, FixedLensGivesEqualEnds)
-{
-    CLenvaraEngine engine;
-    SSizeArgs s;
-    s.w = 2.0f;
-    ASSERT_EQ(1, s.Run(engine, "Pavo QA", 1, kMeters16x9));
-    EXPECT_NEAR(1.34, s.distWide, 5e-6);
-    EXPECT_EQ(s.distWide, s.distTele);
-    SDistArgs d;
-    ASSERT_EQ(1, d.Run(engine, "Pavo QA", 1, kMeters16x9, 3.0f));
-    EXPECT_EQ(d.wWide, d.wTele);
-    EXPECT_EQ(d.hWide, d.hTele);
-    EXPECT_EQ(d.dWide, d.dTele);
-    EXPECT_EQ(d.lumWide, d.lumTele);
-}
-
 TEST(Engine, FailuresWriteNothing)
 {
     CLenvaraEngine engine;
