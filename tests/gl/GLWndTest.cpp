@@ -250,13 +250,20 @@ std::set<Edge> PyramidEdges(int w, int h, int d)
             E(apex, lb), E(apex, rb), E(apex, rt), E(apex, lt)};
 }
 
-TEST(PreviewGeometry, WorkedExampleInFeedback)
+// One frame of the preview in that mode with that data, scaled by k (see CFeedbackWnd).
+std::map<int, std::vector<SSegment>> CaptureScene(int nMode, const std::array<float, 6>& data,
+                                                  float k)
 {
     CFeedbackWnd wnd;
     wnd.ShowAt(40, 40);
-    wnd.SetMode(0);
-    wnd.SetViewData(4, 2.25f, 6, 4, 2.25f, 7.5f);
-    auto sections = wnd.Capture(240); // 1800 / 7.5
+    wnd.SetMode(nMode);
+    wnd.SetViewData(data[0], data[1], data[2], data[3], data[4], data[5]);
+    return wnd.Capture(k);
+}
+
+TEST(PreviewGeometry, WorkedExampleInFeedback)
+{
+    auto sections = CaptureScene(0, {4, 2.25f, 6, 4, 2.25f, 7.5f}, 240); // 1800 / 7.5
 
     // Dimension lines, red: top edge, right edge, axis to the farthest lens.
     const std::set<Edge> lines = {E({-2000, 1125, 0}, {2000, 1125, 0}),
@@ -291,21 +298,14 @@ TEST(PreviewGeometry, WorkedExampleInFeedback)
 
 TEST(PreviewGeometry, WidthBeyondDistanceScalesFromWidth)
 {
-    CFeedbackWnd wnd;
-    wnd.ShowAt(40, 40);
-    wnd.SetMode(0);
-    wnd.SetViewData(10, 5.625f, 6, 10, 5.625f, 7.5f);
-    auto sections = wnd.Capture(180); // 1800 / 10: the width is the largest extent
+    // 1800 / 10: the width is the largest extent.
+    auto sections = CaptureScene(0, {10, 5.625f, 6, 10, 5.625f, 7.5f}, 180);
     EXPECT_EQ(Edges(sections[2]), BoxEdges(-5000, -2813, 0, 5000, 2813, 7500));
 }
 
 TEST(PreviewGeometry, ScreenModeBeamsShareTheLens)
 {
-    CFeedbackWnd wnd;
-    wnd.ShowAt(40, 40);
-    wnd.SetMode(1);
-    wnd.SetViewData(3.2f, 1.8f, 5, 4, 2.25f, 5);
-    auto sections = wnd.Capture(360); // 1800 / 5
+    auto sections = CaptureScene(1, {3.2f, 1.8f, 5, 4, 2.25f, 5}, 360); // 1800 / 5
     EXPECT_EQ(Edges(sections[3]), PyramidEdges(3200, 1800, 5000));
     EXPECT_EQ(Edges(sections[4]), PyramidEdges(4000, 2250, 5000));
 }
@@ -459,29 +459,47 @@ QPoint PickFromMenu(CTestGLWnd& wnd, QContextMenuEvent::Reason eReason, const QP
     return ptMenu;
 }
 
-TEST(PreviewMenu, KeyboardMenuOpensBelowTheTopLeftCorner)
+struct SMenuCase
 {
+    const char* pszName;
+    QContextMenuEvent::Reason eReason;
+    const char* pszItem;
+    QPoint ptMenu; // where the popup opens, in window coordinates
+    bool bMove, bSpin, bZoom;
+};
+
+void PrintTo(const SMenuCase& c, std::ostream* pOut)
+{
+    *pOut << c.pszName;
+}
+
+class MenuTest : public ::testing::TestWithParam<SMenuCase>
+{
+};
+
+TEST_P(MenuTest, OpensInPlaceAndSetsTheMode)
+{
+    const SMenuCase& c = GetParam();
     CTestGLWnd wnd;
     wnd.ShowAt(120, 90);
     QStringList items;
-    const QPoint pt =
-        PickFromMenu(wnd, QContextMenuEvent::Keyboard, QPoint(60, 70), "Zoom", &items);
-    EXPECT_EQ(pt, wnd.mapToGlobal(QPoint(0, 0)) + QPoint(5, 5));
+    const QPoint pt = PickFromMenu(wnd, c.eReason, QPoint(60, 70), c.pszItem, &items);
+    EXPECT_EQ(pt, wnd.mapToGlobal(c.ptMenu));
     EXPECT_EQ(items, QStringList({"Move", "Spin", "Zoom", "Resize"}));
-    EXPECT_TRUE(wnd.m_bZoom);
-    EXPECT_FALSE(wnd.m_bSpin);
-    EXPECT_FALSE(wnd.m_bMove);
+    EXPECT_EQ(wnd.m_bMove, c.bMove);
+    EXPECT_EQ(wnd.m_bSpin, c.bSpin);
+    EXPECT_EQ(wnd.m_bZoom, c.bZoom);
 }
 
-TEST(PreviewMenu, MouseMenuOpensAtThePointer)
-{
-    CTestGLWnd wnd;
-    wnd.ShowAt(120, 90);
-    const QPoint pt = PickFromMenu(wnd, QContextMenuEvent::Mouse, QPoint(60, 70), "Move");
-    EXPECT_EQ(pt, wnd.mapToGlobal(QPoint(60, 70)));
-    EXPECT_TRUE(wnd.m_bMove);
-    EXPECT_FALSE(wnd.m_bSpin);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Preview, MenuTest,
+    ::testing::Values(
+        // From the keyboard the pointer is meaningless: just inside the top-left corner.
+        SMenuCase{"KeyboardBelowTheTopLeftCorner", QContextMenuEvent::Keyboard, "Zoom", {5, 5},
+                  false, false, true},
+        SMenuCase{"MouseAtThePointer", QContextMenuEvent::Mouse, "Move", {60, 70}, true, false,
+                  false}),
+    [](const ::testing::TestParamInfo<SMenuCase>& info) { return info.param.pszName; });
 
 TEST(PreviewMenu, ResizeRestoresTheViewAndSpin)
 {
