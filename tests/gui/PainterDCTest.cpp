@@ -92,7 +92,12 @@ TEST(PainterDC, PositiveHeightIsTheCellNegativeTheCharacterHeight)
 
 TEST(PainterDC, TextGoesWhereTheAlignmentSays)
 {
-    for (unsigned nFlags : {unsigned(kDtLeft), unsigned(kDtRight)})
+    const struct
+    {
+        unsigned nFlags;
+        bool bLeftHalf;
+    } rows[] = {{kDtLeft, true}, {kDtRight, false}};
+    for (const auto& row : rows)
     {
         QImage image = White(200, 30);
         {
@@ -103,22 +108,12 @@ TEST(PainterDC, TextGoesWhereTheAlignmentSays)
             font.nHeight = -16;
             dc.SelectFont(font);
             dc.SetTextColor(Qt::black);
-            const int nHeight =
-                dc.DrawText(QStringLiteral("WWW"), QRect(0, 0, 200, 30), nFlags | kDtSingleLine);
-            EXPECT_GT(nHeight, 10);
+            EXPECT_GT(dc.DrawText(QStringLiteral("WWW"), QRect(0, 0, 200, 30),
+                                  row.nFlags | kDtSingleLine),
+                      10);
         }
-        const int nLeft = DarkPixels(image, 0, 100);
-        const int nRight = DarkPixels(image, 100, 200);
-        if (nFlags == kDtLeft)
-        {
-            EXPECT_GT(nLeft, 0);
-            EXPECT_EQ(nRight, 0);
-        }
-        else
-        {
-            EXPECT_EQ(nLeft, 0);
-            EXPECT_GT(nRight, 0);
-        }
+        EXPECT_EQ(DarkPixels(image, 0, 100) > 0, row.bLeftHalf) << row.nFlags;
+        EXPECT_EQ(DarkPixels(image, 100, 200) > 0, !row.bLeftHalf) << row.nFlags;
     }
 }
 
