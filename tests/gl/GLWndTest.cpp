@@ -459,47 +459,32 @@ QPoint PickFromMenu(CTestGLWnd& wnd, QContextMenuEvent::Reason eReason, const QP
     return ptMenu;
 }
 
-struct SMenuCase
+TEST(PreviewMenu, OpensInPlaceAndSetsTheMode)
 {
-    const char* pszName;
-    QContextMenuEvent::Reason eReason;
-    const char* pszItem;
-    QPoint ptMenu; // where the popup opens, in window coordinates
-    bool bMove, bSpin, bZoom;
-};
-
-void PrintTo(const SMenuCase& c, std::ostream* pOut)
-{
-    *pOut << c.pszName;
+    const struct
+    {
+        QContextMenuEvent::Reason eReason;
+        const char* pszItem;
+        QPoint ptMenu; // where the popup opens, in window coordinates
+        bool bMove, bSpin, bZoom;
+    } rows[] = {
+        // From the keyboard the pointer means nothing: just inside the top-left corner.
+        {QContextMenuEvent::Keyboard, "Zoom", {5, 5}, false, false, true},
+        {QContextMenuEvent::Mouse, "Move", {60, 70}, true, false, false},
+    };
+    for (const auto& row : rows)
+    {
+        CTestGLWnd wnd;
+        wnd.ShowAt(120, 90);
+        QStringList items;
+        const QPoint pt = PickFromMenu(wnd, row.eReason, QPoint(60, 70), row.pszItem, &items);
+        EXPECT_EQ(pt, wnd.mapToGlobal(row.ptMenu)) << row.pszItem;
+        EXPECT_EQ(items, QStringList({"Move", "Spin", "Zoom", "Resize"}));
+        EXPECT_EQ(wnd.m_bMove, row.bMove) << row.pszItem;
+        EXPECT_EQ(wnd.m_bSpin, row.bSpin) << row.pszItem;
+        EXPECT_EQ(wnd.m_bZoom, row.bZoom) << row.pszItem;
+    }
 }
-
-class MenuTest : public ::testing::TestWithParam<SMenuCase>
-{
-};
-
-TEST_P(MenuTest, OpensInPlaceAndSetsTheMode)
-{
-    const SMenuCase& c = GetParam();
-    CTestGLWnd wnd;
-    wnd.ShowAt(120, 90);
-    QStringList items;
-    const QPoint pt = PickFromMenu(wnd, c.eReason, QPoint(60, 70), c.pszItem, &items);
-    EXPECT_EQ(pt, wnd.mapToGlobal(c.ptMenu));
-    EXPECT_EQ(items, QStringList({"Move", "Spin", "Zoom", "Resize"}));
-    EXPECT_EQ(wnd.m_bMove, c.bMove);
-    EXPECT_EQ(wnd.m_bSpin, c.bSpin);
-    EXPECT_EQ(wnd.m_bZoom, c.bZoom);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Preview, MenuTest,
-    ::testing::Values(
-        // From the keyboard the pointer is meaningless: just inside the top-left corner.
-        SMenuCase{"KeyboardBelowTheTopLeftCorner", QContextMenuEvent::Keyboard, "Zoom", {5, 5},
-                  false, false, true},
-        SMenuCase{"MouseAtThePointer", QContextMenuEvent::Mouse, "Move", {60, 70}, true, false,
-                  false}),
-    [](const ::testing::TestParamInfo<SMenuCase>& info) { return info.param.pszName; });
 
 TEST(PreviewMenu, ResizeRestoresTheViewAndSpin)
 {
