@@ -22,7 +22,7 @@ using D = CDialogDriver;
 
 namespace
 {
-// Runs the test body inside a temporary working directory.
+// Makes the folder the working directory while alive.
 class CWorkingDirectory
 {
 public:
