@@ -5,7 +5,7 @@
 // dialog; the print command saves the snapshot through SaveSnapshot.
 #pragma once
 
-#include "gl/DibBlock.h"
+#include "core/DibBlock.h"
 
 #include <QImage>
 #include <QList>

@@ -2,7 +2,7 @@
 // atomic replacement, captured pixels, and drawing onto a device context.
 #include "TestGLWnd.h"
 
-#include "gl/DibBlock.h"
+#include "core/DibBlock.h"
 #include "gl/GetOGLBitmap.h"
 #include "platform/DC.h"
 

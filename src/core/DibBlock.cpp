@@ -1,11 +1,10 @@
-#include "gl/DibBlock.h"
+#include "core/DibBlock.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <limits>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
@@ -39,12 +38,19 @@ bool WriteAll(int fd, const uint8_t* pData, size_t nSize)
     return true;
 }
 
-// Permissions a newly created file gets under the process's umask.
-mode_t NewFileMode()
+// Creates a new file beside strPath with a name no one else uses; the usual file
+// permissions under the process's umask. Returns the descriptor, or -1.
+int CreateTempBeside(const std::string& strPath, std::string& strTemp)
 {
-    const mode_t nMask = ::umask(0);
-    ::umask(nMask);
-    return 0666 & ~nMask;
+    static unsigned s_nSerial = 0;
+    for (int nTry = 0; nTry < 100; ++nTry)
+    {
+        strTemp = strPath + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(s_nSerial++);
+        const int fd = ::open(strTemp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
 }
 } // namespace
 
@@ -138,14 +144,16 @@ int CDibBlock::WriteFile(const std::string& strPath) const
 {
     if (IsEmpty() || strPath.empty())
         return 0;
-    std::string strTemp = strPath + ".XXXXXX";
-    const int fd = ::mkstemp(strTemp.data());
+    // The whole file goes to a temporary name first and replaces the target only once
+    // it is complete on disk, so a failed write never leaves a truncated picture.
+    std::string strTemp;
+    const int fd = CreateTempBeside(strPath, strTemp);
     if (fd < 0)
         return 0;
     const std::vector<uint8_t> header = FileHeader();
-    bool bOk = ::fchmod(fd, NewFileMode()) == 0;
-    bOk = bOk && WriteAll(fd, header.data(), header.size());
+    bool bOk = WriteAll(fd, header.data(), header.size());
     bOk = bOk && WriteAll(fd, m_vBlock.data(), m_vBlock.size());
+    bOk = bOk && ::fsync(fd) == 0;
     bOk = (::close(fd) == 0) && bOk;
     bOk = bOk && ::rename(strTemp.c_str(), strPath.c_str()) == 0;
     if (!bOk)
