@@ -33,6 +33,8 @@ constexpr double kTransZ = -4000.0;
 // Scene units the largest extent of the installation is scaled to.
 constexpr float kSceneSize = 1800.0f;
 constexpr float kZoomStep = 1.025f;
+constexpr float kMinZoom = 1e-6f;
+constexpr float kMaxZoom = 1e6f;
 
 // Label font lists cover character codes 32..127.
 constexpr int kFirstGlyph = 32;
@@ -50,26 +52,6 @@ constexpr SMenuItem kGLMenu[] = {
     {CGLWnd::kIdZoom, "Zoom"},
     {CGLWnd::kIdResize, "Resize"},
 };
-
-// The label font: the face at a pixel height, weight and slant, without
-// antialiasing (the glyphs become one-bit bitmaps). "symbol" in any letter case asks
-// for a symbol font where the system has one.
-QFont LabelFont(const char* pszFace, int nHeight, int nWeight, bool bItalic)
-{
-    const QString strFace = QString::fromLatin1(pszFace ? pszFace : "");
-    QFont font(strFace);
-    if (strFace.compare(QLatin1String("symbol"), Qt::CaseInsensitive) == 0)
-    {
-        const QStringList families = QFontDatabase::families(QFontDatabase::Symbol);
-        if (!families.isEmpty())
-            font.setFamily(families.first());
-    }
-    font.setPixelSize(nHeight > 0 ? nHeight : 13);
-    font.setWeight(static_cast<QFont::Weight>(qBound(100, nWeight, 900)));
-    font.setItalic(bItalic);
-    font.setStyleStrategy(QFont::NoAntialias);
-    return font;
-}
 
 // Compiles one glyph into the display list: a bitmap whose origin is the pen
 // position on the baseline, advancing the raster position by the glyph's advance.
@@ -132,6 +114,32 @@ void CompileGlyph(GLuint nList, const QFont& font, const QFontMetrics& metrics, 
 }
 } // namespace
 
+// The label font: the face at a pixel height, weight and slant, without
+// antialiasing (the glyphs become one-bit bitmaps). "symbol" in any letter case asks
+// for a symbol font where the system has one.
+QFont CGLWnd::MakeLabelFont(const char* pszFace, int nHeight, int nWeight, bool bItalic)
+{
+    const QString strFace = QString::fromLatin1(pszFace ? pszFace : "");
+    QFont font(strFace);
+    if (strFace.compare(QLatin1String("symbol"), Qt::CaseInsensitive) == 0)
+    {
+        const QStringList families = QFontDatabase::families(QFontDatabase::Symbol);
+        if (!families.isEmpty())
+            font.setFamily(families.first());
+    }
+    font.setWeight(static_cast<QFont::Weight>(qBound(100, nWeight, 900)));
+    font.setItalic(bItalic);
+    font.setStyleStrategy(QFont::NoAntialias);
+    // The height is the character cell (ascent + descent), as a window system's font
+    // height is: take the largest pixel size whose cell fits it.
+    const int nCell = nHeight > 0 ? nHeight : 13;
+    int nPixels = nCell;
+    font.setPixelSize(nPixels);
+    while (nPixels > 6 && QFontMetrics(font).ascent() + QFontMetrics(font).descent() > nCell)
+        font.setPixelSize(--nPixels);
+    return font;
+}
+
 CGLWnd::CGLWnd(QWidget* parent)
     : QOpenGLWidget(parent), m_cursorSpin(LoadCursorResource(146)),
       m_cursorMove(LoadCursorResource(143)), m_cursorZoom(LoadCursorResource(145))
@@ -152,6 +160,8 @@ CGLWnd::CGLWnd(QWidget* parent)
     if (bChanged)
         setFormat(fmt);
     setMouseTracking(true); // the cursor follows the mode on every move
+    // A click gives the view the focus, so the menu key opens its context menu.
+    setFocusPolicy(Qt::ClickFocus);
     setCursor(m_cursorSpin);
 }
 
@@ -234,7 +244,7 @@ unsigned int CGLWnd::BuildLabelFont(const char* pszFace, int nHeight, int nWeigh
     const GLuint nBase = glGenLists(kGlyphCount);
     if (nBase == 0)
         return 0;
-    const QFont font = LabelFont(pszFace, nHeight, nWeight, bItalic);
+    const QFont font = MakeLabelFont(pszFace, nHeight, nWeight, bItalic);
     const QFontMetrics metrics(font);
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
@@ -348,6 +358,15 @@ int CGLWnd::TruncRaster(float fValue)
     return static_cast<int>(fValue);
 }
 
+// "W=" above the largest screen and "H=" beside it, each only when that size is given.
+void CGLWnd::DrawSizeLabels(float w, float h, float g)
+{
+    if (w != 0.0f)
+        DrawLabel(0, TruncRaster(h * 1.0f * g), 0, ("W=" + FormatLength(w)).c_str());
+    if (h != 0.0f)
+        DrawLabel(TruncRaster(w * 0.6f * g), 0, 0, ("H=" + FormatLength(h)).c_str());
+}
+
 void CGLWnd::DrawLabelsDistance(float x, float y, float z, float w, float h, float d)
 {
     if (d == 0.0f)
@@ -356,10 +375,7 @@ void CGLWnd::DrawLabelsDistance(float x, float y, float z, float w, float h, flo
     glPushMatrix();
     glTranslated(x, y, z);
     glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
-    if (w != 0.0f)
-        DrawLabel(0, TruncRaster(h * 1.0f * g), 0, ("W=" + FormatLength(w)).c_str());
-    if (h != 0.0f)
-        DrawLabel(TruncRaster(w * 0.6f * g), 0, 0, ("H=" + FormatLength(h)).c_str());
+    DrawSizeLabels(w, h, g);
     DrawLabel(TruncRaster(w * 0.5f * g), TruncRaster(-h * 0.5f * g), TruncRaster(m_fD1 * 0.6f * g),
               ("P_WA=" + FormatLength(m_fD1)).c_str());
     DrawLabel(TruncRaster(w * 0.3f * g), TruncRaster(-h * 0.5f * g),
@@ -375,10 +391,7 @@ void CGLWnd::DrawLabelsScreen(float x, float y, float z, float w, float h, float
     glPushMatrix();
     glTranslated(x, y, z);
     glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
-    if (w != 0.0f)
-        DrawLabel(0, TruncRaster(h * 1.0f * g), 0, ("W=" + FormatLength(w)).c_str());
-    if (h != 0.0f)
-        DrawLabel(TruncRaster(w * 0.6f * g), 0, 0, ("H=" + FormatLength(h)).c_str());
+    DrawSizeLabels(w, h, g);
     DrawLabel(TruncRaster(w * 0.5f * g), TruncRaster(-h * 0.5f * g), TruncRaster(m_fD1 * 0.5f * g),
               ("PJD=" + FormatLength(m_fD1)).c_str());
     glPopMatrix();
@@ -543,10 +556,11 @@ void CGLWnd::mouseMoveEvent(QMouseEvent* event)
     }
     else if (m_bZoom)
     {
-        if (d.y() < 0)
-            m_fZoom = m_fZoom * kZoomStep;
-        else
-            m_fZoom = m_fZoom / kZoomStep;
+        const float fZoom = d.y() < 0 ? m_fZoom * kZoomStep : m_fZoom / kZoomStep;
+        // Thousands of steps one way would reach infinity or zero, from where no
+        // drag could come back; the view then stays at its last usable zoom.
+        if (std::isfinite(fZoom) && fZoom >= kMinZoom && fZoom <= kMaxZoom)
+            m_fZoom = fZoom;
     }
     update();
 }

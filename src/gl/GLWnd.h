@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QFont>
 #include <QOpenGLWidget>
 #include <QPoint>
 
@@ -70,9 +71,14 @@ protected:
 
     // Label scale: zoom x 1800 / largest distance (0 when the distance is 0).
     float LabelScale(float fD) const;
+    // The "W=" and "H=" rows shared by both label layouts.
+    void DrawSizeLabels(float w, float h, float g);
     // Truncates a raster coordinate towards zero, clamped to the int range.
     static int TruncRaster(float fValue);
 
+    // The label font: the face with the character cell height in pixels, weight and
+    // slant, without antialiasing.
+    static QFont MakeLabelFont(const char* pszFace, int nHeight, int nWeight, bool bItalic);
     // Builds 96 display lists (codes 32..127) of bitmap glyphs for the face, pixel
     // height, weight (100..900) and italic flag; returns the first list, 0 if none.
     static unsigned int BuildLabelFont(const char* pszFace, int nHeight, int nWeight,

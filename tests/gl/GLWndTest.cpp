@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
+#include <QFontMetrics>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
 
@@ -409,6 +411,38 @@ INSTANTIATE_TEST_SUITE_P(
                   1.025f}),
     [](const ::testing::TestParamInfo<SDragCase>& info) { return info.param.pszName; });
 
+TEST(PreviewMouse, ZoomStopsBeforeItCanNoLongerComeBack)
+{
+    CTestGLWnd wnd;
+    wnd.ShowAt(40, 40);
+    wnd.OnCommand(CGLWnd::kIdZoom);
+    wnd.m_fZoom = 1e6f;
+    QTest::mousePress(&wnd, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    QTest::mouseMove(&wnd, QPoint(100, 101)); // down: zoom in, beyond the limit
+    EXPECT_FLOAT_EQ(wnd.m_fZoom, 1e6f);
+    QTest::mouseMove(&wnd, QPoint(100, 100)); // up: zoom out again
+    EXPECT_FLOAT_EQ(wnd.m_fZoom, 1e6f / 1.025f);
+    QTest::mouseRelease(&wnd, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+}
+
+TEST(PreviewMouse, ClickGivesTheFocusForTheMenuKey)
+{
+    QWidget parent;
+    QLineEdit edit(&parent);
+    CTestGLWnd* pWnd = new CTestGLWnd(&parent);
+    pWnd->setGeometry(0, 40, 226, 193);
+    parent.resize(300, 300);
+    parent.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+    parent.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&parent));
+    edit.setFocus();
+    ASSERT_TRUE(edit.hasFocus());
+    QTest::mouseClick(pWnd, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
+    EXPECT_TRUE(pWnd->hasFocus());
+    EXPECT_EQ(pWnd->focusPolicy(), Qt::ClickFocus); // Tab does not stop on the view
+}
+
 TEST(PreviewMouse, CursorFollowsTheModeOnEveryMove)
 {
     CTestGLWnd wnd;
@@ -529,6 +563,15 @@ int CountRedPixels(const QImage& frame)
             n += qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60;
         }
     return n;
+}
+
+TEST(PreviewFont, HeightIsTheCharacterCell)
+{
+    // The label font's 13 pixels are ascent plus descent, as a window system counts
+    // a font's height; the labels then fit the rows the scene leaves for them.
+    const QFontMetrics metrics(CTestGLWnd::MakeLabelFont("Arial", 13, 500, true));
+    EXPECT_LE(metrics.ascent() + metrics.descent(), 13);
+    EXPECT_GE(metrics.ascent() + metrics.descent(), 11);
 }
 
 TEST(PreviewFont, LabelsNeedTheFontAndNothingElseDoes)

@@ -21,7 +21,9 @@ struct SLabelCall
 class CTestGLWnd : public CGLWnd
 {
 public:
+    using CGLWnd::CGLWnd;
     using CGLWnd::BeginScene;
+    using CGLWnd::MakeLabelFont;
     using CGLWnd::OnCommand;
     using CGLWnd::RenderScene;
     using CGLWnd::resizeGL;
