@@ -233,9 +233,16 @@ void CLenvaraDlg::FinishStartup()
     m_hIcon = LoadIconResource(kIconId);
     if (!m_hIcon.isNull())
         setWindowIcon(m_hIcon);
+    // A bordered window over control 1026 grown by one pixel: the border takes that
+    // pixel, so the scene itself covers exactly the rectangle of 1026.
+    const QRect rcPreview = GetControlRect(this, 1026);
+    m_wndPreviewBorder = new QFrame(this);
+    m_wndPreviewBorder->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_wndPreviewBorder->setGeometry(rcPreview.adjusted(-1, -1, 1, 1));
+    m_wndPreviewBorder->show();
     m_wndPreview = new CGLWnd(this);
     m_wndPreview->setObjectName(ControlName(1019));
-    m_wndPreview->setGeometry(GetControlRect(this, 1026).adjusted(-1, -1, 1, 1));
+    m_wndPreview->setGeometry(rcPreview);
     m_wndPreview->show();
 }
 

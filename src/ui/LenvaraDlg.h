@@ -66,6 +66,7 @@ private:
     CModelComboBox* m_comboModel = nullptr;
     CLenvaraPropertySheet* m_pSheet = nullptr;
     QFrame* m_wndPicture = nullptr;
+    QFrame* m_wndPreviewBorder = nullptr; // the preview window's border
     CGLWnd* m_wndPreview = nullptr;
     bool m_bPreviewPending = false;
     QIcon m_hIcon;
