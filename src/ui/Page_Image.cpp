@@ -37,9 +37,12 @@ bool CPage_Image::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
     if (pEvent->type() == QEvent::FocusIn)
     {
-        // Focus coming back with the window or from a menu is no choice of the user's.
+        // Only a click or Tab into an edit is the user choosing the input; focus coming
+        // back with the window, after a menu or a popup, or when the page is shown
+        // again, changes nothing.
         const Qt::FocusReason eReason = static_cast<QFocusEvent*>(pEvent)->reason();
-        if (eReason != Qt::ActiveWindowFocusReason && eReason != Qt::PopupFocusReason)
+        if (eReason == Qt::MouseFocusReason || eReason == Qt::TabFocusReason ||
+            eReason == Qt::BacktabFocusReason || eReason == Qt::ShortcutFocusReason)
             for (int nId : kSizeEdits)
                 if (pWatched == FindControl(this, nId))
                     ChooseInput(nId);

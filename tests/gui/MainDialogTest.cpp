@@ -14,11 +14,11 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QTabBar>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -446,7 +446,8 @@ TEST_F(MainDialogTest, FocusComingBackToTheWindowKeepsTheResults)
     ASSERT_EQ(D::Text(m_pImage, 1009), QStringLiteral("3.00"));
     // The focus returns to the height edit after a message box, another window or a
     // menu: no choice of the user's, so the derived sizes stay.
-    for (Qt::FocusReason eReason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason})
+    for (Qt::FocusReason eReason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason,
+                                    Qt::MenuBarFocusReason, Qt::OtherFocusReason})
     {
         QFocusEvent focusIn(QEvent::FocusIn, eReason);
         QApplication::sendEvent(D::Control(m_pImage, 1010), &focusIn);
@@ -454,4 +455,14 @@ TEST_F(MainDialogTest, FocusComingBackToTheWindowKeepsTheResults)
             << eReason;
     }
     EXPECT_FALSE(IsReadOnly(m_pImage, 1010));
+
+    // Clicking the other page's tab and back gives the focus back the same way.
+    QTabBar* pTabs = m_pSheet->findChild<QTabBar*>();
+    ASSERT_NE(pTabs, nullptr);
+    for (int nTab : {1, 0})
+    {
+        QTest::mouseClick(pTabs, Qt::LeftButton, Qt::NoModifier, pTabs->tabRect(nTab).center());
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011}), QStringList({"3.00", "1.69", "3.44"}));
 }
