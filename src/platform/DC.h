@@ -61,8 +61,9 @@ public:
     virtual int DrawText(const QString& strText, const QRect& rect, unsigned nFlags) = 0;
     virtual QSize GetTextExtent(const QString& strText) = 0;
     virtual void SelectFont(const SLogFont& font) = 0;
-    virtual void SetTextColor(const QColor& color) = 0;
-    virtual void SetBkColor(const QColor& color) = 0;
+    // Both return the colour set before, so a caller can put it back.
+    virtual QColor SetTextColor(const QColor& color) = 0;
+    virtual QColor SetBkColor(const QColor& color) = 0;
     virtual void SetStretchMode(EStretchMode eMode) = 0;
     // Copies srcRect of the image stretched onto dstRect with a raster operation.
     virtual void StretchBlt(const QRect& dstRect, const QImage& image, const QRect& srcRect,

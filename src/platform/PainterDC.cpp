@@ -1,5 +1,7 @@
 #include "platform/PainterDC.h"
 
+#include <utility>
+
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPaintEngine>
@@ -79,14 +81,14 @@ void CPainterDC::SelectFont(const SLogFont& font)
     m_painter.setFont(qfont);
 }
 
-void CPainterDC::SetTextColor(const QColor& color)
+QColor CPainterDC::SetTextColor(const QColor& color)
 {
-    m_colorText = color;
+    return std::exchange(m_colorText, color);
 }
 
-void CPainterDC::SetBkColor(const QColor& color)
+QColor CPainterDC::SetBkColor(const QColor& color)
 {
-    m_colorBk = color;
+    return std::exchange(m_colorBk, color);
 }
 
 void CPainterDC::SetStretchMode(EStretchMode eMode)

@@ -20,8 +20,8 @@ public:
     int DrawText(const QString& strText, const QRect& rect, unsigned nFlags) override;
     QSize GetTextExtent(const QString& strText) override;
     void SelectFont(const SLogFont& font) override;
-    void SetTextColor(const QColor& color) override;
-    void SetBkColor(const QColor& color) override;
+    QColor SetTextColor(const QColor& color) override;
+    QColor SetBkColor(const QColor& color) override;
     void SetStretchMode(EStretchMode eMode) override;
     void StretchBlt(const QRect& dstRect, const QImage& image, const QRect& srcRect,
                     ERasterOp eRop) override;

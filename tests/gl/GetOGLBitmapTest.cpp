@@ -321,8 +321,8 @@ public:
     int DrawText(const QString&, const QRect&, unsigned) override { return 0; }
     QSize GetTextExtent(const QString&) override { return {}; }
     void SelectFont(const SLogFont&) override {}
-    void SetTextColor(const QColor&) override {}
-    void SetBkColor(const QColor&) override {}
+    QColor SetTextColor(const QColor&) override { return {}; }
+    QColor SetBkColor(const QColor&) override { return {}; }
     void SetStretchMode(EStretchMode eMode) override { m_eStretch = eMode; }
     void StretchBlt(const QRect& dst, const QImage& image, const QRect& src,
                     ERasterOp eRop) override

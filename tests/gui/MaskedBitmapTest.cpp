@@ -138,3 +138,62 @@ TEST(MaskedBitmap, LogoResourceHasTransparentBackground)
     });
     EXPECT_EQ(target.pixel(0, 0), kRed);
 }
+
+namespace
+{
+// A dark blue disc on the transparent colour, as a logo is drawn, loaded from a file.
+CMaskedBitmap DiscOnKey(int nSize, QTemporaryDir& dir)
+{
+    QImage image(nSize, nSize, QImage::Format_RGB32);
+    image.fill(kKey);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(20, 30, 90));
+    painter.drawEllipse(QRect(nSize / 4, nSize / 4, nSize / 2, nSize / 2));
+    painter.end();
+    const QString strPath = dir.filePath(QStringLiteral("disc.bmp"));
+    EXPECT_TRUE(image.save(strPath, "BMP"));
+    CMaskedBitmap bitmap;
+    EXPECT_TRUE(bitmap.LoadFromFile(strPath.toLocal8Bit().constData()));
+    return bitmap;
+}
+} // namespace
+
+TEST(MaskedBitmap, ShrunkLogoHasNoFringeOfTheTransparentColour)
+{
+    // The logo shrunk into the main dialog's place, on the light grey of a dialog.
+    CMaskedBitmap logo;
+    ASSERT_TRUE(logo.LoadFromResource(135));
+    QImage target(175, 70, QImage::Format_RGB32);
+    target.fill(QColor(239, 239, 239));
+    {
+        QPainter painter(&target);
+        CPainterDC dc(painter);
+        logo.DrawTransparent(dc, target.rect(), QColor(kKey));
+    }
+    int nGreenish = 0;
+    for (int y = 0; y < target.height(); ++y)
+        for (int x = 0; x < target.width(); ++x)
+        {
+            const QRgb rgb = target.pixel(x, y);
+            if (qGreen(rgb) > qRed(rgb) + 60 && qGreen(rgb) > qBlue(rgb))
+                ++nGreenish;
+        }
+    EXPECT_EQ(nGreenish, 0);
+    EXPECT_EQ(target.pixel(1, 1), qRgb(239, 239, 239)); // background shows through
+}
+
+TEST(MaskedBitmap, TransparentDrawingPutsTheColoursBack)
+{
+    QImage target(4, 4, QImage::Format_RGB32);
+    QPainter painter(&target);
+    CPainterDC dc(painter);
+    dc.SetTextColor(Qt::blue);
+    dc.SetBkColor(Qt::yellow);
+    QTemporaryDir dir;
+    const CMaskedBitmap bitmap = DiscOnKey(8, dir);
+    bitmap.DrawTransparent(dc, QRect(0, 0, 4, 4), QColor(kKey));
+    EXPECT_EQ(dc.GetTextColor(), QColor(Qt::blue));
+    EXPECT_EQ(dc.GetBkColor(), QColor(Qt::yellow));
+}
