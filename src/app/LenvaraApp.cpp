@@ -71,7 +71,7 @@ float CLenvaraApp::GetControlNumber(const QWidget* pWnd, int nId) const
 {
     if (!pWnd || !FindControl(pWnd, nId))
         return 0.0f;
-    return static_cast<float>(ReadLeadingNumber(GetControlText(pWnd, nId, 80)));
+    return ReadLeadingFloat(GetControlText(pWnd, nId, 80));
 }
 
 int CLenvaraApp::SetControlNumber(QWidget* pWnd, int nId, float fValue) const
@@ -86,7 +86,7 @@ float CLenvaraApp::GetGain() const
 {
     if (!m_pMainDlg || !FindControl(m_pMainDlg, 1072))
         return 1.0f;
-    return static_cast<float>(ReadLeadingNumber(GetControlText(m_pMainDlg, 1072, 100)));
+    return ReadLeadingFloat(GetControlText(m_pMainDlg, 1072, 100));
 }
 
 int CLenvaraApp::GetControlCheck(const QWidget* pWnd, int nId) const

@@ -207,3 +207,14 @@ bool ParseWholeNumber(std::string_view text, double& dValue)
     dValue = number.dValue;
     return true;
 }
+
+float ReadLeadingFloat(std::string_view text)
+{
+    const double dValue = ReadLeadingNumber(text);
+    constexpr double dMax = std::numeric_limits<float>::max();
+    if (dValue > dMax)
+        return std::numeric_limits<float>::infinity();
+    if (dValue < -dMax)
+        return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(dValue);
+}

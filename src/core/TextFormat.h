@@ -24,6 +24,10 @@ std::string FormatRoundTrip(float fValue);
 // C library would; callers treat a non-finite result as a failed calculation.
 double ReadLeadingNumber(std::string_view text);
 
+// ReadLeadingNumber narrowed to single precision; a value beyond the float range
+// becomes +-infinity (a plain conversion would be undefined).
+float ReadLeadingFloat(std::string_view text);
+
 // True when the whole text (after leading and trailing white space) is one finite
 // decimal number in the form above; stores it in dValue.
 bool ParseWholeNumber(std::string_view text, double& dValue);

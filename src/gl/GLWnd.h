@@ -14,6 +14,8 @@
 #include <QOpenGLWidget>
 #include <QPoint>
 
+#include <array>
+
 class QContextMenuEvent;
 class QMouseEvent;
 
@@ -39,6 +41,8 @@ public:
     int GetMode() const;
     // Stores the six lengths in that order and schedules a repaint.
     void SetViewData(float w1, float h1, float d1, float w2, float h2, float d2);
+    // The six values in the order SetViewData takes them.
+    std::array<float, 6> GetViewData() const { return {m_fW1, m_fH1, m_fD1, m_fW2, m_fH2, m_fD2}; }
     // Restores the initial rotation, translation and zoom, releases the button,
     // returns to Spin mode and repaints. The data and the mode stay.
     virtual void ResetView();

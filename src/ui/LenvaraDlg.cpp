@@ -14,17 +14,17 @@
 #include "ui/ModelComboBox.h"
 #include "ui/PageSaver.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QEvent>
 #include <QMessageBox>
+#include <QOpenGLContext>
 #include <QPainter>
 #include <QTimer>
 
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <string>
 
@@ -39,6 +39,8 @@ constexpr int kAspectRadios[] = {1004, 1005, 1007};
 CLenvaraDlg::CLenvaraDlg(CLenvaraApp& app, QWidget* pParent)
     : CDialog(MainDialogTemplate(), &MainMenuTemplate(), pParent), m_app(app)
 {
+    // The program's only window: it can be minimised like any main window.
+    setWindowFlag(Qt::WindowMinimizeButtonHint, true);
 }
 
 CLenvaraDlg::~CLenvaraDlg()
@@ -233,6 +235,13 @@ void CLenvaraDlg::FinishStartup()
     m_hIcon = LoadIconResource(kIconId);
     if (!m_hIcon.isNull())
         setWindowIcon(m_hIcon);
+    // Without OpenGL (a remote or headless display) the dialog works without the
+    // preview rather than failing at its first paint.
+    if (!QOpenGLContext().create())
+    {
+        DebugTrace("No OpenGL context: the preview is left out\n");
+        return;
+    }
     // A bordered window over control 1026 grown by one pixel: the border takes that
     // pixel, so the scene itself covers exactly the rectangle of 1026.
     const QRect rcPreview = GetControlRect(this, 1026);

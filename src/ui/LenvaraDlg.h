@@ -34,7 +34,7 @@ public:
     // Hands the page's view data to the preview window.
     void UpdatePreview(int nMode, float fW1, float fH1, float fD1, float fW2, float fH2,
                        float fD2);
-    // Menu commands, also reachable for tests.
+    // Handlers of the radio buttons and menu commands (public for the tests).
     void OnUnitClicked(int nUnit);
     void OnAspectClicked(int nId);
     void OnSaveCurrentPage();

@@ -228,3 +228,12 @@ TEST(TextFormatLocaleTest, DecimalCommaLocaleChangesNothing)
 }
 
 } // namespace
+
+TEST(ReadLeadingFloat, ValuesBeyondTheFloatRangeBecomeInfinite)
+{
+    // A typed 1e300 fits a double but not a float; the calculation then refuses it.
+    EXPECT_EQ(ReadLeadingFloat("1e300"), std::numeric_limits<float>::infinity());
+    EXPECT_EQ(ReadLeadingFloat("-1e300"), -std::numeric_limits<float>::infinity());
+    EXPECT_EQ(ReadLeadingFloat("3.5 m"), 3.5f);
+    EXPECT_EQ(ReadLeadingFloat("abc"), 0.0f);
+}

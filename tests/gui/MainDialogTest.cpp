@@ -5,6 +5,7 @@
 #include "DialogDriver.h"
 
 #include "app/LenvaraApp.h"
+#include "gl/GLWnd.h"
 #include "model/CatalogueTable.h"
 #include "platform/Controls.h"
 #include "ui/LenvaraDlg.h"
@@ -145,6 +146,17 @@ TEST_F(MainDialogTest, ProjectionDistanceFromWidth)
               QStringList({"125.75", "125.75", "Nits", "Nits"}));
     EXPECT_TRUE(m_pApp->m_model.IsLoaded());
     EXPECT_TRUE(m_pDlg->isVisible());
+    // The preview shows one screen at the two distances.
+    const CGLWnd* pPreview = m_pDlg->GetPreview();
+    ASSERT_NE(pPreview, nullptr);
+    EXPECT_EQ(pPreview->GetMode(), 0);
+    const std::array<float, 6> afView = pPreview->GetViewData();
+    EXPECT_FLOAT_EQ(afView[0], 3.0f);
+    EXPECT_FLOAT_EQ(afView[1], 1.6875f);
+    EXPECT_FLOAT_EQ(afView[2], 3.0f * 1.37f);
+    EXPECT_FLOAT_EQ(afView[3], 3.0f);
+    EXPECT_FLOAT_EQ(afView[4], 1.6875f);
+    EXPECT_FLOAT_EQ(afView[5], 3.0f * 1.66f);
 }
 
 TEST_F(MainDialogTest, EnterButtonAndEnterKeyCalculateTheSame)
@@ -169,6 +181,17 @@ TEST_F(MainDialogTest, ScreenDimensionsFromDistance)
     EXPECT_EQ(Texts(m_pLenvara, {1012, 1009, 1014, 1010, 1015, 1011, 1013}),
               QStringList({"3.00", "2.19", "1.81", "1.23", "1.02", "2.51", "2.07"}));
     EXPECT_EQ(Texts(m_pDlg, {1070, 1071}), QStringList({"236.02", "346.52"}));
+    // The preview shows the tele screen first, then the wide one, at one distance.
+    const CGLWnd* pPreview = m_pDlg->GetPreview();
+    ASSERT_NE(pPreview, nullptr);
+    EXPECT_EQ(pPreview->GetMode(), 1);
+    const std::array<float, 6> afView = pPreview->GetViewData();
+    EXPECT_FLOAT_EQ(afView[0], 3.0f / 1.66f);
+    EXPECT_NEAR(afView[1], 1.0166f, 1e-4);
+    EXPECT_FLOAT_EQ(afView[2], 3.0f);
+    EXPECT_FLOAT_EQ(afView[3], 3.0f / 1.37f);
+    EXPECT_NEAR(afView[4], 1.2318f, 1e-4);
+    EXPECT_FLOAT_EQ(afView[5], 3.0f);
     // The other page keeps its numbers.
     EXPECT_EQ(D::Text(m_pImage, 1012), QStringLiteral("0.00"));
 }
