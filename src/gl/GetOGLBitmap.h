@@ -52,6 +52,6 @@ public:
 
 private:
     CDibBlock m_dib;
-    // The system palette; stays empty on true-colour displays.
+    // A palette for palette bitmaps; captures are always true colour, so it stays empty.
     QList<QRgb> m_palette;
 };
