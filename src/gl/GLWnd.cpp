@@ -130,13 +130,9 @@ QFont CGLWnd::MakeLabelFont(const char* pszFace, int nHeight, int nWeight, bool 
     font.setWeight(static_cast<QFont::Weight>(qBound(100, nWeight, 900)));
     font.setItalic(bItalic);
     font.setStyleStrategy(QFont::NoAntialias);
-    // The height is the character cell (ascent + descent), as a window system's font
-    // height is: take the largest pixel size whose cell fits it.
-    const int nCell = nHeight > 0 ? nHeight : 13;
-    int nPixels = nCell;
-    font.setPixelSize(nPixels);
-    while (nPixels > 6 && QFontMetrics(font).ascent() + QFontMetrics(font).descent() > nCell)
-        font.setPixelSize(--nPixels);
+    // The height is taken as the font's pixel size: a 13-pixel cell would leave the
+    // unsmoothed one-bit glyphs of today's fonts at about 9 pixels, hard to read.
+    font.setPixelSize(nHeight > 0 ? nHeight : 13);
     return font;
 }
 

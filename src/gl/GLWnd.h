@@ -80,8 +80,7 @@ protected:
     // Truncates a raster coordinate towards zero, clamped to the int range.
     static int TruncRaster(float fValue);
 
-    // The label font: the face with the character cell height in pixels, weight and
-    // slant, without antialiasing.
+    // The label font: the face at a pixel size, weight and slant, without antialiasing.
     static QFont MakeLabelFont(const char* pszFace, int nHeight, int nWeight, bool bItalic);
     // Builds 96 display lists (codes 32..127) of bitmap glyphs for the face, pixel
     // height, weight (100..900) and italic flag; returns the first list, 0 if none.

@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
-#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
@@ -563,15 +562,6 @@ int CountRedPixels(const QImage& frame)
             n += qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60;
         }
     return n;
-}
-
-TEST(PreviewFont, HeightIsTheCharacterCell)
-{
-    // The label font's 13 pixels are ascent plus descent, as a window system counts
-    // a font's height; the labels then fit the rows the scene leaves for them.
-    const QFontMetrics metrics(CTestGLWnd::MakeLabelFont("Arial", 13, 500, true));
-    EXPECT_LE(metrics.ascent() + metrics.descent(), 13);
-    EXPECT_GE(metrics.ascent() + metrics.descent(), 11);
 }
 
 TEST(PreviewFont, LabelsNeedTheFontAndNothingElseDoes)

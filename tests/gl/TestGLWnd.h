@@ -23,7 +23,6 @@ class CTestGLWnd : public CGLWnd
 public:
     using CGLWnd::CGLWnd;
     using CGLWnd::BeginScene;
-    using CGLWnd::MakeLabelFont;
     using CGLWnd::OnCommand;
     using CGLWnd::RenderScene;
     using CGLWnd::resizeGL;
