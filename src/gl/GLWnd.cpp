@@ -204,11 +204,14 @@ void CGLWnd::ResetView()
 
 void CGLWnd::initializeGL()
 {
-    m_nFontBase = BuildLabelFont("Arial", 13, 500, true);
+    // Glyphs and lines are drawn in device pixels: on a high-density screen they grow
+    // with the scale, so labels and lines look as they do at the usual density.
+    const qreal dScale = devicePixelRatioF();
+    m_nFontBase = BuildLabelFont("Arial", qRound(13 * dScale), 500, true);
     glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glLineWidth(0.5f);
+    glLineWidth(static_cast<GLfloat>(0.5 * dScale));
 }
 
 void CGLWnd::resizeGL(int w, int h)
