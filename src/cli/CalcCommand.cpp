@@ -426,6 +426,26 @@ private:
     std::string m_szText;
 };
 
+// The user's choices that open every calculation's output.
+void WriteChoices(COutput& output, const SCalcRequest& request, const std::string& szModel)
+{
+    output.Text("model", szModel);
+    output.Text("aspect", AspectOptionName(request.nAspectCode));
+    output.Text("unit", UnitOptionName(request.nUnit));
+    output.Number("gain", request.fGain);
+}
+
+// The two luminances with their unit, which close every size or distance output.
+void WriteLuminances(COutput& output, float fLumWide, float fLumTele,
+                     const std::string& szLumUnit)
+{
+    output.Number("luminance_wide", fLumWide);
+    output.Number("luminance_tele", fLumTele);
+    output.Text("luminance_unit", szLumUnit);
+    output.Line("Luminance wide", FormatLuminance(fLumWide) + " " + szLumUnit);
+    output.Line("Luminance tele", FormatLuminance(fLumTele) + " " + szLumUnit);
+}
+
 // A negative gain would print negative luminances.
 void CheckGain(const SCalcRequest& request)
 {
@@ -454,25 +474,18 @@ std::string RunDistance(const SCalcRequest& request, const std::string& szModel)
     const std::string szLumUnit = engine.m_model.GetLumUnit();
 
     COutput output(request.bJson);
-    output.Text("model", szModel);
-    output.Text("aspect", AspectOptionName(request.nAspectCode));
-    output.Text("unit", UnitOptionName(request.nUnit));
-    output.Number("gain", request.fGain);
+    WriteChoices(output, request, szModel);
     output.Number("width", fWidth);
     output.Number("height", fHeight);
     output.Number("diagonal", fDiagonal);
     output.Number("distance_wide", fDistWide);
     output.Number("distance_tele", fDistTele);
-    output.Number("luminance_wide", fLumWide);
-    output.Number("luminance_tele", fLumTele);
-    output.Text("luminance_unit", szLumUnit);
     output.Line("Width", FormatLength(fWidth));
     output.Line("Height", FormatLength(fHeight));
     output.Line("Diagonal", FormatLength(fDiagonal));
     output.Line("Distance wide", FormatLength(fDistWide));
     output.Line("Distance tele", FormatLength(fDistTele));
-    output.Line("Luminance wide", FormatLuminance(fLumWide) + " " + szLumUnit);
-    output.Line("Luminance tele", FormatLuminance(fLumTele) + " " + szLumUnit);
+    WriteLuminances(output, fLumWide, fLumTele, szLumUnit);
     return output.Finish();
 }
 
@@ -494,10 +507,7 @@ std::string RunSize(const SCalcRequest& request, const std::string& szModel)
     const std::string szLumUnit = engine.m_model.GetLumUnit();
 
     COutput output(request.bJson);
-    output.Text("model", szModel);
-    output.Text("aspect", AspectOptionName(request.nAspectCode));
-    output.Text("unit", UnitOptionName(request.nUnit));
-    output.Number("gain", request.fGain);
+    WriteChoices(output, request, szModel);
     output.Number("distance", fDistance);
     output.Number("width_wide", fWidthWide);
     output.Number("width_tele", fWidthTele);
@@ -505,17 +515,13 @@ std::string RunSize(const SCalcRequest& request, const std::string& szModel)
     output.Number("height_tele", fHeightTele);
     output.Number("diagonal_wide", fDiagWide);
     output.Number("diagonal_tele", fDiagTele);
-    output.Number("luminance_wide", fLumWide);
-    output.Number("luminance_tele", fLumTele);
-    output.Text("luminance_unit", szLumUnit);
     output.Line("Width wide", FormatLength(fWidthWide));
     output.Line("Width tele", FormatLength(fWidthTele));
     output.Line("Height wide", FormatLength(fHeightWide));
     output.Line("Height tele", FormatLength(fHeightTele));
     output.Line("Diagonal wide", FormatLength(fDiagWide));
     output.Line("Diagonal tele", FormatLength(fDiagTele));
-    output.Line("Luminance wide", FormatLuminance(fLumWide) + " " + szLumUnit);
-    output.Line("Luminance tele", FormatLuminance(fLumTele) + " " + szLumUnit);
+    WriteLuminances(output, fLumWide, fLumTele, szLumUnit);
     return output.Finish();
 }
 
