@@ -28,7 +28,10 @@ void CDialogDriver::ClickWidget(QWidget* pWidget)
 {
     if (!pWidget)
         return;
+    // A click into an inactive window only activates it (the focus then comes back
+    // "with the window"): wait until it is active, as a person's click would be.
     pWidget->activateWindow();
+    (void)QTest::qWaitForWindowActive(pWidget->window(), 2000);
     QTest::mouseClick(pWidget, Qt::LeftButton, Qt::NoModifier, pWidget->rect().center());
     QApplication::processEvents();
 }

@@ -38,6 +38,7 @@ protected:
         m_pDlg->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pDlg));
         m_pDlg->activateWindow();
+        (void)QTest::qWaitForWindowActive(m_pDlg, 2000);
         QApplication::processEvents();
         m_pSheet = m_pDlg->GetSheet();
         ASSERT_NE(m_pSheet, nullptr);
