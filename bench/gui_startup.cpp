@@ -68,7 +68,7 @@ int RunChild(int argc, char** argv, bool bMain, int nWidth, int nHeight)
     if (bMain)
     {
         CLenvaraApp app;
-        CLenvaraDlg* pDlg = app.CreateMainDialog();
+        CLenvaraDlg* pDlg = CreateMainDialog(app);
         CFirstPaintWatch watch(pDlg);
         pDlg->installEventFilter(&watch);
         pDlg->show();

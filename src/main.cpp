@@ -2,6 +2,7 @@
 // until the user closes it.
 #include "app/LenvaraApp.h"
 #include "gl/GLSurfaceFormat.h"
+#include "ui/LenvaraDlg.h"
 
 #include <QApplication>
 
@@ -44,7 +45,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Lenvara Calculator"));
     QApplication::setDesktopFileName(QStringLiteral("lenvara"));
 
-    CLenvaraApp app;
+    CLenvaraApp app(&CLenvaraDlg::New);
     app.InitInstance();
     return app.ExitInstance();
 }

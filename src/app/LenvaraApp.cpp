@@ -2,12 +2,13 @@
 
 #include "core/TextFormat.h"
 #include "platform/Controls.h"
-#include "ui/LenvaraDlg.h"
-#include "ui/MaskedBitmap.h"
+#include "platform/MaskedBitmap.h"
 
 #include <QRect>
 
-CLenvaraApp::CLenvaraApp() = default;
+CLenvaraApp::CLenvaraApp(MainDialogFactory factory) : m_factory(std::move(factory))
+{
+}
 
 CLenvaraApp::~CLenvaraApp()
 {
@@ -16,8 +17,8 @@ CLenvaraApp::~CLenvaraApp()
 
 bool CLenvaraApp::InitInstance()
 {
-    CreateMainDialog();
-    m_pMainDlg->DoModal();
+    if (CreateMainDialog())
+        m_pMainDlg->DoModal();
     return false;
 }
 
@@ -28,12 +29,14 @@ int CLenvaraApp::ExitInstance()
     return 0;
 }
 
-CLenvaraDlg* CLenvaraApp::CreateMainDialog()
+IMainDialog* CLenvaraApp::CreateMainDialog()
 {
-    if (!m_pMainDlg)
+    if (!m_pMainDlg && m_factory)
     {
-        m_pMainDlg = new CLenvaraDlg(*this);
-        m_pMainDlg->Create();
+        // Kept before it is built: the pages' initialisation already reaches for it.
+        m_pMainDlg = m_factory(*this);
+        if (m_pMainDlg)
+            m_pMainDlg->Create();
     }
     return m_pMainDlg;
 }
@@ -41,13 +44,13 @@ CLenvaraDlg* CLenvaraApp::CreateMainDialog()
 void CLenvaraApp::SelectPicture(const char* pszName)
 {
     if (m_pMainDlg)
-        m_pMainDlg->m_nPictureId = FindPictureId(pszName);
+        m_pMainDlg->SetPictureId(FindPictureId(pszName));
 }
 
 void CLenvaraApp::InvalidatePicture()
 {
     if (m_pMainDlg)
-        m_pMainDlg->update(GetControlRect(m_pMainDlg, 1018));
+        m_pMainDlg->InvalidatePicture();
 }
 
 void CLenvaraApp::DrawPicture(int nPictureId, const QRect& rect, CDC& dc)
@@ -84,9 +87,9 @@ int CLenvaraApp::SetControlNumber(QWidget* pWnd, int nId, float fValue) const
 
 float CLenvaraApp::GetGain() const
 {
-    if (!m_pMainDlg || !FindControl(m_pMainDlg, 1072))
+    if (!m_pMainDlg)
         return 1.0f;
-    return ReadLeadingFloat(GetControlText(m_pMainDlg, 1072, 100));
+    return ReadLeadingFloat(m_pMainDlg->GetGainText());
 }
 
 int CLenvaraApp::GetControlCheck(const QWidget* pWnd, int nId) const

@@ -3,19 +3,27 @@
 // dialog's life, the projector picture, the preview hand-over and the reading and
 // writing of numbers and check marks in dialog controls. Lengths are in the unit
 // the main dialog selects. Passed by reference to every dialog that needs it.
+//
+// The main dialog belongs to the layer above: the application object knows it only
+// as an IMainDialog, made by the factory its creator hands it.
 #pragma once
 
+#include "app/MainDialog.h"
 #include "core/LenvaraEngine.h"
 
+#include <functional>
+
 class CDC;
-class CLenvaraDlg;
 class QRect;
 class QWidget;
 
 class CLenvaraApp : public CLenvaraEngine
 {
 public:
-    CLenvaraApp();
+    // Makes the main dialog (not yet built) for this application object.
+    using MainDialogFactory = std::function<IMainDialog*(CLenvaraApp&)>;
+
+    explicit CLenvaraApp(MainDialogFactory factory = {});
     ~CLenvaraApp() override;
     CLenvaraApp(const CLenvaraApp&) = delete;
     CLenvaraApp& operator=(const CLenvaraApp&) = delete;
@@ -26,8 +34,9 @@ public:
     // Deletes the main dialog.
     int ExitInstance();
     // Creates and initialises the main dialog without running it (kept in
-    // m_pMainDlg, owned by this object).
-    CLenvaraDlg* CreateMainDialog();
+    // m_pMainDlg, owned by this object); nullptr without a factory.
+    IMainDialog* CreateMainDialog();
+    void SetMainDialogFactory(MainDialogFactory factory) { m_factory = std::move(factory); }
 
     // Picture services of the main dialog; nothing before it exists.
     void SelectPicture(const char* pszName);
@@ -50,5 +59,8 @@ public:
     // Check state of a button; 0 when the window or the control does not exist.
     int GetControlCheck(const QWidget* pWnd, int nId) const;
 
-    CLenvaraDlg* m_pMainDlg = nullptr;
+    IMainDialog* m_pMainDlg = nullptr;
+
+private:
+    MainDialogFactory m_factory;
 };

@@ -1,9 +1,10 @@
 #include "ui/AboutDialog.h"
 
+#include "AboutDlgIds.h"
 #include "DialogTemplates.h"
 #include "platform/Controls.h"
 #include "platform/PainterDC.h"
-#include "ui/MaskedBitmap.h"
+#include "platform/MaskedBitmap.h"
 
 #include <QPainter>
 
@@ -19,8 +20,8 @@ CAboutDialog::CAboutDialog(QWidget* pParent) : CDialog(AboutDialogTemplate(), nu
 bool CAboutDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetControlText(this, 1059, "Lenvara Calculator Version 1.0");
-    SetControlText(this, 1060, "Projector planning for installers");
+    SetControlText(this, AboutDlgIds::kIdVersion, "Lenvara Calculator Version 1.0");
+    SetControlText(this, AboutDlgIds::kIdLine2, "Projector planning for installers");
     return true;
 }
 
@@ -31,5 +32,5 @@ void CAboutDialog::paintEvent(QPaintEvent* pEvent)
     CPainterDC dc(painter);
     CMaskedBitmap logo;
     if (logo.LoadFromResource(kLogoBitmapId))
-        logo.DrawTransparent(dc, GetControlRect(this, 1017), QColor(0, 255, 0));
+        logo.DrawTransparent(dc, GetControlRect(this, AboutDlgIds::kIdLogoPlace), QColor(0, 255, 0));
 }

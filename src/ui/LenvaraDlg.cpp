@@ -1,16 +1,19 @@
 #include "ui/LenvaraDlg.h"
 
 #include "DialogTemplates.h"
+#include "LenvaraDlgIds.h"
 #include "app/LenvaraApp.h"
+#include "core/TextFormat.h"
 #include "gl/GLWnd.h"
 #include "model/CatalogueTable.h"
 #include "platform/Controls.h"
 #include "platform/DebugTrace.h"
+#include "platform/MaskedBitmap.h"
 #include "platform/PainterDC.h"
 #include "platform/Resources.h"
 #include "ui/AboutDialog.h"
 #include "ui/LenvaraPropertySheet.h"
-#include "ui/MaskedBitmap.h"
+#include "platform/MaskedBitmap.h"
 #include "ui/ModelComboBox.h"
 #include "ui/PageSaver.h"
 
@@ -28,13 +31,33 @@
 #include <fstream>
 #include <string>
 
+using namespace LenvaraDlgIds;
+
 namespace
 {
 constexpr int kIconId = 128;
 constexpr int kLogoBitmapId = 135;
-constexpr int kUnitRadios[] = {1002, 1003, 1006}; // meters, inches, feet
-constexpr int kAspectRadios[] = {1004, 1005, 1007};
+constexpr int kUnitRadios[] = {kIdMeters, kIdInches, kIdFeet};
+constexpr int kAspectRadios[] = {kIdAspect4x3, kIdAspect16x9, kIdAspect235};
 } // namespace
+
+IMainDialog* CLenvaraDlg::New(CLenvaraApp& app)
+{
+    return new CLenvaraDlg(app);
+}
+
+CLenvaraDlg* CreateMainDialog(CLenvaraApp& app)
+{
+    if (!app.m_pMainDlg)
+        app.SetMainDialogFactory(&CLenvaraDlg::New);
+    app.CreateMainDialog();
+    return MainDialogOf(app);
+}
+
+CLenvaraDlg* MainDialogOf(const CLenvaraApp& app)
+{
+    return dynamic_cast<CLenvaraDlg*>(app.m_pMainDlg);
+}
 
 CLenvaraDlg::CLenvaraDlg(CLenvaraApp& app, QWidget* pParent)
     : CDialog(MainDialogTemplate(), &MainMenuTemplate(), pParent), m_app(app)
@@ -51,7 +74,7 @@ CLenvaraDlg::~CLenvaraDlg()
 
 QWidget* CLenvaraDlg::CreateControl(const SControlTemplate& ctl, QWidget* pParent)
 {
-    if (ctl.nId == 1000)
+    if (ctl.nId == kIdModel)
         return new CModelComboBox(m_app, pParent);
     return nullptr;
 }
@@ -59,21 +82,21 @@ QWidget* CLenvaraDlg::CreateControl(const SControlTemplate& ctl, QWidget* pParen
 bool CLenvaraDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_editGain = qobject_cast<QLineEdit*>(FindControl(this, 1072));
-    m_staticLumUnitWide = qobject_cast<QLabel*>(FindControl(this, 1067));
-    m_staticLumUnitTele = qobject_cast<QLabel*>(FindControl(this, 1069));
-    m_editLumWide = qobject_cast<QLineEdit*>(FindControl(this, 1070));
-    m_editLumTele = qobject_cast<QLineEdit*>(FindControl(this, 1071));
-    m_comboModel = qobject_cast<CModelComboBox*>(FindControl(this, 1000));
+    m_editGain = qobject_cast<QLineEdit*>(FindControl(this, kIdGain));
+    m_staticLumUnitWide = qobject_cast<QLabel*>(FindControl(this, kIdLumUnitWide));
+    m_staticLumUnitTele = qobject_cast<QLabel*>(FindControl(this, kIdLumUnitTele));
+    m_editLumWide = qobject_cast<QLineEdit*>(FindControl(this, kIdLumWide));
+    m_editLumTele = qobject_cast<QLineEdit*>(FindControl(this, kIdLumTele));
+    m_comboModel = qobject_cast<CModelComboBox*>(FindControl(this, kIdModel));
 
     // The About box is on the Help menu; there is no system menu to add it to here.
     // The window icon follows with the preview, right after the first paint: reading
     // it and handing it to the window system costs start-up time the user cannot see.
 
-    // The calculation sheet over control 1008, both pages initialised now, in order.
+    // The calculation sheet over its place, both pages initialised now, in order.
     m_pSheet = new CLenvaraPropertySheet(m_app, this);
     m_pSheet->setObjectName(QStringLiteral("sheet"));
-    m_pSheet->setGeometry(GetControlRect(this, 1008));
+    m_pSheet->setGeometry(GetControlRect(this, kIdSheetPlace));
     m_pSheet->show();
     const int nActive = 0;
     for (int i = 0; i < m_pSheet->GetPageCount(); ++i)
@@ -86,24 +109,24 @@ bool CLenvaraDlg::OnInitDialog()
             if (row.bListed != 0)
                 m_comboModel->addItem(QString::fromUtf8(row.szName));
 
-    SetCheck(this, 1002, 1);
-    SetCheck(this, 1003, 0);
-    SetCheck(this, 1006, 0);
+    SetCheck(this, kIdMeters, 1);
+    SetCheck(this, kIdInches, 0);
+    SetCheck(this, kIdFeet, 0);
     m_app.m_nPrevUnit = kUnitMeters;
     m_app.m_nCurUnit = kUnitMeters;
-    SetControlText(this, 1067, "Nits");
-    SetControlText(this, 1069, "Nits");
+    SetControlText(this, kIdLumUnitWide, "Nits");
+    SetControlText(this, kIdLumUnitTele, "Nits");
 
-    SetCheck(this, 1004, 0);
-    SetCheck(this, 1005, 1);
-    SetCheck(this, 1007, 0);
+    SetCheck(this, kIdAspect4x3, 0);
+    SetCheck(this, kIdAspect16x9, 1);
+    SetCheck(this, kIdAspect235, 0);
 
     // The picture frame draws nothing of its own: the picture is painted underneath.
     m_wndPicture = new QFrame(this);
     m_wndPicture->setObjectName(QStringLiteral("PreView"));
     m_wndPicture->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_wndPicture->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_wndPicture->setGeometry(GetControlRect(this, 1018).adjusted(1, 1, -1, -1));
+    m_wndPicture->setGeometry(GetControlRect(this, kIdPicturePlace).adjusted(1, 1, -1, -1));
     m_wndPicture->show();
 
     // The GL preview costs more start-up time than the rest of the dialog together
@@ -155,18 +178,18 @@ void CLenvaraDlg::OnCommand(int nId)
 {
     switch (nId)
     {
-    case 1002:
+    case kIdMeters:
         OnUnitClicked(kUnitMeters);
         break;
-    case 1003:
+    case kIdInches:
         OnUnitClicked(kUnitInches);
         break;
-    case 1006:
+    case kIdFeet:
         OnUnitClicked(kUnitFeet);
         break;
-    case 1004:
-    case 1005:
-    case 1007:
+    case kIdAspect4x3:
+    case kIdAspect16x9:
+    case kIdAspect235:
         OnAspectClicked(nId);
         break;
     case kCmdSavePage:
@@ -199,8 +222,8 @@ void CLenvaraDlg::OnUnitClicked(int nUnit)
         for (int i = 0; i < 3; ++i)
             SetCheck(this, kUnitRadios[i], i == nUnit ? 1 : 0);
         const char* pszLabel = nUnit == kUnitMeters ? "Nits" : "FtL";
-        SetControlText(this, 1067, pszLabel);
-        SetControlText(this, 1069, pszLabel);
+        SetControlText(this, kIdLumUnitWide, pszLabel);
+        SetControlText(this, kIdLumUnitTele, pszLabel);
     }
     if (m_pSheet)
         m_pSheet->OnUnitsChanged();
@@ -242,15 +265,15 @@ void CLenvaraDlg::FinishStartup()
         DebugTrace("No OpenGL context: the preview is left out\n");
         return;
     }
-    // A bordered window over control 1026 grown by one pixel: the border takes that
-    // pixel, so the scene itself covers exactly the rectangle of 1026.
-    const QRect rcPreview = GetControlRect(this, 1026);
+    // A bordered window over the preview's place grown by one pixel: the border takes
+    // that pixel, so the scene itself covers exactly the place.
+    const QRect rcPreview = GetControlRect(this, kIdPreviewPlace);
     m_wndPreviewBorder = new QFrame(this);
     m_wndPreviewBorder->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_wndPreviewBorder->setGeometry(rcPreview.adjusted(-1, -1, 1, 1));
     m_wndPreviewBorder->show();
     m_wndPreview = new CGLWnd(this);
-    m_wndPreview->setObjectName(ControlName(1019));
+    m_wndPreview->setObjectName(ControlName(kIdPreview));
     m_wndPreview->setGeometry(rcPreview);
     m_wndPreview->show();
 }
@@ -265,16 +288,69 @@ void CLenvaraDlg::UpdatePreview(int nMode, float fW1, float fH1, float fD1, floa
     m_wndPreview->SetViewData(fW1, fH1, fD1, fW2, fH2, fD2);
 }
 
+void CLenvaraDlg::InvalidatePicture()
+{
+    update(GetControlRect(this, kIdPicturePlace));
+}
+
+std::string CLenvaraDlg::GetGainText() const
+{
+    return GetControlText(this, kIdGain, 100);
+}
+
+SMainChoices CLenvaraDlg::GetChoices() const
+{
+    SMainChoices choices;
+    choices.strName = GetControlText(this, kIdModel, 100);
+    choices.options.bMeters = GetCheck(this, kIdMeters);
+    choices.options.bInches = GetCheck(this, kIdInches);
+    choices.options.bAspect4x3 = GetCheck(this, kIdAspect4x3);
+    choices.options.bAspect16x9 = GetCheck(this, kIdAspect16x9);
+    choices.options.bFeet = GetCheck(this, kIdFeet);
+    choices.options.bAspect235 = GetCheck(this, kIdAspect235);
+    choices.nAspectCode = kAspectCode4x3;
+    if (choices.options.bAspect16x9)
+        choices.nAspectCode = kAspectCode16x9;
+    if (choices.options.bAspect235)
+        choices.nAspectCode = kAspectCode235;
+    return choices;
+}
+
+void CLenvaraDlg::ShowLuminances(float fWide, float fTele)
+{
+    SetControlText(this, kIdLumWide, FormatLuminance(fWide));
+    SetControlText(this, kIdLumTele, FormatLuminance(fTele));
+    const char* pszLabel = nullptr;
+    if (GetCheck(this, kIdMeters))
+        pszLabel = "Nits";
+    if (GetCheck(this, kIdInches))
+        pszLabel = "FtL";
+    if (GetCheck(this, kIdFeet))
+        pszLabel = "FtL";
+    if (pszLabel)
+    {
+        SetControlText(this, kIdLumUnitWide, pszLabel);
+        SetControlText(this, kIdLumUnitTele, pszLabel);
+    }
+}
+
+void CLenvaraDlg::ResetLuminancePanel(double dGain, double dWide, double dTele)
+{
+    SetControlText(this, kIdGain, FormatLuminance(dGain));
+    SetControlText(this, kIdLumWide, FormatLuminance(dWide));
+    SetControlText(this, kIdLumTele, FormatLuminance(dTele));
+}
+
 void CLenvaraDlg::paintEvent(QPaintEvent* pEvent)
 {
     {
         QPainter painter(this);
         CPainterDC dc(painter);
         if (m_nPictureId != 0)
-            m_app.DrawPicture(m_nPictureId, GetControlRect(this, 1018), dc);
+            m_app.DrawPicture(m_nPictureId, GetControlRect(this, kIdPicturePlace), dc);
         CMaskedBitmap logo;
         if (logo.LoadFromResource(kLogoBitmapId))
-            logo.DrawTransparent(dc, GetControlRect(this, 1029), QColor(0, 255, 0));
+            logo.DrawTransparent(dc, GetControlRect(this, kIdLogoPlace), QColor(0, 255, 0));
     }
     CDialog::paintEvent(pEvent);
     if (m_bPreviewPending)

@@ -3,12 +3,16 @@
 // pages fill, the embedded calculation sheet, the projector picture, the logo and
 // the installation preview. Enter recalculates the active page and never closes
 // the dialog; Escape, the close box and "Exit" close it. Owned by the application
-// object.
+// object, which reaches it through IMainDialog; the pages use its own methods.
 #pragma once
 
+#include "app/MainDialog.h"
+#include "core/LenvaraEngine.h"
 #include "platform/Dialog.h"
 
 #include <QIcon>
+
+#include <string>
 
 class CGLWnd;
 class CLenvaraApp;
@@ -18,7 +22,15 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 
-class CLenvaraDlg : public CDialog
+// The user's choices as a calculation reads them.
+struct SMainChoices
+{
+    std::string strName; // at most 99 characters of the combo box text
+    TarsioDisplayOptions options{};
+    int nAspectCode = kAspectCode4x3;
+};
+
+class CLenvaraDlg : public CDialog, public IMainDialog
 {
     Q_OBJECT
 
@@ -26,14 +38,33 @@ public:
     explicit CLenvaraDlg(CLenvaraApp& app, QWidget* pParent = nullptr);
     ~CLenvaraDlg() override;
 
+    // The application object's factory of its main dialog.
+    static IMainDialog* New(CLenvaraApp& app);
+
+    bool Create() override { return CDialog::Create(); }
+    int DoModal() override { return CDialog::DoModal(); }
+    void SetPictureId(int nPictureId) override { m_nPictureId = nPictureId; }
+    void InvalidatePicture() override;
+    // Hands the page's view data to the preview window.
+    void UpdatePreview(int nMode, float fW1, float fH1, float fD1, float fW2, float fH2,
+                       float fD2) override;
+    std::string GetGainText() const override;
+
+    // The model name, the six radio states in their options order and the aspect
+    // code (0; 1 when 16:9 is checked; 2 when 2.35:1 is, a later test winning).
+    SMainChoices GetChoices() const;
+    // The luminances with "%3.2f" and their label: "Nits" for meters, "FtL" for
+    // inches and feet (no label when no unit is checked).
+    void ShowLuminances(float fWide, float fTele);
+    // The start values the second page's initialisation writes: gain and both
+    // luminances with "%3.2f", the labels untouched.
+    void ResetLuminancePanel(double dGain, double dWide, double dTele);
+
     CLenvaraPropertySheet* GetSheet() const { return m_pSheet; }
     // The preview window, created now if it is still pending.
     CGLWnd* GetPreview();
     CModelComboBox* GetModelCombo() const { return m_comboModel; }
 
-    // Hands the page's view data to the preview window.
-    void UpdatePreview(int nMode, float fW1, float fH1, float fD1, float fW2, float fH2,
-                       float fD2);
     // Handlers of the radio buttons and menu commands (public for the tests).
     void OnUnitClicked(int nUnit);
     void OnAspectClicked(int nId);
@@ -71,3 +102,9 @@ private:
     bool m_bPreviewPending = false;
     QIcon m_hIcon;
 };
+
+// The application object's main dialog, made (with CLenvaraDlg::New when the
+// application has no factory yet), built and owned by the application object.
+CLenvaraDlg* CreateMainDialog(CLenvaraApp& app);
+// The application object's main dialog; nullptr when it has none.
+CLenvaraDlg* MainDialogOf(const CLenvaraApp& app);

@@ -1,5 +1,8 @@
 #include "ui/PageSaver.h"
 
+#include "ImagePageIds.h"
+#include "LenvaraDlgIds.h"
+#include "LenvaraPageIds.h"
 #include "app/LenvaraApp.h"
 #include "platform/Controls.h"
 #include "ui/LenvaraDlg.h"
@@ -19,20 +22,20 @@ struct SField
 
 // Values in the order a person reads the page.
 constexpr SField kImageFields[] = {
-    {"Width", 1009},
-    {"Height", 1010},
-    {"Diagonal", 1011},
-    {"Projection Distance (Wide)", 1012},
-    {"Projection Distance (Tele)", 1013},
+    {"Width", ImagePageIds::kIdWidth},
+    {"Height", ImagePageIds::kIdHeight},
+    {"Diagonal", ImagePageIds::kIdDiagonal},
+    {"Projection Distance (Wide)", ImagePageIds::kIdDistWide},
+    {"Projection Distance (Tele)", ImagePageIds::kIdDistTele},
 };
 constexpr SField kLenvaraFields[] = {
-    {"Projection Distance", 1012},
-    {"Width (Tele)", 1014},
-    {"Width (Wide)", 1009},
-    {"Height (Tele)", 1015},
-    {"Height (Wide)", 1010},
-    {"Diagonal (Tele)", 1013},
-    {"Diagonal (Wide)", 1011},
+    {"Projection Distance", LenvaraPageIds::kIdDistance},
+    {"Width (Tele)", LenvaraPageIds::kIdWidthTele},
+    {"Width (Wide)", LenvaraPageIds::kIdWidthWide},
+    {"Height (Tele)", LenvaraPageIds::kIdHeightTele},
+    {"Height (Wide)", LenvaraPageIds::kIdHeightWide},
+    {"Diagonal (Tele)", LenvaraPageIds::kIdDiagTele},
+    {"Diagonal (Wide)", LenvaraPageIds::kIdDiagWide},
 };
 
 std::string Line(const char* pszLabel, const std::string& value)
@@ -48,19 +51,20 @@ std::string Trimmed(const std::string& text)
 
 std::string CPageSaver::BuildText(const CLenvaraApp& app, const CLenvaraDlg& dlg)
 {
+    using namespace LenvaraDlgIds;
     int nUnit = -1;
-    if (GetCheck(&dlg, 1002))
+    if (GetCheck(&dlg, kIdMeters))
         nUnit = 0;
-    else if (GetCheck(&dlg, 1003))
+    else if (GetCheck(&dlg, kIdInches))
         nUnit = 1;
-    else if (GetCheck(&dlg, 1006))
+    else if (GetCheck(&dlg, kIdFeet))
         nUnit = 2;
     const char* pszAspect = "";
-    if (GetCheck(&dlg, 1004))
+    if (GetCheck(&dlg, kIdAspect4x3))
         pszAspect = "4:3";
-    else if (GetCheck(&dlg, 1005))
+    else if (GetCheck(&dlg, kIdAspect16x9))
         pszAspect = "16:9";
-    else if (GetCheck(&dlg, 1007))
+    else if (GetCheck(&dlg, kIdAspect235))
         pszAspect = "2.35:1";
 
     const CLenvaraPropertySheet* pSheet = dlg.GetSheet();
@@ -70,18 +74,18 @@ std::string CPageSaver::BuildText(const CLenvaraApp& app, const CLenvaraDlg& dlg
     std::string text = "Lenvara Calculator: ";
     text += pPage ? pPage->GetCaption().toStdString() : std::string();
     text += "\n";
-    text += Line("Model", GetControlText(&dlg, 1000, 100));
+    text += Line("Model", GetControlText(&dlg, kIdModel, 100));
     text += Line("Units", UnitName(nUnit));
     text += Line("Aspect Ratio", pszAspect);
-    text += Line("Gain", Trimmed(GetControlText(&dlg, 1072, 100)));
+    text += Line("Gain", Trimmed(GetControlText(&dlg, kIdGain, 100)));
     if (pPage)
     {
         if (bImage)
         {
             const char* pszInput = "Width";
-            if (!IsReadOnly(pPage, 1010))
+            if (!IsReadOnly(pPage, ImagePageIds::kIdHeight))
                 pszInput = "Height";
-            else if (!IsReadOnly(pPage, 1011))
+            else if (!IsReadOnly(pPage, ImagePageIds::kIdDiagonal))
                 pszInput = "Diagonal";
             text += Line("Input", pszInput);
         }
@@ -89,11 +93,11 @@ std::string CPageSaver::BuildText(const CLenvaraApp& app, const CLenvaraDlg& dlg
                                           : std::span<const SField>(kLenvaraFields))
             text += Line(field.pszLabel, Trimmed(GetControlText(pPage, field.nId, 80)));
     }
-    const std::string strLumUnit = GetControlText(&dlg, 1067, 100);
+    const std::string strLumUnit = GetControlText(&dlg, kIdLumUnitWide, 100);
     text += Line("Expected Screen Luminance (Wide)",
-                 GetControlText(&dlg, 1070, 100) + " " + strLumUnit);
+                 GetControlText(&dlg, kIdLumWide, 100) + " " + strLumUnit);
     text += Line("Expected Screen Luminance (Tele)",
-                 GetControlText(&dlg, 1071, 100) + " " + GetControlText(&dlg, 1069, 100));
+                 GetControlText(&dlg, kIdLumTele, 100) + " " + GetControlText(&dlg, kIdLumUnitTele, 100));
     text += Line("Date", app.GetDateText());
     return text;
 }

@@ -1,6 +1,7 @@
 #include "ui/Page_Image.h"
 
 #include "DialogTemplates.h"
+#include "ImagePageIds.h"
 #include "app/LenvaraApp.h"
 #include "platform/Controls.h"
 #include "ui/LenvaraDlg.h"
@@ -9,10 +10,13 @@
 #include <QEvent>
 #include <QFocusEvent>
 
+using namespace ImagePageIds;
+
 namespace
 {
-constexpr int kSizeEdits[] = {1009, 1010, 1011};
-}
+constexpr int kSizeEdits[] = {kIdWidth, kIdHeight, kIdDiagonal};
+constexpr int kNumberEdits[] = {kIdWidth, kIdHeight, kIdDiagonal, kIdDistWide, kIdDistTele};
+} // namespace
 
 CPage_Image::CPage_Image(CLenvaraApp& app, QWidget* pParent)
     : CPropertyPage(ImagePageTemplate(), pParent), m_app(app)
@@ -22,11 +26,11 @@ CPage_Image::CPage_Image(CLenvaraApp& app, QWidget* pParent)
 bool CPage_Image::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    for (int nId = 1009; nId <= 1013; ++nId)
+    for (int nId : kNumberEdits)
         m_app.SetControlNumber(this, nId, 0.0f);
-    SetReadOnly(this, 1009, false);
-    SetReadOnly(this, 1010, true);
-    SetReadOnly(this, 1011, true);
+    SetReadOnly(this, kIdWidth, false);
+    SetReadOnly(this, kIdHeight, true);
+    SetReadOnly(this, kIdDiagonal, true);
     for (int nId : kSizeEdits)
         if (QWidget* pEdit = FindControl(this, nId))
             pEdit->installEventFilter(this);
@@ -64,9 +68,9 @@ void CPage_Image::ChooseInput(int nId)
 
 void CPage_Image::OnCommand(int nId)
 {
-    if (nId == 1)
+    if (nId == kIdEnter)
         Calculate();
-    else if (nId == 1046)
+    else if (nId == kIdShift)
         OnShift();
 }
 
@@ -78,18 +82,19 @@ bool CPage_Image::OnReturnKey()
 
 void CPage_Image::Calculate()
 {
-    float fWidth = m_app.GetControlNumber(this, 1009);
-    float fHeight = m_app.GetControlNumber(this, 1010);
-    float fDiagonal = m_app.GetControlNumber(this, 1011);
+    float fWidth = m_app.GetControlNumber(this, kIdWidth);
+    float fHeight = m_app.GetControlNumber(this, kIdHeight);
+    float fDiagonal = m_app.GetControlNumber(this, kIdDiagonal);
     const float fGain = m_app.GetGain();
-    if (!m_app.m_pMainDlg)
+    CLenvaraDlg* pMain = MainDialogOf(m_app);
+    if (!pMain)
         return;
-    const SMainChoices choices = ReadMainChoices(m_app);
-    if (!IsReadOnly(this, 1009))
+    const SMainChoices choices = pMain->GetChoices();
+    if (!IsReadOnly(this, kIdWidth))
         fHeight = fDiagonal = 0.0f;
-    if (!IsReadOnly(this, 1010))
+    if (!IsReadOnly(this, kIdHeight))
         fWidth = fDiagonal = 0.0f;
-    if (!IsReadOnly(this, 1011))
+    if (!IsReadOnly(this, kIdDiagonal))
         fWidth = fHeight = 0.0f;
 
     float fDistWide = 0.0f;
@@ -100,18 +105,18 @@ void CPage_Image::Calculate()
                             fHeight, fDiagonal, fDistWide, fDistTele, fLumWide, fLumTele, fGain))
         return;
 
-    m_app.SetControlNumber(this, 1009, fWidth);
-    m_app.SetControlNumber(this, 1010, fHeight);
-    m_app.SetControlNumber(this, 1011, fDiagonal);
-    m_app.SetControlNumber(this, 1012, fDistWide);
-    m_app.SetControlNumber(this, 1013, fDistTele);
-    WriteLuminancePanel(m_app, fLumWide, fLumTele);
+    m_app.SetControlNumber(this, kIdWidth, fWidth);
+    m_app.SetControlNumber(this, kIdHeight, fHeight);
+    m_app.SetControlNumber(this, kIdDiagonal, fDiagonal);
+    m_app.SetControlNumber(this, kIdDistWide, fDistWide);
+    m_app.SetControlNumber(this, kIdDistTele, fDistTele);
+    pMain->ShowLuminances(fLumWide, fLumTele);
     m_app.UpdatePreview(0, fWidth, fHeight, fDistWide, fWidth, fHeight, fDistTele);
 }
 
 void CPage_Image::ConvertUnits()
 {
-    for (int nId = 1009; nId <= 1013; ++nId)
+    for (int nId : kNumberEdits)
         m_app.SetControlNumber(this, nId, m_app.ConvertLength(m_app.GetControlNumber(this, nId)));
     Calculate();
 }

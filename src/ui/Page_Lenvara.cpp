@@ -1,11 +1,20 @@
 #include "ui/Page_Lenvara.h"
 
 #include "DialogTemplates.h"
+#include "LenvaraPageIds.h"
 #include "app/LenvaraApp.h"
-#include "core/TextFormat.h"
 #include "platform/Controls.h"
 #include "ui/LenvaraDlg.h"
 #include "ui/PageSupport.h"
+
+using namespace LenvaraPageIds;
+
+namespace
+{
+// In id order, the distance included.
+constexpr int kNumberEdits[] = {kIdWidthWide, kIdHeightWide, kIdDiagWide, kIdDistance,
+                                kIdDiagTele,  kIdWidthTele,  kIdHeightTele};
+} // namespace
 
 CPage_Lenvara::CPage_Lenvara(CLenvaraApp& app, QWidget* pParent)
     : CPropertyPage(LenvaraPageTemplate(), pParent), m_app(app)
@@ -15,22 +24,18 @@ CPage_Lenvara::CPage_Lenvara(CLenvaraApp& app, QWidget* pParent)
 bool CPage_Lenvara::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    for (int nId = 1009; nId <= 1015; ++nId)
+    for (int nId : kNumberEdits)
         m_app.SetControlNumber(this, nId, 0.0f);
-    if (QWidget* pMain = m_app.m_pMainDlg)
-    {
-        SetControlText(pMain, 1072, FormatLuminance(1.0));
-        SetControlText(pMain, 1070, FormatLuminance(0.0));
-        SetControlText(pMain, 1071, FormatLuminance(0.0));
-    }
+    if (CLenvaraDlg* pMain = MainDialogOf(m_app))
+        pMain->ResetLuminancePanel(1.0, 0.0, 0.0);
     return true;
 }
 
 void CPage_Lenvara::OnCommand(int nId)
 {
-    if (nId == 1)
+    if (nId == kIdEnter)
         Calculate();
-    else if (nId == 1045)
+    else if (nId == kIdShift)
         OnShift();
 }
 
@@ -42,11 +47,12 @@ bool CPage_Lenvara::OnReturnKey()
 
 void CPage_Lenvara::Calculate()
 {
-    const float fDistance = m_app.GetControlNumber(this, 1012);
+    const float fDistance = m_app.GetControlNumber(this, kIdDistance);
     const float fGain = m_app.GetGain();
-    if (!m_app.m_pMainDlg)
+    CLenvaraDlg* pMain = MainDialogOf(m_app);
+    if (!pMain)
         return;
-    const SMainChoices choices = ReadMainChoices(m_app);
+    const SMainChoices choices = pMain->GetChoices();
 
     float fWidthWide = 0.0f;
     float fWidthTele = 0.0f;
@@ -61,20 +67,20 @@ void CPage_Lenvara::Calculate()
                               fDiagWide, fDiagTele, fLumWide, fLumTele, fGain))
         return;
 
-    m_app.SetControlNumber(this, 1009, fWidthWide);
-    m_app.SetControlNumber(this, 1014, fWidthTele);
-    m_app.SetControlNumber(this, 1010, fHeightWide);
-    m_app.SetControlNumber(this, 1015, fHeightTele);
-    m_app.SetControlNumber(this, 1011, fDiagWide);
-    m_app.SetControlNumber(this, 1013, fDiagTele);
-    m_app.SetControlNumber(this, 1012, fDistance);
-    WriteLuminancePanel(m_app, fLumWide, fLumTele);
+    m_app.SetControlNumber(this, kIdWidthWide, fWidthWide);
+    m_app.SetControlNumber(this, kIdWidthTele, fWidthTele);
+    m_app.SetControlNumber(this, kIdHeightWide, fHeightWide);
+    m_app.SetControlNumber(this, kIdHeightTele, fHeightTele);
+    m_app.SetControlNumber(this, kIdDiagWide, fDiagWide);
+    m_app.SetControlNumber(this, kIdDiagTele, fDiagTele);
+    m_app.SetControlNumber(this, kIdDistance, fDistance);
+    pMain->ShowLuminances(fLumWide, fLumTele);
     m_app.UpdatePreview(1, fWidthTele, fHeightTele, fDistance, fWidthWide, fHeightWide, fDistance);
 }
 
 void CPage_Lenvara::ConvertUnits()
 {
-    for (int nId = 1009; nId <= 1015; ++nId)
+    for (int nId : kNumberEdits)
         m_app.SetControlNumber(this, nId, m_app.ConvertLength(m_app.GetControlNumber(this, nId)));
     Calculate();
 }

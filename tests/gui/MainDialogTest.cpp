@@ -3,6 +3,10 @@
 // Kelda W1 rows (16:9: throw ratios 1.37 / 1.66; 4:3: 1.827 / 2.207; 2000 lm on a
 // 1920 x 1080 panel).
 #include "DialogDriver.h"
+#include "DialogTemplates.h"
+#include "LenvaraDlgIds.h"
+#include "ImagePageIds.h"
+#include "LenvaraPageIds.h"
 
 #include "app/LenvaraApp.h"
 #include "gl/GLWnd.h"
@@ -27,6 +31,9 @@
 #include <memory>
 
 using D = CDialogDriver;
+namespace Dlg = LenvaraDlgIds;
+namespace Img = ImagePageIds;
+namespace Scr = LenvaraPageIds;
 
 class MainDialogTest : public ::testing::Test
 {
@@ -34,7 +41,7 @@ protected:
     void SetUp() override
     {
         m_pApp = std::make_unique<CLenvaraApp>();
-        m_pDlg = m_pApp->CreateMainDialog();
+        m_pDlg = CreateMainDialog(*m_pApp);
         m_pDlg->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pDlg));
         m_pDlg->activateWindow();
@@ -48,14 +55,14 @@ protected:
 
     void TearDown() override { m_pApp->ExitInstance(); }
 
-    void SelectModel(const QString& strName) { D::Type(m_pDlg, 1000, strName); }
+    void SelectModel(const QString& strName) { D::Type(m_pDlg, Dlg::kIdModel, strName); }
 
     // Kelda W1, 16:9, meters: width 3 entered on the projection-distance page.
     void CalculateWidth3()
     {
         SelectModel(QStringLiteral("Kelda W1"));
-        D::Type(m_pImage, 1009, QStringLiteral("3"));
-        D::PressEnter(m_pImage, 1009);
+        D::Type(m_pImage, Img::kIdWidth, QStringLiteral("3"));
+        D::PressEnter(m_pImage, Img::kIdWidth);
     }
 
     void ShowScreenDimensions()
@@ -68,8 +75,8 @@ protected:
     void CalculateDistance3()
     {
         ShowScreenDimensions();
-        D::Type(m_pLenvara, 1012, QStringLiteral("3"));
-        D::PressEnter(m_pLenvara, 1012);
+        D::Type(m_pLenvara, Scr::kIdDistance, QStringLiteral("3"));
+        D::PressEnter(m_pLenvara, Scr::kIdDistance);
     }
 
     QStringList Texts(const QWidget* pParent, std::initializer_list<int> ids)
@@ -90,37 +97,37 @@ protected:
 TEST_F(MainDialogTest, StartsWithMetersWideScreenAndNothingCalculated)
 {
     EXPECT_EQ(m_pDlg->windowTitle(), QStringLiteral("Tarsio Lenvara Calculator"));
-    EXPECT_EQ(Texts(m_pDlg, {1002, 1003, 1006}),
+    EXPECT_EQ(Texts(m_pDlg, {Dlg::kIdMeters, Dlg::kIdInches, Dlg::kIdFeet}),
               QStringList({"Meters", "Inches", "Feet"}));
-    EXPECT_EQ(GetCheck(m_pDlg, 1002), 1);
-    EXPECT_EQ(GetCheck(m_pDlg, 1003) + GetCheck(m_pDlg, 1006), 0);
-    EXPECT_EQ(GetCheck(m_pDlg, 1005), 1);
-    EXPECT_EQ(GetCheck(m_pDlg, 1004) + GetCheck(m_pDlg, 1007), 0);
+    EXPECT_EQ(GetCheck(m_pDlg, Dlg::kIdMeters), 1);
+    EXPECT_EQ(GetCheck(m_pDlg, Dlg::kIdInches) + GetCheck(m_pDlg, Dlg::kIdFeet), 0);
+    EXPECT_EQ(GetCheck(m_pDlg, Dlg::kIdAspect16x9), 1);
+    EXPECT_EQ(GetCheck(m_pDlg, Dlg::kIdAspect4x3) + GetCheck(m_pDlg, Dlg::kIdAspect235), 0);
     EXPECT_EQ(m_pApp->m_nPrevUnit, 0);
     EXPECT_EQ(m_pApp->m_nCurUnit, 0);
-    EXPECT_EQ(Texts(m_pDlg, {1072, 1070, 1071, 1067, 1069}),
+    EXPECT_EQ(Texts(m_pDlg, {Dlg::kIdGain, Dlg::kIdLumWide, Dlg::kIdLumTele, Dlg::kIdLumUnitWide, Dlg::kIdLumUnitTele}),
               QStringList({"1.00", "0.00", "0.00", "Nits", "Nits"}));
     EXPECT_FALSE(m_pApp->m_model.IsLoaded());
 
     // The first model is selected and its picture shown.
     const SCatalogue& catalogue = GetCatalogue();
-    EXPECT_EQ(D::Text(m_pDlg, 1000), QString::fromUtf8(catalogue.main[0].szName));
+    EXPECT_EQ(D::Text(m_pDlg, Dlg::kIdModel), QString::fromUtf8(catalogue.main[0].szName));
     EXPECT_EQ(m_pDlg->m_nPictureId, catalogue.main[0].nBitmapId);
 
     // The projection-distance page is active with width as the input.
     EXPECT_EQ(m_pSheet->GetActivePage(), m_pImage);
     EXPECT_EQ(m_pSheet->tabText(0), QStringLiteral("Projection Distance"));
     EXPECT_EQ(m_pSheet->tabText(1), QStringLiteral("Screen Dimensions"));
-    EXPECT_FALSE(IsReadOnly(m_pImage, 1009));
-    EXPECT_TRUE(IsReadOnly(m_pImage, 1010));
-    EXPECT_TRUE(IsReadOnly(m_pImage, 1011));
-    EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011, 1012, 1013}),
+    EXPECT_FALSE(IsReadOnly(m_pImage, Img::kIdWidth));
+    EXPECT_TRUE(IsReadOnly(m_pImage, Img::kIdHeight));
+    EXPECT_TRUE(IsReadOnly(m_pImage, Img::kIdDiagonal));
+    EXPECT_EQ(Texts(m_pImage, {Img::kIdWidth, Img::kIdHeight, Img::kIdDiagonal, Img::kIdDistWide, Img::kIdDistTele}),
               QStringList({"0.00", "0.00", "0.00", "0.00", "0.00"}));
-    EXPECT_EQ(Texts(m_pLenvara, {1009, 1010, 1011, 1012, 1013, 1014, 1015}),
+    EXPECT_EQ(Texts(m_pLenvara, {Scr::kIdWidthWide, Scr::kIdHeightWide, Scr::kIdDiagWide, Scr::kIdDistance, Scr::kIdDiagTele, Scr::kIdWidthTele, Scr::kIdHeightTele}),
               QStringList(7, "0.00"));
     // Hidden placeholders stay hidden; the default button is never shown.
-    EXPECT_FALSE(D::Control(m_pDlg, 1)->isVisible());
-    EXPECT_FALSE(D::Control(m_pDlg, 1018)->isVisible());
+    EXPECT_FALSE(D::Control(m_pDlg, Dlg::kIdExit)->isVisible());
+    EXPECT_FALSE(D::Control(m_pDlg, Dlg::kIdPicturePlace)->isVisible());
 }
 
 TEST_F(MainDialogTest, ModelListHoldsEveryModelOnceInCatalogueOrder)
@@ -133,17 +140,17 @@ TEST_F(MainDialogTest, ModelListHoldsEveryModelOnceInCatalogueOrder)
     // Names keep their inner blanks, and typing a name does not add it to the list.
     EXPECT_EQ(pCombo->itemText(12), QStringLiteral("Vela  X2"));
     SelectModel(QStringLiteral("Not A Model"));
-    D::PressEnter(m_pDlg, 1000);
+    D::PressEnter(m_pDlg, Dlg::kIdModel);
     EXPECT_EQ(pCombo->count(), 46);
 }
 
 TEST_F(MainDialogTest, ProjectionDistanceFromWidth)
 {
     CalculateWidth3();
-    EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011, 1012, 1013}),
+    EXPECT_EQ(Texts(m_pImage, {Img::kIdWidth, Img::kIdHeight, Img::kIdDiagonal, Img::kIdDistWide, Img::kIdDistTele}),
               QStringList({"3.00", "1.69", "3.44", "4.11", "4.98"}));
     // 2000 lm / (3 x 1.6875 x pi) at both ends.
-    EXPECT_EQ(Texts(m_pDlg, {1070, 1071, 1067, 1069}),
+    EXPECT_EQ(Texts(m_pDlg, {Dlg::kIdLumWide, Dlg::kIdLumTele, Dlg::kIdLumUnitWide, Dlg::kIdLumUnitTele}),
               QStringList({"125.75", "125.75", "Nits", "Nits"}));
     EXPECT_TRUE(m_pApp->m_model.IsLoaded());
     EXPECT_TRUE(m_pDlg->isVisible());
@@ -163,15 +170,15 @@ TEST_F(MainDialogTest, ProjectionDistanceFromWidth)
 TEST_F(MainDialogTest, EnterButtonAndEnterKeyCalculateTheSame)
 {
     SelectModel(QStringLiteral("Kelda W1"));
-    D::Type(m_pImage, 1009, QStringLiteral("3"));
-    D::Click(m_pImage, 1);
-    EXPECT_EQ(D::Text(m_pImage, 1012), QStringLiteral("4.11"));
+    D::Type(m_pImage, Img::kIdWidth, QStringLiteral("3"));
+    D::Click(m_pImage, Img::kIdEnter);
+    EXPECT_EQ(D::Text(m_pImage, Img::kIdDistWide), QStringLiteral("4.11"));
     // Enter on the focused Shift button recalculates instead of pressing the button.
-    D::Type(m_pImage, 1009, QStringLiteral("6"));
-    QWidget* pShift = D::Control(m_pImage, 1046);
+    D::Type(m_pImage, Img::kIdWidth, QStringLiteral("6"));
+    QWidget* pShift = D::Control(m_pImage, Img::kIdShift);
     pShift->setFocus(Qt::TabFocusReason);
     D::PressKey(pShift, Qt::Key_Return);
-    EXPECT_EQ(D::Text(m_pImage, 1012), QStringLiteral("8.22"));
+    EXPECT_EQ(D::Text(m_pImage, Img::kIdDistWide), QStringLiteral("8.22"));
 }
 
 TEST_F(MainDialogTest, ScreenDimensionsFromDistance)
@@ -179,9 +186,9 @@ TEST_F(MainDialogTest, ScreenDimensionsFromDistance)
     SelectModel(QStringLiteral("Kelda W1"));
     CalculateDistance3();
     // Wide 3 / 1.37, tele 3 / 1.66; heights x 9/16; diagonals x sqrt(1 + 81/256).
-    EXPECT_EQ(Texts(m_pLenvara, {1012, 1009, 1014, 1010, 1015, 1011, 1013}),
+    EXPECT_EQ(Texts(m_pLenvara, {Scr::kIdDistance, Scr::kIdWidthWide, Scr::kIdWidthTele, Scr::kIdHeightWide, Scr::kIdHeightTele, Scr::kIdDiagWide, Scr::kIdDiagTele}),
               QStringList({"3.00", "2.19", "1.81", "1.23", "1.02", "2.51", "2.07"}));
-    EXPECT_EQ(Texts(m_pDlg, {1070, 1071}), QStringList({"236.02", "346.52"}));
+    EXPECT_EQ(Texts(m_pDlg, {Dlg::kIdLumWide, Dlg::kIdLumTele}), QStringList({"236.02", "346.52"}));
     // The preview shows the tele screen first, then the wide one, at one distance.
     const CGLWnd* pPreview = m_pDlg->GetPreview();
     ASSERT_NE(pPreview, nullptr);
@@ -194,114 +201,114 @@ TEST_F(MainDialogTest, ScreenDimensionsFromDistance)
     EXPECT_NEAR(afView[4], 1.2318f, 1e-4);
     EXPECT_FLOAT_EQ(afView[5], 3.0f);
     // The other page keeps its numbers.
-    EXPECT_EQ(D::Text(m_pImage, 1012), QStringLiteral("0.00"));
+    EXPECT_EQ(D::Text(m_pImage, Img::kIdDistWide), QStringLiteral("0.00"));
 }
 
 TEST_F(MainDialogTest, FocusOnAnotherSizeEditMakesItTheInputAndZeroesTheOthers)
 {
     CalculateWidth3();
-    D::Click(m_pImage, 1011);
+    D::Click(m_pImage, Img::kIdDiagonal);
     // At once, before any calculation.
-    EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011}), QStringList({"0.00", "0.00", "3.44"}));
-    EXPECT_TRUE(IsReadOnly(m_pImage, 1009));
-    EXPECT_TRUE(IsReadOnly(m_pImage, 1010));
-    EXPECT_FALSE(IsReadOnly(m_pImage, 1011));
+    EXPECT_EQ(Texts(m_pImage, {Img::kIdWidth, Img::kIdHeight, Img::kIdDiagonal}), QStringList({"0.00", "0.00", "3.44"}));
+    EXPECT_TRUE(IsReadOnly(m_pImage, Img::kIdWidth));
+    EXPECT_TRUE(IsReadOnly(m_pImage, Img::kIdHeight));
+    EXPECT_FALSE(IsReadOnly(m_pImage, Img::kIdDiagonal));
 
     // Diagonal 0 calculates nothing: every field stays.
-    D::Type(m_pImage, 1011, QStringLiteral("0"));
-    D::PressEnter(m_pImage, 1011);
-    EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011, 1012, 1013}),
+    D::Type(m_pImage, Img::kIdDiagonal, QStringLiteral("0"));
+    D::PressEnter(m_pImage, Img::kIdDiagonal);
+    EXPECT_EQ(Texts(m_pImage, {Img::kIdWidth, Img::kIdHeight, Img::kIdDiagonal, Img::kIdDistWide, Img::kIdDistTele}),
               QStringList({"0.00", "0.00", "0", "4.11", "4.98"}));
 
     // Diagonal 3.44 gives back width 3.00 (to two decimals).
-    D::Type(m_pImage, 1011, QStringLiteral("3.44"));
-    D::PressEnter(m_pImage, 1011);
-    EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011}), QStringList({"3.00", "1.69", "3.44"}));
+    D::Type(m_pImage, Img::kIdDiagonal, QStringLiteral("3.44"));
+    D::PressEnter(m_pImage, Img::kIdDiagonal);
+    EXPECT_EQ(Texts(m_pImage, {Img::kIdWidth, Img::kIdHeight, Img::kIdDiagonal}), QStringList({"3.00", "1.69", "3.44"}));
 }
 
 TEST_F(MainDialogTest, TabFromWidthToHeightErasesTheWidth)
 {
     SelectModel(QStringLiteral("Kelda W1"));
-    D::Type(m_pImage, 1009, QStringLiteral("3"));
+    D::Type(m_pImage, Img::kIdWidth, QStringLiteral("3"));
     D::PressTab(m_pDlg);
-    EXPECT_EQ(QApplication::focusWidget(), D::Control(m_pImage, 1010));
-    EXPECT_EQ(Texts(m_pImage, {1009, 1011}), QStringList({"0.00", "0.00"}));
-    EXPECT_FALSE(IsReadOnly(m_pImage, 1010));
-    D::Type(m_pImage, 1010, QStringLiteral("1.6875"));
-    D::PressEnter(m_pImage, 1010);
-    EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011}), QStringList({"3.00", "1.69", "3.44"}));
+    EXPECT_EQ(QApplication::focusWidget(), D::Control(m_pImage, Img::kIdHeight));
+    EXPECT_EQ(Texts(m_pImage, {Img::kIdWidth, Img::kIdDiagonal}), QStringList({"0.00", "0.00"}));
+    EXPECT_FALSE(IsReadOnly(m_pImage, Img::kIdHeight));
+    D::Type(m_pImage, Img::kIdHeight, QStringLiteral("1.6875"));
+    D::PressEnter(m_pImage, Img::kIdHeight);
+    EXPECT_EQ(Texts(m_pImage, {Img::kIdWidth, Img::kIdHeight, Img::kIdDiagonal}), QStringList({"3.00", "1.69", "3.44"}));
 }
 
 TEST_F(MainDialogTest, UnitChangeConvertsOnlyTheActivePage)
 {
     CalculateWidth3();
-    D::Click(m_pDlg, 1003);
-    EXPECT_EQ(GetCheck(m_pDlg, 1003), 1);
-    EXPECT_EQ(GetCheck(m_pDlg, 1002), 0);
-    EXPECT_EQ(D::Text(m_pImage, 1009), QStringLiteral("118.11"));
-    EXPECT_EQ(Texts(m_pDlg, {1067, 1069}), QStringList({"FtL", "FtL"}));
-    D::Click(m_pDlg, 1002);
-    EXPECT_EQ(D::Text(m_pImage, 1009), QStringLiteral("3.00"));
-    EXPECT_EQ(D::Text(m_pImage, 1012), QStringLiteral("4.11"));
-    EXPECT_EQ(Texts(m_pDlg, {1067, 1069}), QStringList({"Nits", "Nits"}));
+    D::Click(m_pDlg, Dlg::kIdInches);
+    EXPECT_EQ(GetCheck(m_pDlg, Dlg::kIdInches), 1);
+    EXPECT_EQ(GetCheck(m_pDlg, Dlg::kIdMeters), 0);
+    EXPECT_EQ(D::Text(m_pImage, Img::kIdWidth), QStringLiteral("118.11"));
+    EXPECT_EQ(Texts(m_pDlg, {Dlg::kIdLumUnitWide, Dlg::kIdLumUnitTele}), QStringList({"FtL", "FtL"}));
+    D::Click(m_pDlg, Dlg::kIdMeters);
+    EXPECT_EQ(D::Text(m_pImage, Img::kIdWidth), QStringLiteral("3.00"));
+    EXPECT_EQ(D::Text(m_pImage, Img::kIdDistWide), QStringLiteral("4.11"));
+    EXPECT_EQ(Texts(m_pDlg, {Dlg::kIdLumUnitWide, Dlg::kIdLumUnitTele}), QStringList({"Nits", "Nits"}));
 
     CalculateDistance3();
-    D::Click(m_pDlg, 1006);
+    D::Click(m_pDlg, Dlg::kIdFeet);
     EXPECT_EQ(m_pApp->m_nPrevUnit, 0);
     EXPECT_EQ(m_pApp->m_nCurUnit, 2);
     // 3 m = 9.84 ft; the sizes are recalculated from it.
-    EXPECT_EQ(D::Text(m_pLenvara, 1012), QStringLiteral("9.84"));
-    EXPECT_EQ(D::Text(m_pLenvara, 1009), QStringLiteral("7.18"));
+    EXPECT_EQ(D::Text(m_pLenvara, Scr::kIdDistance), QStringLiteral("9.84"));
+    EXPECT_EQ(D::Text(m_pLenvara, Scr::kIdWidthWide), QStringLiteral("7.18"));
     // The hidden page keeps its meters.
-    EXPECT_EQ(D::Text(m_pImage, 1009), QStringLiteral("3.00"));
+    EXPECT_EQ(D::Text(m_pImage, Img::kIdWidth), QStringLiteral("3.00"));
 
     // Clicking the selected unit again neither clears it nor changes a value.
-    D::Click(m_pDlg, 1006);
-    EXPECT_EQ(D::Text(m_pLenvara, 1012), QStringLiteral("9.84"));
-    EXPECT_EQ(GetCheck(m_pDlg, 1006), 1);
-    EXPECT_EQ(GetCheck(m_pDlg, 1002) + GetCheck(m_pDlg, 1003), 0);
+    D::Click(m_pDlg, Dlg::kIdFeet);
+    EXPECT_EQ(D::Text(m_pLenvara, Scr::kIdDistance), QStringLiteral("9.84"));
+    EXPECT_EQ(GetCheck(m_pDlg, Dlg::kIdFeet), 1);
+    EXPECT_EQ(GetCheck(m_pDlg, Dlg::kIdMeters) + GetCheck(m_pDlg, Dlg::kIdInches), 0);
 }
 
 TEST_F(MainDialogTest, AspectChangeRecalculatesFromTheInput)
 {
     CalculateWidth3();
-    D::Click(m_pDlg, 1004);
-    EXPECT_EQ(GetCheck(m_pDlg, 1004), 1);
-    EXPECT_EQ(GetCheck(m_pDlg, 1005), 0);
+    D::Click(m_pDlg, Dlg::kIdAspect4x3);
+    EXPECT_EQ(GetCheck(m_pDlg, Dlg::kIdAspect4x3), 1);
+    EXPECT_EQ(GetCheck(m_pDlg, Dlg::kIdAspect16x9), 0);
     // 4:3 rows: 3 x 1.827 and 3 x 2.207; a 16:9 panel fills 3/4 of a 4:3 screen.
-    EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011, 1012, 1013}),
+    EXPECT_EQ(Texts(m_pImage, {Img::kIdWidth, Img::kIdHeight, Img::kIdDiagonal, Img::kIdDistWide, Img::kIdDistTele}),
               QStringList({"3.00", "2.25", "3.75", "5.48", "6.62"}));
-    EXPECT_EQ(D::Text(m_pDlg, 1070), QStringLiteral("70.74"));
+    EXPECT_EQ(D::Text(m_pDlg, Dlg::kIdLumWide), QStringLiteral("70.74"));
 }
 
 TEST_F(MainDialogTest, FailedCalculationsChangeNothing)
 {
     CalculateWidth3();
-    const QStringList page = Texts(m_pImage, {1009, 1010, 1011, 1012, 1013});
-    const QStringList panel = Texts(m_pDlg, {1070, 1071});
+    const QStringList page = Texts(m_pImage, {Img::kIdWidth, Img::kIdHeight, Img::kIdDiagonal, Img::kIdDistWide, Img::kIdDistTele});
+    const QStringList panel = Texts(m_pDlg, {Dlg::kIdLumWide, Dlg::kIdLumTele});
 
     // A name the catalogue does not hold (the case differs).
     // (The click into the width edit zeroes height and diagonal, as always.)
     SelectModel(QStringLiteral("kelda w1"));
-    D::Type(m_pImage, 1009, QStringLiteral("5"));
-    D::PressEnter(m_pImage, 1009);
-    EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011, 1012, 1013}),
+    D::Type(m_pImage, Img::kIdWidth, QStringLiteral("5"));
+    D::PressEnter(m_pImage, Img::kIdWidth);
+    EXPECT_EQ(Texts(m_pImage, {Img::kIdWidth, Img::kIdHeight, Img::kIdDiagonal, Img::kIdDistWide, Img::kIdDistTele}),
               QStringList({"5", "0.00", "0.00", "4.11", "4.98"}));
-    EXPECT_EQ(Texts(m_pDlg, {1070, 1071}), panel);
+    EXPECT_EQ(Texts(m_pDlg, {Dlg::kIdLumWide, Dlg::kIdLumTele}), panel);
 
     // Text that is no number, and a number beyond any float.
     SelectModel(QStringLiteral("Kelda W1"));
     for (const char* pszInput : {"abc", "1e999", "-"})
     {
-        D::Type(m_pImage, 1009, QString::fromLatin1(pszInput));
-        D::PressEnter(m_pImage, 1009);
-        EXPECT_EQ(Texts(m_pImage, {1012, 1013}), page.mid(3)) << pszInput;
-        EXPECT_EQ(Texts(m_pDlg, {1070, 1071}), panel) << pszInput;
+        D::Type(m_pImage, Img::kIdWidth, QString::fromLatin1(pszInput));
+        D::PressEnter(m_pImage, Img::kIdWidth);
+        EXPECT_EQ(Texts(m_pImage, {Img::kIdDistWide, Img::kIdDistTele}), page.mid(3)) << pszInput;
+        EXPECT_EQ(Texts(m_pDlg, {Dlg::kIdLumWide, Dlg::kIdLumTele}), panel) << pszInput;
     }
     // A leading number is read as far as it goes: "2,5" is 2.
-    D::Type(m_pImage, 1009, QStringLiteral("2,5"));
-    D::PressEnter(m_pImage, 1009);
-    EXPECT_EQ(D::Text(m_pImage, 1009), QStringLiteral("2.00"));
+    D::Type(m_pImage, Img::kIdWidth, QStringLiteral("2,5"));
+    D::PressEnter(m_pImage, Img::kIdWidth);
+    EXPECT_EQ(D::Text(m_pImage, Img::kIdWidth), QStringLiteral("2.00"));
 }
 
 TEST_F(MainDialogTest, ModelChangeAloneChangesNoResult)
@@ -310,37 +317,37 @@ TEST_F(MainDialogTest, ModelChangeAloneChangesNoResult)
     QComboBox* pCombo = m_pDlg->GetModelCombo();
     pCombo->setCurrentIndex(1);
     QApplication::processEvents();
-    EXPECT_EQ(D::Text(m_pImage, 1012), QStringLiteral("4.11"));
-    EXPECT_EQ(D::Text(m_pDlg, 1070), QStringLiteral("125.75"));
+    EXPECT_EQ(D::Text(m_pImage, Img::kIdDistWide), QStringLiteral("4.11"));
+    EXPECT_EQ(D::Text(m_pDlg, Dlg::kIdLumWide), QStringLiteral("125.75"));
     // Kelda W2 (1.52 / 2.28, 2500 lm) on the next recalculation.
-    D::PressEnter(m_pDlg, 1000);
-    EXPECT_EQ(Texts(m_pImage, {1012, 1013}), QStringList({"4.56", "6.84"}));
-    EXPECT_EQ(D::Text(m_pDlg, 1070), QStringLiteral("157.19"));
+    D::PressEnter(m_pDlg, Dlg::kIdModel);
+    EXPECT_EQ(Texts(m_pImage, {Img::kIdDistWide, Img::kIdDistTele}), QStringList({"4.56", "6.84"}));
+    EXPECT_EQ(D::Text(m_pDlg, Dlg::kIdLumWide), QStringLiteral("157.19"));
 }
 
 TEST_F(MainDialogTest, EnterInGainRecalculatesAndKeepsTheDialogOpen)
 {
     CalculateWidth3();
-    D::Type(m_pDlg, 1072, QStringLiteral("2"));
-    D::PressEnter(m_pDlg, 1072);
+    D::Type(m_pDlg, Dlg::kIdGain, QStringLiteral("2"));
+    D::PressEnter(m_pDlg, Dlg::kIdGain);
     EXPECT_TRUE(m_pDlg->isVisible());
-    EXPECT_EQ(Texts(m_pDlg, {1070, 1071}), QStringList({"251.50", "251.50"}));
+    EXPECT_EQ(Texts(m_pDlg, {Dlg::kIdLumWide, Dlg::kIdLumTele}), QStringList({"251.50", "251.50"}));
     // An empty gain reads as 0.
-    D::Type(m_pDlg, 1072, QString());
-    D::PressEnter(m_pDlg, 1072);
-    EXPECT_EQ(Texts(m_pDlg, {1070, 1071}), QStringList({"0.00", "0.00"}));
+    D::Type(m_pDlg, Dlg::kIdGain, QString());
+    D::PressEnter(m_pDlg, Dlg::kIdGain);
+    EXPECT_EQ(Texts(m_pDlg, {Dlg::kIdLumWide, Dlg::kIdLumTele}), QStringList({"0.00", "0.00"}));
     EXPECT_TRUE(m_pDlg->isVisible());
 }
 
 TEST_F(MainDialogTest, EscapeAndExitCloseTheDialog)
 {
-    D::PressKey(D::Control(m_pDlg, 1072), Qt::Key_Escape);
+    D::PressKey(D::Control(m_pDlg, Dlg::kIdGain), Qt::Key_Escape);
     EXPECT_FALSE(m_pDlg->isVisible());
     EXPECT_EQ(m_pDlg->result(), QDialog::Rejected);
 
     m_pDlg->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pDlg));
-    QAction* pExit = m_pDlg->GetMenuBar()->findChild<QAction*>(QStringLiteral("32774"));
+    QAction* pExit = m_pDlg->GetMenuBar()->findChild<QAction*>(ControlName(kCmdExit));
     ASSERT_NE(pExit, nullptr);
     EXPECT_EQ(pExit->text(), QStringLiteral("Exit"));
     pExit->trigger();
@@ -350,26 +357,26 @@ TEST_F(MainDialogTest, EscapeAndExitCloseTheDialog)
 TEST_F(MainDialogTest, ShiftWithoutShiftDataShowsTheMessageAfterRecalculating)
 {
     SelectModel(QStringLiteral("Kelda WT"));
-    D::Type(m_pImage, 1009, QStringLiteral("3"));
-    const QString strMessage = D::CaptureModal([&] { D::Click(m_pImage, 1046); });
+    D::Type(m_pImage, Img::kIdWidth, QStringLiteral("3"));
+    const QString strMessage = D::CaptureModal([&] { D::Click(m_pImage, Img::kIdShift); });
     EXPECT_EQ(strMessage, QStringLiteral("Shift Data are not available\nfor this projector"));
     // The page was recalculated before the message.
-    EXPECT_EQ(D::Text(m_pImage, 1009), QStringLiteral("3.00"));
-    EXPECT_NE(D::Text(m_pImage, 1012), QStringLiteral("0.00"));
+    EXPECT_EQ(D::Text(m_pImage, Img::kIdWidth), QStringLiteral("3.00"));
+    EXPECT_NE(D::Text(m_pImage, Img::kIdDistWide), QStringLiteral("0.00"));
 
     // Same on the other page; with shift data no message comes.
     ShowScreenDimensions();
-    D::Type(m_pLenvara, 1012, QStringLiteral("3"));
-    EXPECT_EQ(D::CaptureModal([&] { D::Click(m_pLenvara, 1045); }),
+    D::Type(m_pLenvara, Scr::kIdDistance, QStringLiteral("3"));
+    EXPECT_EQ(D::CaptureModal([&] { D::Click(m_pLenvara, Scr::kIdShift); }),
               QStringLiteral("Shift Data are not available\nfor this projector"));
     SelectModel(QStringLiteral("Kelda W1"));
-    EXPECT_EQ(D::CaptureModal([&] { D::Click(m_pLenvara, 1045); }), QString());
-    EXPECT_EQ(D::Text(m_pLenvara, 1009), QStringLiteral("2.19"));
+    EXPECT_EQ(D::CaptureModal([&] { D::Click(m_pLenvara, Scr::kIdShift); }), QString());
+    EXPECT_EQ(D::Text(m_pLenvara, Scr::kIdWidthWide), QStringLiteral("2.19"));
 }
 
 TEST_F(MainDialogTest, AboutBoxFromTheHelpMenu)
 {
-    QAction* pAbout = m_pDlg->GetMenuBar()->findChild<QAction*>(QStringLiteral("32772"));
+    QAction* pAbout = m_pDlg->GetMenuBar()->findChild<QAction*>(ControlName(kCmdAbout));
     ASSERT_NE(pAbout, nullptr);
     EXPECT_EQ(pAbout->text(), QStringLiteral("&About Lenvara Calculator"));
     EXPECT_EQ(D::CaptureModal([&] { pAbout->trigger(); }),
@@ -409,12 +416,12 @@ TEST_F(MainDialogTest, HoveringTheDropDownListChangesThePictureOncePerEntry)
     EXPECT_EQ(spy.at(2).at(0).toString(), QStringLiteral("Kelda WT"));
     pCombo->hidePopup();
     // Hovering changes neither the combo's text nor any result.
-    EXPECT_EQ(D::Text(m_pDlg, 1000), QStringLiteral("Kelda W1"));
+    EXPECT_EQ(D::Text(m_pDlg, Dlg::kIdModel), QStringLiteral("Kelda W1"));
 }
 
 TEST_F(MainDialogTest, PrintBeforeAnyCalculationDoesNothing)
 {
-    QAction* pPrint = m_pDlg->GetMenuBar()->findChild<QAction*>(QStringLiteral("57607"));
+    QAction* pPrint = m_pDlg->GetMenuBar()->findChild<QAction*>(ControlName(kCmdPrintPage));
     ASSERT_NE(pPrint, nullptr);
     EXPECT_EQ(D::CaptureModal([&] { pPrint->trigger(); }), QString());
     EXPECT_TRUE(m_pDlg->isVisible());
@@ -424,9 +431,9 @@ TEST(AppWithoutDialog, ControlHelpersHaveDefinedResults)
 {
     CLenvaraApp app;
     EXPECT_FLOAT_EQ(app.GetGain(), 1.0f);
-    EXPECT_EQ(app.SetControlNumber(nullptr, 1009, 2.0f), 0);
-    EXPECT_FLOAT_EQ(app.GetControlNumber(nullptr, 1009), 0.0f);
-    EXPECT_EQ(app.GetControlCheck(nullptr, 1002), 0);
+    EXPECT_EQ(app.SetControlNumber(nullptr, Img::kIdWidth, 2.0f), 0);
+    EXPECT_FLOAT_EQ(app.GetControlNumber(nullptr, Img::kIdWidth), 0.0f);
+    EXPECT_EQ(app.GetControlCheck(nullptr, Dlg::kIdMeters), 0);
     // Nothing happens without the main dialog.
     app.SelectPicture("Kelda W1");
     app.InvalidatePicture();
@@ -434,18 +441,18 @@ TEST(AppWithoutDialog, ControlHelpersHaveDefinedResults)
 
     QWidget window;
     auto* pEdit = new QLineEdit(&window);
-    pEdit->setObjectName(QStringLiteral("1009"));
-    EXPECT_EQ(app.SetControlNumber(&window, 1009, 12.345f), 1);
+    pEdit->setObjectName(ControlName(Img::kIdWidth));
+    EXPECT_EQ(app.SetControlNumber(&window, Img::kIdWidth, 12.345f), 1);
     EXPECT_EQ(pEdit->text(), QStringLiteral("12.35"));
-    EXPECT_EQ(app.SetControlNumber(&window, 1010, 1.0f), 1); // no such control
+    EXPECT_EQ(app.SetControlNumber(&window, Img::kIdHeight, 1.0f), 1); // no such control
     // Only the first 79 characters count.
     pEdit->setText(QString(78, ' ') + QStringLiteral("42"));
-    EXPECT_FLOAT_EQ(app.GetControlNumber(&window, 1009), 4.0f);
+    EXPECT_FLOAT_EQ(app.GetControlNumber(&window, Img::kIdWidth), 4.0f);
 }
 
 TEST_F(MainDialogTest, TabRunsThroughTheChoicesAndIntoThePage)
 {
-    D::Click(m_pDlg, 1072);
+    D::Click(m_pDlg, Dlg::kIdGain);
     QStringList chain;
     for (int i = 0; i < 12; ++i)
     {
@@ -456,29 +463,37 @@ TEST_F(MainDialogTest, TabRunsThroughTheChoicesAndIntoThePage)
     const std::string strChain = chain.join(' ').toStdString();
     // From the gain edit over the luminance edits and the tab bar into the page,
     // through it and back to the model list.
-    EXPECT_EQ(chain.mid(0, 2), QStringList({"1070", "1071"})) << strChain;
-    EXPECT_EQ(chain.mid(3, 8), QStringList({"1", "1046", "1009", "1010", "1011", "1012", "1013",
-                                            "1000"}))
+    auto names = [](std::initializer_list<int> ids)
+    {
+        QStringList list;
+        for (int nId : ids)
+            list << ControlName(nId);
+        return list;
+    };
+    EXPECT_EQ(chain.mid(0, 2), names({Dlg::kIdLumWide, Dlg::kIdLumTele})) << strChain;
+    EXPECT_EQ(chain.mid(3, 8),
+              names({Img::kIdEnter, Img::kIdShift, Img::kIdWidth, Img::kIdHeight, Img::kIdDiagonal,
+                     Img::kIdDistWide, Img::kIdDistTele, Dlg::kIdModel}))
         << strChain;
 }
 
 TEST_F(MainDialogTest, FocusComingBackToTheWindowKeepsTheResults)
 {
     SelectModel(QStringLiteral("Kelda W1"));
-    D::Type(m_pImage, 1010, QStringLiteral("1.6875"));
-    D::PressEnter(m_pImage, 1010);
-    ASSERT_EQ(D::Text(m_pImage, 1009), QStringLiteral("3.00"));
+    D::Type(m_pImage, Img::kIdHeight, QStringLiteral("1.6875"));
+    D::PressEnter(m_pImage, Img::kIdHeight);
+    ASSERT_EQ(D::Text(m_pImage, Img::kIdWidth), QStringLiteral("3.00"));
     // The focus returns to the height edit after a message box, another window or a
     // menu: no choice of the user's, so the derived sizes stay.
     for (Qt::FocusReason eReason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason,
                                     Qt::MenuBarFocusReason, Qt::OtherFocusReason})
     {
         QFocusEvent focusIn(QEvent::FocusIn, eReason);
-        QApplication::sendEvent(D::Control(m_pImage, 1010), &focusIn);
-        EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011}), QStringList({"3.00", "1.69", "3.44"}))
+        QApplication::sendEvent(D::Control(m_pImage, Img::kIdHeight), &focusIn);
+        EXPECT_EQ(Texts(m_pImage, {Img::kIdWidth, Img::kIdHeight, Img::kIdDiagonal}), QStringList({"3.00", "1.69", "3.44"}))
             << eReason;
     }
-    EXPECT_FALSE(IsReadOnly(m_pImage, 1010));
+    EXPECT_FALSE(IsReadOnly(m_pImage, Img::kIdHeight));
 
     // Clicking the other page's tab and back gives the focus back the same way.
     QTabBar* pTabs = m_pSheet->findChild<QTabBar*>();
@@ -488,5 +503,5 @@ TEST_F(MainDialogTest, FocusComingBackToTheWindowKeepsTheResults)
         QTest::mouseClick(pTabs, Qt::LeftButton, Qt::NoModifier, pTabs->tabRect(nTab).center());
         QApplication::processEvents();
     }
-    EXPECT_EQ(Texts(m_pImage, {1009, 1010, 1011}), QStringList({"3.00", "1.69", "3.44"}));
+    EXPECT_EQ(Texts(m_pImage, {Img::kIdWidth, Img::kIdHeight, Img::kIdDiagonal}), QStringList({"3.00", "1.69", "3.44"}));
 }

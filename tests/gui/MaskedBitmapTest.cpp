@@ -2,7 +2,7 @@
 // pictures are stretched to the rectangle, and devices without raster operations
 // give the same picture.
 #include "platform/PainterDC.h"
-#include "ui/MaskedBitmap.h"
+#include "platform/MaskedBitmap.h"
 
 #include <QPainter>
 #include <QTemporaryDir>

@@ -1,6 +1,9 @@
 // "Save Current Page": the text of each page after a calculation, and the
 // all-or-nothing write.
 #include "DialogDriver.h"
+#include "LenvaraDlgIds.h"
+#include "ImagePageIds.h"
+#include "LenvaraPageIds.h"
 
 #include "app/LenvaraApp.h"
 #include "ui/LenvaraDlg.h"
@@ -25,6 +28,9 @@
 #include <sys/resource.h>
 
 using D = CDialogDriver;
+namespace Dlg = LenvaraDlgIds;
+namespace Img = ImagePageIds;
+namespace Scr = LenvaraPageIds;
 
 namespace
 {
@@ -84,10 +90,10 @@ class PageSaverTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_pDlg = m_app.CreateMainDialog();
+        m_pDlg = CreateMainDialog(m_app);
         m_pDlg->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pDlg));
-        D::Type(m_pDlg, 1000, QStringLiteral("Kelda W1"));
+        D::Type(m_pDlg, Dlg::kIdModel, QStringLiteral("Kelda W1"));
     }
     void TearDown() override { m_app.ExitInstance(); }
 
@@ -98,8 +104,8 @@ protected:
 TEST_F(PageSaverTest, ProjectionDistancePageText)
 {
     CPage_Image* pPage = &m_pDlg->GetSheet()->m_pageImage;
-    D::Type(pPage, 1009, QStringLiteral("3"));
-    D::PressEnter(pPage, 1009);
+    D::Type(pPage, Img::kIdWidth, QStringLiteral("3"));
+    D::PressEnter(pPage, Img::kIdWidth);
     std::string strDate;
     EXPECT_EQ(WithoutDate(CPageSaver::BuildText(m_app, *m_pDlg), strDate),
               "Lenvara Calculator: Projection Distance\n"
@@ -125,10 +131,10 @@ TEST_F(PageSaverTest, ScreenDimensionsPageTextInFeet)
     CLenvaraPropertySheet* pSheet = m_pDlg->GetSheet();
     pSheet->tabBar()->setCurrentIndex(1);
     QApplication::processEvents();
-    D::Click(m_pDlg, 1006);
-    D::Click(m_pDlg, 1007);
-    D::Type(&pSheet->m_pageLenvara, 1012, QStringLiteral("10"));
-    D::PressEnter(&pSheet->m_pageLenvara, 1012);
+    D::Click(m_pDlg, Dlg::kIdFeet);
+    D::Click(m_pDlg, Dlg::kIdAspect235);
+    D::Type(&pSheet->m_pageLenvara, Scr::kIdDistance, QStringLiteral("10"));
+    D::PressEnter(&pSheet->m_pageLenvara, Scr::kIdDistance);
     std::string strDate;
     const std::string text = WithoutDate(CPageSaver::BuildText(m_app, *m_pDlg), strDate);
     // 2.35:1 rows: throw 1.028 / 1.245; heights x 27/64. A 16:9 panel lights the whole
@@ -202,8 +208,8 @@ public:
 TEST_F(PageSaverTest, SaveCommandWritesTheChosenFileWithItsSuffix)
 {
     CPage_Image* pPage = &m_pDlg->GetSheet()->m_pageImage;
-    D::Type(pPage, 1009, QStringLiteral("3"));
-    D::PressEnter(pPage, 1009);
+    D::Type(pPage, Img::kIdWidth, QStringLiteral("3"));
+    D::PressEnter(pPage, Img::kIdWidth);
     QTemporaryDir dir;
     {
         CSaveDialogAnswer answer(dir.filePath(QStringLiteral("offer")));

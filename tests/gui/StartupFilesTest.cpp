@@ -2,6 +2,8 @@
 // from "DealerData.txt" in the working directory, and the user's locale, which must
 // not change how numbers are read and shown.
 #include "DialogDriver.h"
+#include "LenvaraDlgIds.h"
+#include "ImagePageIds.h"
 
 #include "app/LenvaraApp.h"
 #include "ui/LenvaraDlg.h"
@@ -19,6 +21,8 @@
 #include <string>
 
 using D = CDialogDriver;
+namespace Dlg = LenvaraDlgIds;
+namespace Img = ImagePageIds;
 
 namespace
 {
@@ -48,7 +52,7 @@ void StartWithDealerFile(const QByteArray* pContent, CLenvaraApp& app)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(*pContent);
     }
-    app.CreateMainDialog();
+    CreateMainDialog(app);
 }
 
 struct SDealerCase
@@ -76,7 +80,7 @@ TEST_P(DealerData, FirstTwoLinesWithoutLineEnds)
     EXPECT_EQ(app.GetDealer1Text(), c.strLine1);
     EXPECT_EQ(app.GetDealer2Text(), c.strLine2);
     // The dialog starts normally in every case.
-    EXPECT_EQ(D::Text(app.m_pMainDlg, 1072), QStringLiteral("1.00"));
+    EXPECT_EQ(D::Text(MainDialogOf(app), Dlg::kIdGain), QStringLiteral("1.00"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -97,20 +101,20 @@ TEST(UserLocale, CommaLocaleStillReadsAndWritesPoints)
         GTEST_SKIP() << "no German locale on this machine";
     {
         CLenvaraApp app;
-        CLenvaraDlg* pDlg = app.CreateMainDialog();
+        CLenvaraDlg* pDlg = CreateMainDialog(app);
         pDlg->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(pDlg));
         CPage_Image* pPage = &pDlg->GetSheet()->m_pageImage;
-        D::Type(pPage, 1009, QStringLiteral("2.5"));
-        D::PressEnter(pPage, 1009);
+        D::Type(pPage, Img::kIdWidth, QStringLiteral("2.5"));
+        D::PressEnter(pPage, Img::kIdWidth);
         // 2.5 x 1.37 = 3.425 (3.42 in single precision), 2.5 x 1.66 = 4.15.
-        EXPECT_EQ(D::Text(pPage, 1009), QStringLiteral("2.50"));
-        EXPECT_EQ(D::Text(pPage, 1012), QStringLiteral("3.42"));
-        EXPECT_EQ(D::Text(pPage, 1013), QStringLiteral("4.15"));
+        EXPECT_EQ(D::Text(pPage, Img::kIdWidth), QStringLiteral("2.50"));
+        EXPECT_EQ(D::Text(pPage, Img::kIdDistWide), QStringLiteral("3.42"));
+        EXPECT_EQ(D::Text(pPage, Img::kIdDistTele), QStringLiteral("4.15"));
         // A comma ends the number, as in any locale.
-        D::Type(pPage, 1009, QStringLiteral("2,5"));
-        D::PressEnter(pPage, 1009);
-        EXPECT_EQ(D::Text(pPage, 1009), QStringLiteral("2.00"));
+        D::Type(pPage, Img::kIdWidth, QStringLiteral("2,5"));
+        D::PressEnter(pPage, Img::kIdWidth);
+        EXPECT_EQ(D::Text(pPage, Img::kIdWidth), QStringLiteral("2.00"));
         app.ExitInstance();
     }
     std::setlocale(LC_ALL, strOld.c_str());

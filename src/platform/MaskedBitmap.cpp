@@ -1,4 +1,4 @@
-#include "ui/MaskedBitmap.h"
+#include "platform/MaskedBitmap.h"
 
 #include "platform/BitmapDecoder.h"
 #include "platform/DC.h"
