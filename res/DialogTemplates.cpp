@@ -94,6 +94,14 @@ constexpr SMenuItem kMainMenu[] = {
     {1, "&About Lenvara Calculator", kCmdAbout},
 };
 
+constexpr SMenuItem kGLMenu[] = {
+    {0, "OpenGL Menu", 0},
+    {1, "Move", kCmdGLMove},
+    {1, "Spin", kCmdGLSpin},
+    {1, "Zoom", kCmdGLZoom},
+    {1, "Resize", kCmdGLResize},
+};
+
 template <std::size_t N>
 constexpr int Count(const SControlTemplate (&)[N])
 {
@@ -110,6 +118,8 @@ constexpr SDialogTemplate kLenvaraPageTemplate{130, "Screen Dimensions", 230, 12
                                                Count(kLenvaraPage), 0};
 constexpr SMenuTemplate kMainMenuTemplate{132, kMainMenu,
                                           static_cast<int>(sizeof kMainMenu / sizeof kMainMenu[0])};
+constexpr SMenuTemplate kGLMenuTemplate{139, kGLMenu,
+                                        static_cast<int>(sizeof kGLMenu / sizeof kGLMenu[0])};
 } // namespace
 
 const SDialogTemplate& AboutDialogTemplate()
@@ -135,4 +145,9 @@ const SDialogTemplate& LenvaraPageTemplate()
 const SMenuTemplate& MainMenuTemplate()
 {
     return kMainMenuTemplate;
+}
+
+const SMenuTemplate& GLMenuTemplate()
+{
+    return kGLMenuTemplate;
 }

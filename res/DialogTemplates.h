@@ -1,6 +1,7 @@
 // The program's dialog templates and its menu, as tables (positions in dialog
 // units): 100 the About box, 102 the main dialog, 129 the "Projection Distance"
-// page, 130 the "Screen Dimensions" page, and menu 132 of the main dialog.
+// page, 130 the "Screen Dimensions" page; menu 132 of the main dialog and menu 139,
+// the context menu of the GL views.
 #pragma once
 
 #include "platform/DialogTemplate.h"
@@ -10,9 +11,16 @@ const SDialogTemplate& MainDialogTemplate();
 const SDialogTemplate& ImagePageTemplate();
 const SDialogTemplate& LenvaraPageTemplate();
 const SMenuTemplate& MainMenuTemplate();
+const SMenuTemplate& GLMenuTemplate();
 
 // Menu command ids of menu 132.
 inline constexpr int kCmdSavePage = 32773;
 inline constexpr int kCmdPrintPage = 57607;
 inline constexpr int kCmdExit = 32774;
 inline constexpr int kCmdAbout = 32772;
+
+// Menu command ids of menu 139 (its one drop-down, "OpenGL Menu").
+inline constexpr int kCmdGLMove = 32775;
+inline constexpr int kCmdGLSpin = 32776;
+inline constexpr int kCmdGLZoom = 32777;
+inline constexpr int kCmdGLResize = 32778;

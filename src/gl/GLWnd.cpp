@@ -1,6 +1,7 @@
 #include "gl/GLWnd.h"
 
 #include "core/TextFormat.h"
+#include "platform/MenuBuilder.h"
 #include "platform/Resources.h"
 
 #include <GL/gl.h>
@@ -23,13 +24,6 @@
 
 namespace
 {
-// Initial view of the preview.
-constexpr double kRotX = 34.0;
-constexpr double kRotY = -19.0;
-constexpr double kTransX = 250.0;
-constexpr double kTransY = 500.0;
-constexpr double kTransZ = -4000.0;
-
 // Scene units the largest extent of the installation is scaled to.
 constexpr float kSceneSize = 1800.0f;
 constexpr float kZoomStep = 1.025f;
@@ -39,19 +33,6 @@ constexpr float kMaxZoom = 1e6f;
 // Label font lists cover character codes 32..127.
 constexpr int kFirstGlyph = 32;
 constexpr int kGlyphCount = 96;
-
-struct SMenuItem
-{
-    int nId;
-    const char* pszText;
-};
-// "OpenGL Menu" (menu 139).
-constexpr SMenuItem kGLMenu[] = {
-    {CGLWnd::kIdMove, "Move"},
-    {CGLWnd::kIdSpin, "Spin"},
-    {CGLWnd::kIdZoom, "Zoom"},
-    {CGLWnd::kIdResize, "Resize"},
-};
 
 // Compiles one glyph into the display list: a bitmap whose origin is the pen
 // position on the baseline, advancing the raster position by the glyph's advance.
@@ -112,12 +93,11 @@ void CompileGlyph(GLuint nList, const QFont& font, const QFontMetrics& metrics, 
     }
     glEndList();
 }
-} // namespace
 
 // The label font: the face at a pixel height, weight and slant, without
 // antialiasing (the glyphs become one-bit bitmaps). "symbol" in any letter case asks
 // for a symbol font where the system has one.
-QFont CGLWnd::MakeLabelFont(const char* pszFace, int nHeight, int nWeight, bool bItalic)
+QFont MakeLabelFont(const char* pszFace, int nHeight, int nWeight, bool bItalic)
 {
     const QString strFace = QString::fromLatin1(pszFace ? pszFace : "");
     QFont font(strFace);
@@ -135,11 +115,16 @@ QFont CGLWnd::MakeLabelFont(const char* pszFace, int nHeight, int nWeight, bool 
     font.setPixelSize(nHeight > 0 ? nHeight : 13);
     return font;
 }
+} // namespace
 
-CGLWnd::CGLWnd(QWidget* parent)
+CGLWnd::CGLWnd(QWidget* parent) : CGLWnd(SViewState{}, parent) {}
+
+CGLWnd::CGLWnd(const SViewState& initialView, QWidget* parent)
     : QOpenGLWidget(parent), m_cursorSpin(LoadCursorResource(146)),
-      m_cursorMove(LoadCursorResource(143)), m_cursorZoom(LoadCursorResource(145))
+      m_cursorMove(LoadCursorResource(143)), m_cursorZoom(LoadCursorResource(145)),
+      m_viewInitial(initialView)
 {
+    ApplyView(m_viewInitial);
     // Immediate mode needs a compatibility context; depth testing needs 24 bits.
     QSurfaceFormat fmt = format();
     bool bChanged = false;
@@ -185,14 +170,19 @@ void CGLWnd::SetViewData(float w1, float h1, float d1, float w2, float h2, float
     update();
 }
 
+void CGLWnd::ApplyView(const SViewState& view)
+{
+    m_dRotX = view.dRotX;
+    m_dRotY = view.dRotY;
+    m_dTransX = view.dTransX;
+    m_dTransY = view.dTransY;
+    m_dTransZ = view.dTransZ;
+    m_fZoom = view.fZoom;
+}
+
 void CGLWnd::ResetView()
 {
-    m_dRotX = kRotX;
-    m_dRotY = kRotY;
-    m_dTransX = kTransX;
-    m_dTransY = kTransY;
-    m_dTransZ = kTransZ;
-    m_fZoom = 1.0f;
+    ApplyView(m_viewInitial);
     m_bLButtonDown = false;
     m_bSpin = true;
     m_bMove = false;
@@ -202,6 +192,9 @@ void CGLWnd::ResetView()
 
 // ------------------------------------------------------------------ GL set-up
 
+// Runs for this window's own context (again if Qt gives it a new one): the font
+// lists are this window's, even where Qt shares objects between the contexts of one
+// top-level window.
 void CGLWnd::initializeGL()
 {
     // Glyphs and lines are drawn in device pixels: on a high-density screen they grow
@@ -283,16 +276,16 @@ void CGLWnd::DrawLabel(int x, int y, int z, const char* pszText)
 
 // ------------------------------------------------------------------ scene
 
-bool CGLWnd::BeginScene(float& fW, float& fH, float& fD)
+bool CGLWnd::BeginFrame(SExtents& ext)
 {
     // Ties take the first triple.
-    fW = m_fW2 > m_fW1 ? m_fW2 : m_fW1;
-    fH = m_fH2 > m_fH1 ? m_fH2 : m_fH1;
-    fD = m_fD2 > m_fD1 ? m_fD2 : m_fD1;
+    ext.fW = m_fW2 > m_fW1 ? m_fW2 : m_fW1;
+    ext.fH = m_fH2 > m_fH1 ? m_fH2 : m_fH1;
+    ext.fD = m_fD2 > m_fD1 ? m_fD2 : m_fD1;
     float fM = 0.0f;
-    fM = fW > fM ? fW : fM;
-    fM = fH > fM ? fH : fM;
-    fM = fD > fM ? fD : fM;
+    fM = ext.fW > fM ? ext.fW : fM;
+    fM = ext.fH > fM ? ext.fH : fM;
+    fM = ext.fD > fM ? ext.fD : fM;
 
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     // No data yet (or none that can be scaled): the cleared window is the picture.
@@ -309,36 +302,39 @@ bool CGLWnd::BeginScene(float& fW, float& fH, float& fD)
     glRotated(m_dRotY, 0.0, 1.0, 0.0);
 
     // Labels stand in the unscaled frame; they compute their own positions.
-    const float fLabelX = -fW / (m_fZoom * 2.0f);
-    const float fLabelY = -fH / (m_fZoom * 2.0f);
+    const float fLabelX = -ext.fW / (m_fZoom * 2.0f);
+    const float fLabelY = -ext.fH / (m_fZoom * 2.0f);
     if (m_nMode == 0)
-        DrawLabelsDistance(fLabelX, fLabelY, 0.0f, fW, fH, fD);
+        DrawLabelsDistance(fLabelX, fLabelY, 0.0f, ext.fW, ext.fH, ext.fD);
     else
-        DrawLabelsScreen(fLabelX, fLabelY, 0.0f, fW, fH, fD);
+        DrawLabelsScreen(fLabelX, fLabelY, 0.0f, ext.fW, ext.fH, ext.fD);
 
     const float k = fScale * m_fZoom;
     glScalef(k, k, k);
     return true;
 }
 
-void CGLWnd::EndScene()
+void CGLWnd::EndFrame()
 {
     glPopMatrix();
     glFlush();
 }
 
+// The preview: dimension lines and the box around the largest screen and distance,
+// then the beam of each triple.
 void CGLWnd::RenderScene()
 {
-    float fW = 0.0f, fH = 0.0f, fD = 0.0f;
-    if (!BeginScene(fW, fH, fD))
+    SExtents ext;
+    if (!BeginFrame(ext))
         return;
-    DrawDimensionLines(-fW / 2.0f, -fH / 2.0f, 0.0f, fW, fH, fD);
+    const float x = -ext.fW / 2.0f, y = -ext.fH / 2.0f;
+    DrawDimensionLines(x, y, 0.0f, ext.fW, ext.fH, ext.fD);
     glColor4f(0.0f, 0.5f, 1.0f, 1.0f);
-    DrawBoundingBox(-fW / 2.0f, -fH / 2.0f, 0.0f, fW, fH, fD);
+    DrawBoundingBox(x, y, 0.0f, ext.fW, ext.fH, ext.fD);
     glColor4f(0.0f, 0.0f, 1.0f, 1.0f);
     DrawBeam(0.0f, 0.0f, 0.0f, m_fW1, m_fH1, m_fD1, 0.0f, 0.0f);
     DrawBeam(0.0f, 0.0f, 0.0f, m_fW2, m_fH2, m_fD2, 0.0f, 0.0f);
-    EndScene();
+    EndFrame();
 }
 
 float CGLWnd::LabelScale(float fD) const
@@ -357,15 +353,21 @@ int CGLWnd::TruncRaster(float fValue)
     return static_cast<int>(fValue);
 }
 
+void CGLWnd::DrawLabelAt(float x, float y, float z, const std::string& strText)
+{
+    DrawLabel(TruncRaster(x), TruncRaster(y), TruncRaster(z), strText.c_str());
+}
+
 // "W=" above the largest screen and "H=" beside it, each only when that size is given.
 void CGLWnd::DrawSizeLabels(float w, float h, float g)
 {
     if (w != 0.0f)
-        DrawLabel(0, TruncRaster(h * 1.0f * g), 0, ("W=" + FormatLength(w)).c_str());
+        DrawLabelAt(0.0f, h * 1.0f * g, 0.0f, "W=" + FormatLength(w));
     if (h != 0.0f)
-        DrawLabel(TruncRaster(w * 0.6f * g), 0, 0, ("H=" + FormatLength(h)).c_str());
+        DrawLabelAt(w * 0.6f * g, 0.0f, 0.0f, "H=" + FormatLength(h));
 }
 
+// The preview's labels, in red: the sizes, the wide and the tele distance.
 void CGLWnd::DrawLabelsDistance(float x, float y, float z, float w, float h, float d)
 {
     if (d == 0.0f)
@@ -375,13 +377,12 @@ void CGLWnd::DrawLabelsDistance(float x, float y, float z, float w, float h, flo
     glTranslated(x, y, z);
     glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
     DrawSizeLabels(w, h, g);
-    DrawLabel(TruncRaster(w * 0.5f * g), TruncRaster(-h * 0.5f * g), TruncRaster(m_fD1 * 0.6f * g),
-              ("P_WA=" + FormatLength(m_fD1)).c_str());
-    DrawLabel(TruncRaster(w * 0.3f * g), TruncRaster(-h * 0.5f * g),
-              TruncRaster(m_fD2 * 0.75f * g), ("P_TP=" + FormatLength(m_fD2)).c_str());
+    DrawLabelAt(w * 0.5f * g, -h * 0.5f * g, m_fD1 * 0.6f * g, "P_WA=" + FormatLength(m_fD1));
+    DrawLabelAt(w * 0.3f * g, -h * 0.5f * g, m_fD2 * 0.75f * g, "P_TP=" + FormatLength(m_fD2));
     glPopMatrix();
 }
 
+// The preview's labels, in red: the sizes and the one distance.
 void CGLWnd::DrawLabelsScreen(float x, float y, float z, float w, float h, float d)
 {
     if (d == 0.0f)
@@ -391,8 +392,7 @@ void CGLWnd::DrawLabelsScreen(float x, float y, float z, float w, float h, float
     glTranslated(x, y, z);
     glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
     DrawSizeLabels(w, h, g);
-    DrawLabel(TruncRaster(w * 0.5f * g), TruncRaster(-h * 0.5f * g), TruncRaster(m_fD1 * 0.5f * g),
-              ("PJD=" + FormatLength(m_fD1)).c_str());
+    DrawLabelAt(w * 0.5f * g, -h * 0.5f * g, m_fD1 * 0.5f * g, "PJD=" + FormatLength(m_fD1));
     glPopMatrix();
 }
 
@@ -571,15 +571,16 @@ QPoint CGLWnd::ContextMenuPosition(const QContextMenuEvent& event) const
     return event.globalPos();
 }
 
+// The first drop-down of menu 139, its commands to this window.
 void CGLWnd::contextMenuEvent(QContextMenuEvent* event)
 {
-    QMenu menu(QStringLiteral("OpenGL Menu"), this);
-    for (const SMenuItem& item : kGLMenu)
-        menu.addAction(QString::fromLatin1(item.pszText))->setData(item.nId);
-    const QAction* pChosen = menu.exec(ContextMenuPosition(*event));
+    QMenu menu(this);
+    const int nBuilt =
+        CMenuBuilder::BuildPopup(GLMenuTemplate(), 0, &menu, [this](int nId) { OnCommand(nId); });
+    Q_ASSERT_X(nBuilt, "CGLWnd", "menu 139 has no drop-down");
     event->accept();
-    if (pChosen)
-        OnCommand(pChosen->data().toInt());
+    if (nBuilt)
+        menu.exec(ContextMenuPosition(*event));
 }
 
 void CGLWnd::OnCommand(int nId)

@@ -1,20 +1,28 @@
-// The 3D installation preview: a GL window that draws the screen(s), the light beam
-// from each screen to the lens, a box around the installation, dimension lines and
-// numeric labels, in immediate mode through the system's libGL/libGLU. The mouse
-// spins, moves or zooms the scene; a context menu picks the mouse mode.
+// The GL window base and the 3D installation preview, drawn in immediate mode
+// through the system's libGL/libGLU. Every instance owns its GL context and its
+// label font lists, and shares with its derived views the perspective projection,
+// the bitmap label font, the mouse modes (spin, move, zoom) with their context
+// menu, the view state and the common frame of a scene (extents, automatic scale,
+// translation and rotations, labels by mode). Its own drawing operations draw the
+// preview: the screen(s), the light beam from each screen to the lens, a box around
+// the installation, red dimension lines and red numeric labels.
 // Inputs: a mode (0 = one screen at two distances, from the projection-distance
-// page; 1 = two screens at one distance, from the screen-dimensions page) and two
-// (width, height, distance) triples in the user's unit of length (no unit is shown).
+// page; 1 = two screens at one distance, from the screen-dimensions page), two
+// (width, height, distance) triples in the user's unit of length (no unit is shown)
+// and mouse drags in window pixels.
 // Used by the main dialog (its preview pane), the frame capture for the printed
-// report, and the shift views, which derive from it and override the drawing.
+// report, and the shift views, which derive from it with their own initial view and
+// replace the geometry and the labels.
 #pragma once
 
+#include "DialogTemplates.h"
+
 #include <QCursor>
-#include <QFont>
 #include <QOpenGLWidget>
 #include <QPoint>
 
 #include <array>
+#include <string>
 
 class QContextMenuEvent;
 class QMouseEvent;
@@ -24,18 +32,29 @@ class CGLWnd : public QOpenGLWidget
     Q_OBJECT
 
 public:
+    // Context-menu command ids (menu 139; the values live with its table).
+    static constexpr int kIdMove = kCmdGLMove;
+    static constexpr int kIdSpin = kCmdGLSpin;
+    static constexpr int kIdZoom = kCmdGLZoom;
+    static constexpr int kIdResize = kCmdGLResize;
+
+    // A view of the scene: rotations about x and y in degrees, the translation in
+    // scene units and the zoom on top of the automatic scale. The defaults are the
+    // preview's initial view; a derived view changes what differs, e.g.
+    // SViewState{.dTransX = -250.0, .dTransY = 400.0}.
+    struct SViewState
+    {
+        double dRotX = 34.0;
+        double dRotY = -19.0;
+        double dTransX = 250.0;
+        double dTransY = 500.0;
+        double dTransZ = -4000.0;
+        float fZoom = 1.0f;
+    };
+
+    // The preview, starting with the default view.
     explicit CGLWnd(QWidget* parent = nullptr);
     ~CGLWnd() override;
-
-    // Context-menu command ids ("OpenGL Menu", menu 139).
-    enum
-    {
-        kIdMenu = 139,
-        kIdMove = 32775,
-        kIdSpin = 32776,
-        kIdZoom = 32777,
-        kIdResize = 32778,
-    };
 
     void SetMode(int nMode);
     int GetMode() const;
@@ -43,47 +62,72 @@ public:
     void SetViewData(float w1, float h1, float d1, float w2, float h2, float d2);
     // The six values in the order SetViewData takes them.
     std::array<float, 6> GetViewData() const { return {m_fW1, m_fH1, m_fD1, m_fW2, m_fH2, m_fD2}; }
-    // Restores the initial rotation, translation and zoom, releases the button,
-    // returns to Spin mode and repaints. The data and the mode stay.
-    virtual void ResetView();
 
 protected:
+    // A derived view: starts with initialView, and ResetView returns to it.
+    explicit CGLWnd(const SViewState& initialView, QWidget* parent = nullptr);
+
     // The drawing operations. Each takes a translation (x, y, z), applied inside a
     // push/pop of the model-view matrix, and a width, height and depth.
     virtual void DrawScreenRect(float x, float y, float z, float w, float h, float d);
     virtual void DrawProjector(float x, float y, float z, float w, float h, float d);
+    // The whole scene: BeginFrame, the geometry, EndFrame.
     virtual void RenderScene();
+    // The labels of mode 0 and mode 1, called by BeginFrame in the rotated, unscaled
+    // frame with (x, y, z) = (-W / (zoom x 2), -H / (zoom x 2), 0) and (w, h, d) = the
+    // extents W, H, D. They set their own colours and raster positions.
     virtual void DrawLabelsDistance(float x, float y, float z, float w, float h, float d);
     virtual void DrawLabelsScreen(float x, float y, float z, float w, float h, float d);
     virtual void DrawDimensionLines(float x, float y, float z, float w, float h, float d);
     virtual void DrawBoundingBox(float x, float y, float z, float w, float h, float d);
+    // Draws the pyramid with the six values; the last two are spare.
     virtual void DrawBeam(float x, float y, float z, float w, float h, float d, float fSpare1,
                           float fSpare2);
     virtual void DrawPyramid(float x, float y, float z, float w, float h, float d);
 
+public:
+    // Restores the initial view, releases the button, returns to Spin mode and
+    // repaints. The data and the mode stay.
+    virtual void ResetView();
+
+protected:
     // One label: sets the raster position (integer scene units of the current frame)
-    // and draws the text there with the label font.
+    // and draws the text there with the label font, in the current colour.
     virtual void DrawLabel(int x, int y, int z, const char* pszText);
 
-    // The common frame of every scene. BeginScene clears, works out the largest
-    // width, height and distance of the two triples, applies translation and
-    // rotations, draws the labels of the mode and applies the automatic scale times
-    // the zoom. It returns false (with nothing pushed) when there is nothing to draw.
-    // EndScene pops the matrix and flushes.
-    bool BeginScene(float& fW, float& fH, float& fD);
-    void EndScene();
+    // The largest width, height and distance of the two triples (ties take the first).
+    struct SExtents
+    {
+        float fW = 0.0f;
+        float fH = 0.0f;
+        float fD = 0.0f;
+    };
 
-    // Label scale: zoom x 1800 / largest distance (0 when the distance is 0).
+    // The common frame of every scene; a RenderScene reads
+    //     SExtents ext;
+    //     if (!BeginFrame(ext))
+    //         return;
+    //     ... geometry in scene units, scaled ...
+    //     EndFrame();
+    // BeginFrame clears the colour and depth buffers and works out the extents. When
+    // the largest of them, M, is above 0 it pushes the model-view matrix, translates,
+    // rotates about x and then y, calls DrawLabelsDistance (mode 0) or
+    // DrawLabelsScreen (otherwise) and scales by 1800 / M times the zoom; it returns
+    // true. Otherwise it flushes and returns false with nothing pushed. It sets no
+    // colour and draws nothing of its own. EndFrame pops the matrix and flushes.
+    bool BeginFrame(SExtents& ext);
+    void EndFrame();
+
+    // Label scale g = zoom x 1800 / fD, fD the largest distance (0 when fD is 0).
     float LabelScale(float fD) const;
-    // The "W=" and "H=" rows shared by both label layouts.
-    void DrawSizeLabels(float w, float h, float g);
     // Truncates a raster coordinate towards zero, clamped to the int range.
     static int TruncRaster(float fValue);
+    // DrawLabel at (x, y, z), each coordinate truncated towards zero.
+    void DrawLabelAt(float x, float y, float z, const std::string& strText);
 
-    // The label font: the face at a pixel size, weight and slant, without antialiasing.
-    static QFont MakeLabelFont(const char* pszFace, int nHeight, int nWeight, bool bItalic);
     // Builds 96 display lists (codes 32..127) of bitmap glyphs for the face, pixel
-    // height, weight (100..900) and italic flag; returns the first list, 0 if none.
+    // height, weight (100..900) and italic flag in the current context; returns the
+    // first list, 0 if none.
     static unsigned int BuildLabelFont(const char* pszFace, int nHeight, int nWeight,
                                        bool bItalic);
     // Draws the text at the current raster position; nothing when nBase is 0 or the
@@ -92,8 +136,6 @@ protected:
 
     // Context-menu commands by id.
     void OnCommand(int nId);
-    // Screen position of the context menu for an event (keyboard: top-left + (5, 5)).
-    QPoint ContextMenuPosition(const QContextMenuEvent& event) const;
 
     void initializeGL() override;
     void resizeGL(int w, int h) override;
@@ -109,13 +151,13 @@ protected:
     bool m_bMove = false;
     bool m_bZoom = false;
     QPoint m_ptLast;
-    double m_dRotY = -19.0;
-    double m_dRotX = 34.0;
-    double m_dTransX = 250.0;
-    double m_dTransY = 500.0;
-    double m_dTransZ = -4000.0;
-    unsigned int m_nFontBase = 0;
-    float m_fZoom = 1.0f;
+    double m_dRotY; // rotations, translation and m_fZoom: set from the view state
+    double m_dRotX;
+    double m_dTransX;
+    double m_dTransY;
+    double m_dTransZ;
+    unsigned int m_nFontBase = 0; // this window's label font lists, built in initializeGL
+    float m_fZoom;
     int m_nMode = 0;
     float m_fW1 = 0.0f;
     float m_fH1 = 0.0f;
@@ -128,4 +170,14 @@ protected:
     QCursor m_cursorSpin;
     QCursor m_cursorMove;
     QCursor m_cursorZoom;
+
+private:
+    // Rotations, translation and zoom from the view state.
+    void ApplyView(const SViewState& view);
+    // The "W=" and "H=" rows of the preview's two label layouts.
+    void DrawSizeLabels(float w, float h, float g);
+    // Screen position of the context menu for an event (keyboard: top-left + (5, 5)).
+    QPoint ContextMenuPosition(const QContextMenuEvent& event) const;
+
+    const SViewState m_viewInitial;
 };

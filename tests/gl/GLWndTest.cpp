@@ -580,4 +580,29 @@ TEST(PreviewFont, LabelsNeedTheFontAndNothingElseDoes)
     EXPECT_GT(CountRedPixels(withFont), CountRedPixels(withoutFont) + 100);
 }
 
+TEST(PreviewFont, WindowsSideBySideEachHaveTheirContextAndFont)
+{
+    // Two views in one window, as in the shift dialog: Qt lets their contexts share
+    // objects, so each must have built lists of its own, and each draws its labels.
+    QWidget parent;
+    parent.resize(480, 200);
+    CTestGLWnd left(&parent), right(&parent);
+    left.setGeometry(0, 0, 226, 193);
+    right.setGeometry(240, 0, 226, 193);
+    parent.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+    std::vector<QImage> frames;
+    for (CTestGLWnd* pWnd : {&left, &right})
+    {
+        pWnd->SetViewData(4, 2.25f, 6, 4, 2.25f, 7.5f);
+        frames.push_back(pWnd->grabFramebuffer());
+    }
+    EXPECT_NE(left.context(), right.context());
+    EXPECT_NE(left.m_nFontBase, 0u);
+    EXPECT_NE(right.m_nFontBase, 0u);
+    EXPECT_NE(left.m_nFontBase, right.m_nFontBase);
+    EXPECT_EQ(frames[0], frames[1]);
+    EXPECT_GT(CountRedPixels(frames[1]), 500); // the lines alone give about 150
+}
+
 } // namespace

@@ -22,7 +22,7 @@ class CTestGLWnd : public CGLWnd
 {
 public:
     using CGLWnd::CGLWnd;
-    using CGLWnd::BeginScene;
+    using CGLWnd::BeginFrame;
     using CGLWnd::OnCommand;
     using CGLWnd::RenderScene;
     using CGLWnd::resizeGL;
