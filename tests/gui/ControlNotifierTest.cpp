@@ -1,5 +1,6 @@
 // Notifications of a dialog's controls (clicks, an edit receiving the focus, a
-// track bar moved by the user) reaching its handlers.
+// track bar moved by the user) reaching its handlers, and child windows laid over
+// placeholder controls.
 #include "DialogDriver.h"
 
 #include "platform/Controls.h"
@@ -84,4 +85,26 @@ TEST(ControlNotifier, ClicksFocusAndUserMovedTrackBarsReachTheHandlers)
     EXPECT_EQ(dlg.m_vEvents,
               QStringList({"scroll 1032 to 1 value 1", "scroll 1032 to -9 value -9",
                            "scroll 1032 to -15 value -15", "scroll 1032 to 3 value 3"}));
+}
+
+TEST(ControlNotifier, ChildWindowCoversThePlaceholderGrownOrShrunk)
+{
+    const struct
+    {
+        int nGrow;
+        QRect rcExpected;
+    } rows[] = {{1, QRect(9, 19, 32, 42)}, {-1, QRect(11, 21, 28, 38)}, {0, QRect(10, 20, 30, 40)}};
+    for (const auto& row : rows)
+    {
+        QWidget dialog;
+        auto* pPlaceholder = new QWidget(&dialog);
+        pPlaceholder->setObjectName(ControlName(1034));
+        pPlaceholder->setGeometry(10, 20, 30, 40);
+        pPlaceholder->hide();
+        auto* pView = new QWidget(&dialog);
+        pView->hide();
+        EXPECT_EQ(PlaceOverControl(pView, &dialog, 1034, row.nGrow), row.rcExpected);
+        EXPECT_EQ(pView->geometry(), row.rcExpected) << row.nGrow;
+        EXPECT_FALSE(pView->isHidden()) << row.nGrow;
+    }
 }
