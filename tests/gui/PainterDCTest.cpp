@@ -1,7 +1,9 @@
 // The painter device context on images: raster operations of stretched copies,
-// logical fonts by cell or character height, aligned text and lines.
+// logical fonts by cell or character height, the painter's own font selected back,
+// aligned text and lines.
 #include "platform/PainterDC.h"
 
+#include <QFontInfo>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -155,4 +157,33 @@ TEST(PainterDC, LinesRunFromTheCurrentPosition)
     const QSize page(10, 10);
     QPainter painter(&image);
     EXPECT_EQ(CPainterDC(painter).GetPageSizePixels(), page);
+}
+
+TEST(PainterDC, SelectingTheReturnedFontBackRestoresThePaintersOwnFont)
+{
+    // 600 pixels per inch, as a printer has: 9 points are 75 pixels.
+    QImage image = White(10, 10);
+    image.setDotsPerMeterX(23622);
+    image.setDotsPerMeterY(23622);
+    QPainter painter(&image);
+    painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 9, QFont::Bold, true));
+    CPainterDC dc(painter);
+    const QSize sizeOwn = dc.GetTextExtent(QStringLiteral("Hg"));
+
+    SLogFont box;
+    box.strFaceName = QStringLiteral("DejaVu Serif");
+    box.nHeight = -20;
+    const SLogFont own = dc.SelectFont(box);
+    EXPECT_EQ(own.nHeight, -75);
+    EXPECT_EQ(own.nWeight, 700);
+    EXPECT_TRUE(own.bItalic);
+    EXPECT_EQ(own.strFaceName, QStringLiteral("DejaVu Sans"));
+    EXPECT_LT(dc.GetTextExtent(QStringLiteral("Hg")).height(), sizeOwn.height());
+
+    EXPECT_EQ(dc.SelectFont(own).strFaceName, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(dc.GetTextExtent(QStringLiteral("Hg")), sizeOwn);
+    const QFontInfo info(painter.font());
+    EXPECT_EQ(info.family(), QStringLiteral("DejaVu Sans"));
+    EXPECT_TRUE(info.bold());
+    EXPECT_TRUE(info.italic());
 }
