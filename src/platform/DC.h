@@ -1,7 +1,7 @@
 // Device context: the small drawing interface the program's dialogs, bitmaps,
 // frame capture and report draw through. Coordinates are device pixels of the
 // target (a widget, an image or a printer page). CPainterDC implements it on a
-// QPainter; tests may add a recording implementation.
+// QPainter; the tests' CRecordingDC (tests/common) records the calls instead.
 #pragma once
 
 #include <QColor>

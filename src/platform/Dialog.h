@@ -3,7 +3,7 @@
 // items report their ids to OnCommand, an edit receiving the focus to OnSetFocus,
 // a track bar moved by the user to OnVScroll (CControlNotifier). Enter goes to
 // OnReturnKey (never to the focused button), Escape cancels. Base of the main
-// dialog, the About box and the shift dialog.
+// dialog and the About box.
 #pragma once
 
 #include "platform/ControlNotifier.h"

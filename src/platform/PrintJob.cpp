@@ -22,7 +22,6 @@ int CPrintJob::DoPrintDialog(QWidget* pParent)
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintCollateCopies |
                       QAbstractPrintDialog::PrintShowPageSize);
     dialog.setPrintRange(QAbstractPrintDialog::AllPages);
-    dialog.setMinMax(1, 1);
     return dialog.exec() == QDialog::Accepted ? 1 : 0;
 }
 
