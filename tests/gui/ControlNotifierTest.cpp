@@ -6,7 +6,6 @@
 #include "platform/Controls.h"
 #include "platform/Dialog.h"
 
-#include <QApplication>
 #include <QSlider>
 #include <QTest>
 
@@ -49,9 +48,8 @@ protected:
     }
     void OnVScroll(int nId, int nPos) override
     {
-        const auto* pSlider = static_cast<QSlider*>(FindControl(this, nId));
-        m_vEvents << QStringLiteral("scroll %1 to %2 value %3").arg(nId).arg(nPos).arg(
-                         pSlider->value());
+        const int nValue = static_cast<QSlider*>(FindControl(this, nId))->value();
+        m_vEvents << QStringLiteral("scroll %1 to %2 value %3").arg(nId).arg(nPos).arg(nValue);
     }
 };
 } // namespace
@@ -89,22 +87,14 @@ TEST(ControlNotifier, ClicksFocusAndUserMovedTrackBarsReachTheHandlers)
 
 TEST(ControlNotifier, ChildWindowCoversThePlaceholderGrownOrShrunk)
 {
-    const struct
-    {
-        int nGrow;
-        QRect rcExpected;
-    } rows[] = {{1, QRect(9, 19, 32, 42)}, {-1, QRect(11, 21, 28, 38)}, {0, QRect(10, 20, 30, 40)}};
-    for (const auto& row : rows)
-    {
-        QWidget dialog;
-        auto* pPlaceholder = new QWidget(&dialog);
-        pPlaceholder->setObjectName(ControlName(1034));
-        pPlaceholder->setGeometry(10, 20, 30, 40);
-        pPlaceholder->hide();
-        auto* pView = new QWidget(&dialog);
-        pView->hide();
-        EXPECT_EQ(PlaceOverControl(pView, &dialog, 1034, row.nGrow), row.rcExpected);
-        EXPECT_EQ(pView->geometry(), row.rcExpected) << row.nGrow;
-        EXPECT_FALSE(pView->isHidden()) << row.nGrow;
-    }
+    QWidget dialog;
+    auto* pPlaceholder = new QWidget(&dialog);
+    pPlaceholder->setObjectName(ControlName(1034));
+    pPlaceholder->setGeometry(10, 20, 30, 40);
+    auto* pView = new QWidget(&dialog);
+    pView->hide();
+    EXPECT_EQ(PlaceOverControl(pView, &dialog, 1034, 1), QRect(9, 19, 32, 42));
+    EXPECT_FALSE(pView->isHidden());
+    EXPECT_EQ(PlaceOverControl(pView, &dialog, 1034, -1), QRect(11, 21, 28, 38));
+    EXPECT_EQ(pView->geometry(), QRect(11, 21, 28, 38));
 }

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace
 {
 struct SRopCase
@@ -170,20 +172,12 @@ TEST(PainterDC, SelectingTheReturnedFontBackRestoresThePaintersOwnFont)
     CPainterDC dc(painter);
     const QSize sizeOwn = dc.GetTextExtent(QStringLiteral("Hg"));
 
-    SLogFont box;
-    box.strFaceName = QStringLiteral("DejaVu Serif");
-    box.nHeight = -20;
-    const SLogFont own = dc.SelectFont(box);
-    EXPECT_EQ(own.nHeight, -75);
-    EXPECT_EQ(own.nWeight, 700);
-    EXPECT_TRUE(own.bItalic);
-    EXPECT_EQ(own.strFaceName, QStringLiteral("DejaVu Sans"));
-    EXPECT_LT(dc.GetTextExtent(QStringLiteral("Hg")).height(), sizeOwn.height());
-
-    EXPECT_EQ(dc.SelectFont(own).strFaceName, QStringLiteral("DejaVu Serif"));
+    const SLogFont own = dc.SelectFont({-20, 400, false, false, QStringLiteral("DejaVu Serif")});
+    EXPECT_EQ(std::tuple(own.nHeight, own.nWeight, own.bItalic, own.strFaceName),
+              std::tuple(-75, 700, true, QStringLiteral("DejaVu Sans")));
+    EXPECT_EQ(dc.SelectFont(own).nHeight, -20);
     EXPECT_EQ(dc.GetTextExtent(QStringLiteral("Hg")), sizeOwn);
     const QFontInfo info(painter.font());
-    EXPECT_EQ(info.family(), QStringLiteral("DejaVu Sans"));
-    EXPECT_TRUE(info.bold());
-    EXPECT_TRUE(info.italic());
+    EXPECT_EQ(std::tuple(info.family(), info.bold(), info.italic()),
+              std::tuple(QStringLiteral("DejaVu Sans"), true, true));
 }
