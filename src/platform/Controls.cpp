@@ -131,3 +131,14 @@ void MoveControl(QWidget* pWnd, int nId, const QRect& rect)
     if (QWidget* pControl = FindControl(pWnd, nId))
         pControl->setGeometry(rect);
 }
+
+QRect PlaceOverControl(QWidget* pChild, const QWidget* pDialog, int nPlaceholderId, int nGrow)
+{
+    if (!FindControl(pDialog, nPlaceholderId))
+        return QRect();
+    const QRect rect =
+        GetControlRect(pDialog, nPlaceholderId).adjusted(-nGrow, -nGrow, nGrow, nGrow);
+    pChild->setGeometry(rect);
+    pChild->show();
+    return rect;
+}

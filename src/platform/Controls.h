@@ -1,8 +1,8 @@
 // Dialog controls addressed by numeric id, as the dialogs and the application
 // object use them: text with a character limit, check state, read-only flag,
-// enable, show/hide and placement. A control is a direct child of its dialog or
-// page whose objectName is its id. Texts are UTF-8; a missing control reads as
-// empty/0 and ignores writes.
+// enable, show/hide and placement, and child windows laid over placeholder
+// controls. A control is a direct child of its dialog or page whose objectName is
+// its id. Texts are UTF-8; a missing control reads as empty/0 and ignores writes.
 #pragma once
 
 #include <QRect>
@@ -36,3 +36,10 @@ void ShowControl(QWidget* pWnd, int nId, bool bShow);
 // Place in the parent's coordinates; an empty rectangle for a missing control.
 QRect GetControlRect(const QWidget* pWnd, int nId);
 void MoveControl(QWidget* pWnd, int nId, const QRect& rect);
+// Places pChild (a child window of pDialog) on the rectangle of the placeholder
+// control nPlaceholderId grown by nGrow pixels on every side (a negative nGrow
+// shrinks it), shows it and returns that rectangle in pDialog's coordinates. A
+// bordered window grown by 1 keeps the placeholder's area inside its border; one
+// shrunk by 1 draws its border just inside the placeholder. A missing placeholder
+// leaves the child as it was and returns an empty rectangle.
+QRect PlaceOverControl(QWidget* pChild, const QWidget* pDialog, int nPlaceholderId, int nGrow);

@@ -1,7 +1,7 @@
 // Device context: the small drawing interface the program's dialogs, bitmaps,
 // frame capture and report draw through. Coordinates are device pixels of the
 // target (a widget, an image or a printer page). CPainterDC implements it on a
-// QPainter; tests may add a recording implementation.
+// QPainter; the tests' CRecordingDC (tests/common) records the calls instead.
 #pragma once
 
 #include <QColor>
@@ -60,7 +60,9 @@ public:
     // Draws text inside a rectangle with the EDrawTextFlags; returns the text height.
     virtual int DrawText(const QString& strText, const QRect& rect, unsigned nFlags) = 0;
     virtual QSize GetTextExtent(const QString& strText) = 0;
-    virtual void SelectFont(const SLogFont& font) = 0;
+    // Selects the font and returns the description of the one it replaced, so a
+    // caller can select that back when it is done.
+    virtual SLogFont SelectFont(const SLogFont& font) = 0;
     // Both return the colour set before, so a caller can put it back.
     virtual QColor SetTextColor(const QColor& color) = 0;
     virtual QColor SetBkColor(const QColor& color) = 0;

@@ -35,14 +35,10 @@ bool CDialog::Create()
     m_builder.Build(m_tpl, this, m_ptOrigin,
                     [this](const SControlTemplate& ctl, QWidget* pParent)
                     { return CreateControl(ctl, pParent); });
-    for (int i = 0; i < m_tpl.nControls; ++i)
-    {
-        const int nId = m_tpl.pControls[i].nId;
-        if (nId == kIdStatic)
-            continue;
-        if (auto* pButton = qobject_cast<QAbstractButton*>(FindControl(this, nId)))
-            connect(pButton, &QAbstractButton::clicked, this, [this, nId] { OnCommand(nId); });
-    }
+    m_notifier.Connect(this, m_tpl,
+                       {[this](int nId) { OnCommand(nId); },
+                        [this](int nId, Qt::FocusReason eReason) { OnSetFocus(nId, eReason); },
+                        [this](int nId, int nPos) { OnVScroll(nId, nPos); }});
     OnInitDialog();
     return true;
 }
@@ -69,6 +65,14 @@ void CDialog::OnCommand(int nId)
         accept();
     else if (nId == 2)
         reject();
+}
+
+void CDialog::OnSetFocus(int, Qt::FocusReason)
+{
+}
+
+void CDialog::OnVScroll(int, int)
+{
 }
 
 bool CDialog::OnReturnKey()

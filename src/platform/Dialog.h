@@ -1,9 +1,12 @@
 // A dialog built from a template: the controls of the table at their places, an
 // optional menu bar above them, fixed size. Push buttons, radio buttons and menu
-// items report their ids to OnCommand. Enter goes to OnReturnKey (never to the
-// focused button), Escape cancels. Base of the main dialog and the About box.
+// items report their ids to OnCommand, an edit receiving the focus to OnSetFocus,
+// a track bar moved by the user to OnVScroll (CControlNotifier). Enter goes to
+// OnReturnKey (never to the focused button), Escape cancels. Base of the main
+// dialog and the About box.
 #pragma once
 
+#include "platform/ControlNotifier.h"
 #include "platform/DialogBuilder.h"
 #include "platform/DialogTemplate.h"
 
@@ -35,6 +38,12 @@ protected:
     virtual QWidget* CreateControl(const SControlTemplate& ctl, QWidget* pParent);
     // Buttons (id), radio buttons (id) and menu commands. 1 accepts, 2 cancels.
     virtual void OnCommand(int nId);
+    // Edit nId receives the focus, for eReason (a click, Tab, the window coming
+    // back...); called before the edit handles it. Does nothing here.
+    virtual void OnSetFocus(int nId, Qt::FocusReason eReason);
+    // Track bar nId was moved by the user to nPos (its value already). Does nothing
+    // here.
+    virtual void OnVScroll(int nId, int nPos);
     // Enter pressed anywhere in the dialog; true when handled (the key is consumed).
     virtual bool OnReturnKey();
 
@@ -44,6 +53,7 @@ private:
     const SDialogTemplate& m_tpl;
     const SMenuTemplate* m_pMenu;
     CDialogBuilder m_builder;
+    CControlNotifier m_notifier;
     QMenuBar* m_pMenuBar = nullptr;
     QPoint m_ptOrigin;
     bool m_bCreated = false;

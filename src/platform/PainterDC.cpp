@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPaintEngine>
@@ -10,8 +11,26 @@
 #include <algorithm>
 #include <cstdlib>
 
-CPainterDC::CPainterDC(QPainter& painter) : m_painter(painter)
+CPainterDC::CPainterDC(QPainter& painter)
+    : m_painter(painter), m_logFont(DescribeFont(painter.font(), painter.device()))
 {
+}
+
+SLogFont CPainterDC::DescribeFont(const QFont& font, const QPaintDevice* pDevice)
+{
+    SLogFont logFont;
+    int nPixels = font.pixelSize();
+    if (nPixels <= 0)
+    {
+        const int nDpiY = pDevice ? pDevice->logicalDpiY() : 96;
+        nPixels = qRound(font.pointSizeF() * nDpiY / 72.0);
+    }
+    logFont.nHeight = -std::max(1, nPixels);
+    logFont.nWeight = std::clamp(static_cast<int>(font.weight()), 100, 900);
+    logFont.bItalic = font.style() != QFont::StyleNormal;
+    logFont.bUnderline = font.underline();
+    logFont.strFaceName = QFontInfo(font).family();
+    return logFont;
 }
 
 void CPainterDC::MoveTo(int x, int y)
@@ -63,7 +82,7 @@ QSize CPainterDC::GetTextExtent(const QString& strText)
     return QSize(fm.horizontalAdvance(strText), fm.height());
 }
 
-void CPainterDC::SelectFont(const SLogFont& font)
+SLogFont CPainterDC::SelectFont(const SLogFont& font)
 {
     QFont qfont(font.strFaceName);
     // Negative heights give the character height, positive ones the cell height.
@@ -79,6 +98,7 @@ void CPainterDC::SelectFont(const SLogFont& font)
             qfont.setPixelSize(std::max(1, font.nHeight * qfont.pixelSize() / fm.height()));
     }
     m_painter.setFont(qfont);
+    return std::exchange(m_logFont, font);
 }
 
 QColor CPainterDC::SetTextColor(const QColor& color)

@@ -1,8 +1,5 @@
 #include "platform/PropertyPage.h"
 
-#include "platform/Controls.h"
-
-#include <QAbstractButton>
 #include <QKeyEvent>
 
 CPropertyPage::CPropertyPage(const SDialogTemplate& tpl, QWidget* pParent)
@@ -23,14 +20,10 @@ void CPropertyPage::Create()
         return;
     m_bCreated = true;
     m_builder.Build(m_tpl, this, QPoint(0, 0));
-    for (int i = 0; i < m_tpl.nControls; ++i)
-    {
-        const int nId = m_tpl.pControls[i].nId;
-        if (nId == kIdStatic)
-            continue;
-        if (auto* pButton = qobject_cast<QAbstractButton*>(FindControl(this, nId)))
-            connect(pButton, &QAbstractButton::clicked, this, [this, nId] { OnCommand(nId); });
-    }
+    m_notifier.Connect(this, m_tpl,
+                       {[this](int nId) { OnCommand(nId); },
+                        [this](int nId, Qt::FocusReason eReason) { OnSetFocus(nId, eReason); },
+                        [this](int nId, int nPos) { OnVScroll(nId, nPos); }});
 }
 
 void CPropertyPage::InitOnce()
@@ -48,6 +41,14 @@ bool CPropertyPage::OnInitDialog()
 }
 
 void CPropertyPage::OnCommand(int)
+{
+}
+
+void CPropertyPage::OnSetFocus(int, Qt::FocusReason)
+{
+}
+
+void CPropertyPage::OnVScroll(int, int)
 {
 }
 

@@ -126,8 +126,7 @@ bool CLenvaraDlg::OnInitDialog()
     m_wndPicture->setObjectName(QStringLiteral("PreView"));
     m_wndPicture->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_wndPicture->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_wndPicture->setGeometry(GetControlRect(this, kIdPicturePlace).adjusted(1, 1, -1, -1));
-    m_wndPicture->show();
+    PlaceOverControl(m_wndPicture, this, kIdPicturePlace, -1);
 
     // The GL preview costs more start-up time than the rest of the dialog together
     // (context creation, and the whole window composed through GL), so it is
@@ -267,15 +266,12 @@ void CLenvaraDlg::FinishStartup()
     }
     // A bordered window over the preview's place grown by one pixel: the border takes
     // that pixel, so the scene itself covers exactly the place.
-    const QRect rcPreview = GetControlRect(this, kIdPreviewPlace);
     m_wndPreviewBorder = new QFrame(this);
     m_wndPreviewBorder->setFrameStyle(QFrame::Box | QFrame::Plain);
-    m_wndPreviewBorder->setGeometry(rcPreview.adjusted(-1, -1, 1, 1));
-    m_wndPreviewBorder->show();
+    PlaceOverControl(m_wndPreviewBorder, this, kIdPreviewPlace, 1);
     m_wndPreview = new CGLWnd(this);
     m_wndPreview->setObjectName(ControlName(kIdPreview));
-    m_wndPreview->setGeometry(rcPreview);
-    m_wndPreview->show();
+    PlaceOverControl(m_wndPreview, this, kIdPreviewPlace, 0);
 }
 
 void CLenvaraDlg::UpdatePreview(int nMode, float fW1, float fH1, float fD1, float fW2, float fH2,

@@ -7,9 +7,6 @@
 #include "ui/LenvaraDlg.h"
 #include "ui/PageSupport.h"
 
-#include <QEvent>
-#include <QFocusEvent>
-
 using namespace ImagePageIds;
 
 namespace
@@ -31,27 +28,19 @@ bool CPage_Image::OnInitDialog()
     SetReadOnly(this, kIdWidth, false);
     SetReadOnly(this, kIdHeight, true);
     SetReadOnly(this, kIdDiagonal, true);
-    for (int nId : kSizeEdits)
-        if (QWidget* pEdit = FindControl(this, nId))
-            pEdit->installEventFilter(this);
     return true;
 }
 
-bool CPage_Image::eventFilter(QObject* pWatched, QEvent* pEvent)
+void CPage_Image::OnSetFocus(int nId, Qt::FocusReason eReason)
 {
-    if (pEvent->type() == QEvent::FocusIn)
-    {
-        // Only a click or Tab into an edit is the user choosing the input; focus coming
-        // back with the window, after a menu or a popup, or when the page is shown
-        // again, changes nothing.
-        const Qt::FocusReason eReason = static_cast<QFocusEvent*>(pEvent)->reason();
-        if (eReason == Qt::MouseFocusReason || eReason == Qt::TabFocusReason ||
-            eReason == Qt::BacktabFocusReason || eReason == Qt::ShortcutFocusReason)
-            for (int nId : kSizeEdits)
-                if (pWatched == FindControl(this, nId))
-                    ChooseInput(nId);
-    }
-    return CPropertyPage::eventFilter(pWatched, pEvent);
+    // Only a click or Tab into an edit is the user choosing the input; focus coming
+    // back with the window, after a menu or a popup, or when the page is shown
+    // again, changes nothing.
+    if (eReason == Qt::MouseFocusReason || eReason == Qt::TabFocusReason ||
+        eReason == Qt::BacktabFocusReason || eReason == Qt::ShortcutFocusReason)
+        for (int nSizeId : kSizeEdits)
+            if (nId == nSizeId)
+                ChooseInput(nId);
 }
 
 void CPage_Image::ChooseInput(int nId)

@@ -26,7 +26,7 @@ protected:
     bool OnInitDialog() override;
     void OnCommand(int nId) override;
     bool OnReturnKey() override;
-    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+    void OnSetFocus(int nId, Qt::FocusReason eReason) override;
 
 private:
     CLenvaraApp& m_app;

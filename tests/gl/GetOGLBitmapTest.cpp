@@ -1,10 +1,10 @@
 // Frame capture: the bitmap block's header rules, the file written byte for byte,
 // atomic replacement, captured pixels, and drawing onto a device context.
+#include "common/RecordingDC.h"
 #include "TestGLWnd.h"
 
 #include "core/DibBlock.h"
 #include "gl/GetOGLBitmap.h"
-#include "platform/DC.h"
 
 #include <GL/gl.h>
 
@@ -303,36 +303,6 @@ TEST(Capture, FailedSnapshotRemovesTheOlderFile)
 }
 
 // ------------------------------------------------------------------ drawing
-
-class CRecordingDC : public CDC
-{
-public:
-    struct SBlt
-    {
-        QRect dst, src;
-        QImage image;
-        ERasterOp eRop;
-    };
-    std::vector<SBlt> m_vBlts;
-    EStretchMode m_eStretch = EStretchMode::Halftone;
-
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-    int DrawText(const QString&, const QRect&, unsigned) override { return 0; }
-    QSize GetTextExtent(const QString&) override { return {}; }
-    void SelectFont(const SLogFont&) override {}
-    QColor SetTextColor(const QColor&) override { return {}; }
-    QColor SetBkColor(const QColor&) override { return {}; }
-    void SetStretchMode(EStretchMode eMode) override { m_eStretch = eMode; }
-    void StretchBlt(const QRect& dst, const QImage& image, const QRect& src,
-                    ERasterOp eRop) override
-    {
-        m_vBlts.push_back({dst, src, image, eRop});
-    }
-    int GetPixelsPerInchX() const override { return 96; }
-    int GetPixelsPerInchY() const override { return 96; }
-    QSize GetPageSizePixels() const override { return {}; }
-};
 
 TEST(CaptureDraw, CopiesOrStretchesTheHeldBitmap)
 {

@@ -1,10 +1,14 @@
 // The painter device context on images: raster operations of stretched copies,
-// logical fonts by cell or character height, aligned text and lines.
+// logical fonts by cell or character height, the painter's own font selected back,
+// aligned text and lines.
 #include "platform/PainterDC.h"
 
+#include <QFontInfo>
 #include <QPainter>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace
 {
@@ -155,4 +159,25 @@ TEST(PainterDC, LinesRunFromTheCurrentPosition)
     const QSize page(10, 10);
     QPainter painter(&image);
     EXPECT_EQ(CPainterDC(painter).GetPageSizePixels(), page);
+}
+
+TEST(PainterDC, SelectingTheReturnedFontBackRestoresThePaintersOwnFont)
+{
+    // 600 pixels per inch, as a printer has: 9 points are 75 pixels.
+    QImage image = White(10, 10);
+    image.setDotsPerMeterX(23622);
+    image.setDotsPerMeterY(23622);
+    QPainter painter(&image);
+    painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 9, QFont::Bold, true));
+    CPainterDC dc(painter);
+    const QSize sizeOwn = dc.GetTextExtent(QStringLiteral("Hg"));
+
+    const SLogFont own = dc.SelectFont({-20, 400, false, false, QStringLiteral("DejaVu Serif")});
+    EXPECT_EQ(std::tuple(own.nHeight, own.nWeight, own.bItalic, own.strFaceName),
+              std::tuple(-75, 700, true, QStringLiteral("DejaVu Sans")));
+    EXPECT_EQ(dc.SelectFont(own).nHeight, -20);
+    EXPECT_EQ(dc.GetTextExtent(QStringLiteral("Hg")), sizeOwn);
+    const QFontInfo info(painter.font());
+    EXPECT_EQ(std::tuple(info.family(), info.bold(), info.italic()),
+              std::tuple(QStringLiteral("DejaVu Sans"), true, true));
 }
