@@ -116,28 +116,78 @@ struct SCalcError
     std::string szMessage;
 };
 
-// A user's text for an error line: quoted, with quotes, backslashes and control
-// characters escaped so nothing typed can steer the terminal.
+// The length of the well-formed UTF-8 sequence at the start of text, 0 when it is
+// none (a stray continuation byte, a cut or overlong sequence, a surrogate).
+std::size_t Utf8SequenceLength(std::string_view text, char32_t& cCode)
+{
+    const auto b0 = static_cast<unsigned char>(text[0]);
+    std::size_t nLength = 0;
+    char32_t cMin = 0;
+    if (b0 >= 0xC2 && b0 <= 0xDF)
+        nLength = 2, cCode = b0 & 0x1F, cMin = 0x80;
+    else if (b0 >= 0xE0 && b0 <= 0xEF)
+        nLength = 3, cCode = b0 & 0x0F, cMin = 0x800;
+    else if (b0 >= 0xF0 && b0 <= 0xF4)
+        nLength = 4, cCode = b0 & 0x07, cMin = 0x10000;
+    if (nLength == 0 || text.size() < nLength)
+        return 0;
+    for (std::size_t i = 1; i < nLength; ++i)
+    {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if ((b & 0xC0) != 0x80)
+            return 0;
+        cCode = cCode << 6 | (b & 0x3F);
+    }
+    if (cCode < cMin || cCode > 0x10FFFF || (cCode >= 0xD800 && cCode <= 0xDFFF))
+        return 0;
+    return nLength;
+}
+
+// A user's text for an error line: quoted, with quotes and backslashes escaped, and
+// every byte that could steer the terminal written as \xNN: the C0 controls, DEL,
+// the C1 controls (U+0080-U+009F, which some terminals also take as raw bytes
+// 0x80-0x9F) and bytes that are no well-formed UTF-8. Other characters stay.
 std::string ShowText(std::string_view text)
 {
     static const char kHex[] = "0123456789abcdef";
-    std::string szOut = "\"";
-    for (char c : text)
+    auto escape = [](std::string& szOut, unsigned char b)
     {
-        const unsigned char b = static_cast<unsigned char>(c);
+        szOut += "\\x";
+        szOut += kHex[b >> 4];
+        szOut += kHex[b & 15];
+    };
+    std::string szOut = "\"";
+    for (std::size_t i = 0; i < text.size();)
+    {
+        const char c = text[i];
+        const auto b = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\')
         {
             szOut += '\\';
             szOut += c;
+            ++i;
+            continue;
         }
-        else if (b < 0x20 || b == 0x7F)
+        if (b < 0x80)
         {
-            szOut += "\\x";
-            szOut += kHex[b >> 4];
-            szOut += kHex[b & 15];
+            if (b < 0x20 || b == 0x7F)
+                escape(szOut, b);
+            else
+                szOut += c;
+            ++i;
+            continue;
         }
-        else
-            szOut += c;
+        char32_t cCode = 0;
+        const std::size_t nLength = Utf8SequenceLength(text.substr(i), cCode);
+        if (nLength == 0 || cCode <= 0x9F)
+        {
+            for (std::size_t j = 0; j < std::max<std::size_t>(nLength, 1); ++j)
+                escape(szOut, static_cast<unsigned char>(text[i + j]));
+            i += std::max<std::size_t>(nLength, 1);
+            continue;
+        }
+        szOut.append(text.substr(i, nLength));
+        i += nLength;
     }
     szOut += '"';
     return szOut;
@@ -174,7 +224,7 @@ float ReadNumberOption(const std::string& szOption, const std::string& szValue)
     double dValue = 0.0;
     if (!ParseWholeNumber(szValue, dValue))
         throw UsageError("--" + szOption + " needs a decimal number, got " + ShowText(szValue));
-    const float fValue = static_cast<float>(dValue);
+    const float fValue = NarrowToFloat(dValue);
     if (!std::isfinite(fValue))
         throw UsageError("--" + szOption + " is out of range: " + ShowText(szValue));
     return fValue;
@@ -624,8 +674,18 @@ std::string JsonQuote(std::string_view text)
 
 std::string SuggestModelName(std::string_view name)
 {
+    // A hint is at most two typing errors away from a catalogue name, so a text
+    // longer than the longest name by more than that is none (and would cost an edit
+    // distance per model and byte: minutes for a few megabytes).
+    static const std::size_t nLongest = []
+    {
+        std::size_t n = 0;
+        for (const SCatalogueRow& row : GetCatalogue().main)
+            n = std::max(n, NormaliseName(RowName(row.szName)).size());
+        return n;
+    }();
     const std::string szWanted = NormaliseName(name);
-    if (szWanted.empty())
+    if (szWanted.empty() || szWanted.size() > nLongest + 2)
         return {};
     std::string szBest;
     std::size_t nBest = 3; // at most two typing errors

@@ -150,6 +150,10 @@ std::string FormatFixed(double dValue, int nWidth, int nPrecision)
 {
     if (nPrecision < 0)
         nPrecision = 6; // as printf treats a negative precision
+    if (nPrecision > kMaxFixedPrecision)
+        nPrecision = kMaxFixedPrecision;
+    nWidth = nWidth < -kMaxFixedWidth ? -kMaxFixedWidth : nWidth;
+    nWidth = nWidth > kMaxFixedWidth ? kMaxFixedWidth : nWidth;
     // Largest double: 309 integer digits, plus sign, point and the decimals.
     std::string text(static_cast<std::size_t>(nPrecision) + 320, '\0');
     const auto conv = std::to_chars(text.data(), text.data() + text.size(), dValue,
@@ -208,13 +212,24 @@ bool ParseWholeNumber(std::string_view text, double& dValue)
     return true;
 }
 
+float NarrowToFloat(double dValue)
+{
+    constexpr double dMax = std::numeric_limits<float>::max();
+    // Half a unit in the last place above the largest float: from here on a value
+    // rounds to infinity (the halfway value itself rounds to the even 2^128).
+    constexpr double dOverflow = 0x1.ffffffp127;
+    if (dValue >= dOverflow)
+        return std::numeric_limits<float>::infinity();
+    if (dValue <= -dOverflow)
+        return -std::numeric_limits<float>::infinity();
+    if (dValue > dMax)
+        return std::numeric_limits<float>::max();
+    if (dValue < -dMax)
+        return -std::numeric_limits<float>::max();
+    return static_cast<float>(dValue); // also NaN
+}
+
 float ReadLeadingFloat(std::string_view text)
 {
-    const double dValue = ReadLeadingNumber(text);
-    constexpr double dMax = std::numeric_limits<float>::max();
-    if (dValue > dMax)
-        return std::numeric_limits<float>::infinity();
-    if (dValue < -dMax)
-        return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(dValue);
+    return NarrowToFloat(ReadLeadingNumber(text));
 }

@@ -14,6 +14,11 @@ std::string FormatLength(double dValue);
 // "%3.2f": the luminance and gain format (same text as FormatLength in practice).
 std::string FormatLuminance(double dValue);
 // Fixed point with the given decimals and minimum width, as printf "%W.Pf" in the C locale.
+// The precision is at most kMaxFixedPrecision (enough for the exact value of every
+// double) and the width at most kMaxFixedWidth characters either way; larger values
+// are taken as those limits, so no call asks for more than a few kilobytes.
+inline constexpr int kMaxFixedPrecision = 1074;
+inline constexpr int kMaxFixedWidth = 4096;
 std::string FormatFixed(double dValue, int nWidth, int nPrecision);
 // "%.9g" in the C locale: enough digits for a float to round-trip.
 std::string FormatRoundTrip(float fValue);
@@ -24,8 +29,12 @@ std::string FormatRoundTrip(float fValue);
 // C library would; callers treat a non-finite result as a failed calculation.
 double ReadLeadingNumber(std::string_view text);
 
-// ReadLeadingNumber narrowed to single precision; a value beyond the float range
-// becomes +-infinity (a plain conversion would be undefined).
+// A double narrowed to single precision as a correctly rounding conversion does: a
+// value that rounds to the largest float gives it, one beyond gives +-infinity (a
+// plain conversion of a value outside the float range is undefined).
+float NarrowToFloat(double dValue);
+
+// ReadLeadingNumber narrowed to single precision with NarrowToFloat.
 float ReadLeadingFloat(std::string_view text);
 
 // True when the whole text (after leading and trailing white space) is one finite

@@ -2,6 +2,7 @@
 // date line. Unit codes: 0 meters, 1 inches, 2 feet. Used by the engine, the
 // pages and the report through the declarations in LenvaraEngine.h.
 #include "core/LenvaraEngine.h"
+#include "core/TextFormat.h"
 #include "model/CatalogueTable.h"
 
 #include <bit>
@@ -61,7 +62,8 @@ float ConvertLengthBetween(float fValue, int nFromUnit, int nToUnit)
     const double dTo = UnitMillimetres(nToUnit);
     if (nFromUnit == nToUnit || dFrom == 0.0 || dTo == 0.0)
         return fValue;
-    return static_cast<float>(static_cast<double>(fValue) * dFrom / dTo);
+    // Meters to inches multiplies by 39.37: a length near the float limit goes beyond it.
+    return NarrowToFloat(static_cast<double>(fValue) * dFrom / dTo);
 }
 
 namespace

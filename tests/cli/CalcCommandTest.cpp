@@ -117,6 +117,10 @@ INSTANTIATE_TEST_SUITE_P(
                   "unknown model: \"Kelda W1\\x00x\""},
         SErrorRow{"EscapeSequence", {"shift", "K\x1b[31m"}, 3, "unknown model: \"K\\x1b[31m\"",
                   true},
+        // C1 controls, raw and in UTF-8, and bytes that are no UTF-8 are escaped too;
+        // other characters stay.
+        SErrorRow{"C1Controls", {"shift", "K\x9b" "1m\xc2\x9b\xff\xe2\x82\xac"}, 3,
+                  "unknown model: \"K\\x9b1m\\xc2\\x9b\\xff\xe2\x82\xac\"", true},
         SErrorRow{"ZeroWidth", {"distance", kKelda, "--width", "0"}, 3,
                   "the width must be greater than 0", true},
         SErrorRow{"NegativeZeroHeight", {"distance", kKelda, "--height", "-0.0"}, 3,
@@ -236,6 +240,8 @@ TEST(CliSuggestTest, OnlyCloseNamesAreSuggested)
     EXPECT_EQ(SuggestModelName("Pelm"), "");
     EXPECT_EQ(SuggestModelName("Projector"), "");
     EXPECT_EQ(SuggestModelName("   "), "");
+    // Far longer than any name: no hint (and no edit distances over megabytes).
+    EXPECT_EQ(SuggestModelName("Kelda W1" + std::string(1 << 20, 'x')), "");
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -236,4 +238,17 @@ TEST(ReadLeadingFloat, ValuesBeyondTheFloatRangeBecomeInfinite)
     EXPECT_EQ(ReadLeadingFloat("-1e300"), -std::numeric_limits<float>::infinity());
     EXPECT_EQ(ReadLeadingFloat("3.5 m"), 3.5f);
     EXPECT_EQ(ReadLeadingFloat("abc"), 0.0f);
+    // Just above the largest float, but it rounds to it; half a unit above, it does not.
+    EXPECT_EQ(ReadLeadingFloat("3.4028235e38"), std::numeric_limits<float>::max());
+    EXPECT_EQ(ReadLeadingFloat("-3.4028235e38"), -std::numeric_limits<float>::max());
+    EXPECT_EQ(ReadLeadingFloat("3.4028236e38"), std::numeric_limits<float>::infinity());
+}
+
+TEST(FormatFixedTest, WidthAndPrecisionAreBounded)
+{
+    // printf would ask for gigabytes here.
+    const std::string text = FormatFixed(1.0, INT_MAX, INT_MAX);
+    EXPECT_EQ(text.size(), static_cast<size_t>(kMaxFixedWidth));
+    EXPECT_EQ(text.substr(text.size() - 1076, 3), "1.0");
+    EXPECT_EQ(FormatFixed(-2.5, INT_MIN, 1).size(), static_cast<size_t>(kMaxFixedWidth));
 }

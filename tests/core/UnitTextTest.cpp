@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <cmath>
 #include <ctime>
 #include <string>
@@ -47,7 +49,10 @@ INSTANTIATE_TEST_SUITE_P(
                       SConvertRow{"Same", kUnitFeet, kUnitFeet, 1.25f, 1.25f},
                       SConvertRow{"NotSetYet", -1, -1, 7.5f, 7.5f},
                       SConvertRow{"FromUnset", -1, kUnitInches, 7.5f, 7.5f},
-                      SConvertRow{"ToUnknown", kUnitMeters, 3, 7.5f, 7.5f}),
+                      SConvertRow{"ToUnknown", kUnitMeters, 3, 7.5f, 7.5f},
+                      // Beyond the float range in inches: infinite (the page then refuses it).
+                      SConvertRow{"BeyondTheFloatRange", kUnitMeters, kUnitInches, 3e38f,
+                                  std::numeric_limits<float>::infinity()}),
     [](const auto& info) { return std::string(info.param.pszName); });
 
 TEST(ConvertLengthTest, MetersInchesShownRoundTrip)
