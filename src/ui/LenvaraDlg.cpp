@@ -3,6 +3,7 @@
 #include "DialogTemplates.h"
 #include "LenvaraDlgIds.h"
 #include "app/LenvaraApp.h"
+#include "core/DealerFile.h"
 #include "core/TextFormat.h"
 #include "gl/GLWnd.h"
 #include "model/CatalogueTable.h"
@@ -156,21 +157,11 @@ void CLenvaraDlg::ReadDealerData()
         DebugTrace("File not found %d\n", errno);
         return;
     }
-    auto readLine = [&file](std::string& line)
-    {
-        if (!std::getline(file, line))
-            return false;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.size() > 255)
-            line.resize(255);
-        return true;
-    };
-    std::string line;
-    if (readLine(line))
-        m_app.SetDealer1(line.c_str());
-    if (readLine(line))
-        m_app.SetDealer2(line.c_str());
+    const SDealerLines lines = ReadDealerLines(file);
+    if (lines.line1)
+        m_app.SetDealer1(lines.line1->c_str());
+    if (lines.line2)
+        m_app.SetDealer2(lines.line2->c_str());
 }
 
 void CLenvaraDlg::OnCommand(int nId)
