@@ -108,7 +108,8 @@ int main(int argc, char** argv)
         vReport.push_back(
             Milliseconds([&] { bOk = bOk && ExportReportPdf(strReport, 600, content, nullptr); }));
         vImages.push_back(Milliseconds(
-            [&] { bOk = bOk && ImagesOnly(strImages, content.nPictureId, content.strSnapshotPath); }));
+            [&]
+            { bOk = bOk && ImagesOnly(strImages, content.nPictureId, content.strSnapshotPath); }));
     }
     if (!bOk)
     {

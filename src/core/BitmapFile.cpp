@@ -59,8 +59,8 @@ uint64_t DibImageBytes(const SBitmapInfoHeader& header)
     if (header.biWidth <= 0 || header.biHeight == 0 || header.biHeight == INT32_MIN ||
         !IsSupportedBitCount(header.biBitCount))
         return 0;
-    const uint64_t nHeight = header.biHeight < 0 ? uint64_t(-int64_t{header.biHeight})
-                                                 : uint64_t(header.biHeight);
+    const uint64_t nHeight =
+        header.biHeight < 0 ? uint64_t(-int64_t{header.biHeight}) : uint64_t(header.biHeight);
     // Width < 2^31 and at most 32 bits: a row takes less than 2^34 bytes.
     const uint64_t nRow = CDibBlock::RowBytes(header.biWidth, header.biBitCount);
     if (nRow > UINT64_MAX / nHeight)

@@ -14,10 +14,13 @@ QRect ToQRect(const SRect& r)
                  QSize(static_cast<int>(r.Width()), static_cast<int>(r.Height())));
 }
 
+// The sums in 64 bits, narrowed (C++20 narrowing wraps), so no coordinate overflows.
 SRect Offset(const SRect& r, const SRect& rParent)
 {
-    return SRect{r.nLeft + rParent.nLeft, r.nTop + rParent.nTop, r.nRight + rParent.nLeft,
-                 r.nBottom + rParent.nTop};
+    auto sum = [](std::int32_t a, std::int32_t b)
+    { return static_cast<std::int32_t>(std::int64_t{a} + b); };
+    return SRect{sum(r.nLeft, rParent.nLeft), sum(r.nTop, rParent.nTop),
+                 sum(r.nRight, rParent.nLeft), sum(r.nBottom, rParent.nTop)};
 }
 
 // The 20 device units between a box's left edge and its text.
@@ -66,9 +69,8 @@ bool CBox::Add(const CBox& child, int nCode, bool bRight)
         vRects.push_back(box.m_rect);
     const auto nWidth = static_cast<std::int32_t>(child.m_rect.Width());
     const auto nHeight = static_cast<std::int32_t>(child.m_rect.Height());
-    const std::optional<SRect> placed = bRight
-                                            ? PlaceRight(m_rect, vRects, nWidth, nHeight, nCode)
-                                            : PlaceBelow(m_rect, vRects, nWidth, nHeight, nCode);
+    const std::optional<SRect> placed = bRight ? PlaceRight(m_rect, vRects, nWidth, nHeight, nCode)
+                                               : PlaceBelow(m_rect, vRects, nWidth, nHeight, nCode);
     if (placed)
     {
         m_vChildren.push_back(child);
@@ -130,9 +132,9 @@ void CBox::DrawImage(const SRect& r) const
         const int nHeight = dib.GetHeight() < 0 ? -dib.GetHeight() : dib.GetHeight();
         if (const std::optional<SRect> target =
                 FitImage(r, dib.GetWidth(), nHeight, static_cast<int>(m_nFormat)))
-            dib.Stretch(*m_pDC, QPoint(target->nLeft, target->nTop),
-                        QSize(static_cast<int>(target->Width()),
-                              static_cast<int>(target->Height())));
+            dib.Stretch(
+                *m_pDC, QPoint(target->nLeft, target->nTop),
+                QSize(static_cast<int>(target->Width()), static_cast<int>(target->Height())));
     };
     if (m_nBitmapResource != 0)
     {
@@ -152,7 +154,7 @@ void CBox::DrawTextIn(const SRect& r, const CFontSet& fonts) const
 {
     if (m_strText.isEmpty())
         return;
-    const SRect rText{r.nLeft + kTextIndent, r.nTop, r.nRight + kTextIndent, r.nBottom};
+    const SRect rText = Offset(r, SRect{kTextIndent, 0, kTextIndent, 0});
     const SLogFont* pFont = fonts.GetFont(m_nFont);
     SLogFont oldFont;
     if (pFont)

@@ -304,8 +304,8 @@ bool CDIBSectionLite::SetPalette(const QList<QRgb>* pPalette)
     for (int i = 0; i < nSet; ++i)
     {
         m_info.bmiColors[i] = QuadOf((*pPalette)[i]);
-        m_image.setColor(i, qRgb(qRed((*pPalette)[i]), qGreen((*pPalette)[i]),
-                                 qBlue((*pPalette)[i])));
+        m_image.setColor(i,
+                         qRgb(qRed((*pPalette)[i]), qGreen((*pPalette)[i]), qBlue((*pPalette)[i])));
     }
     return nSet > 0;
 }
@@ -315,13 +315,14 @@ bool CDIBSectionLite::BuildHalftonePalette(QList<QRgb>& palette, int nColors)
     if (nColors < 1 || nColors > 256)
         nColors = 256;
     static constexpr QRgb kFixed[16] = {
-        qRgb(0, 0, 0),       qRgb(255, 255, 255), qRgb(0, 0, 255),     qRgb(0, 255, 0),
-        qRgb(0, 255, 255),   qRgb(255, 0, 0),     qRgb(255, 0, 255),   qRgb(255, 255, 0),
-        qRgb(0, 0, 128),     qRgb(0, 128, 0),     qRgb(0, 128, 128),   qRgb(128, 0, 0),
-        qRgb(128, 0, 128),   qRgb(128, 128, 0),   qRgb(128, 128, 128), qRgb(192, 192, 192)};
+        qRgb(0, 0, 0),     qRgb(255, 255, 255), qRgb(0, 0, 255),     qRgb(0, 255, 0),
+        qRgb(0, 255, 255), qRgb(255, 0, 0),     qRgb(255, 0, 255),   qRgb(255, 255, 0),
+        qRgb(0, 0, 128),   qRgb(0, 128, 0),     qRgb(0, 128, 128),   qRgb(128, 0, 0),
+        qRgb(128, 0, 128), qRgb(128, 128, 0),   qRgb(128, 128, 128), qRgb(192, 192, 192)};
     palette.clear();
     palette.reserve(nColors);
-    auto add = [&](QRgb rgb) {
+    auto add = [&](QRgb rgb)
+    {
         if (palette.size() < nColors)
             palette.append(rgb);
     };

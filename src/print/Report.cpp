@@ -59,7 +59,7 @@ constexpr SGlossaryRow kGlossary[2][6] = {
 // Builds boxes on one device context.
 class CReportBuilder
 {
-public:
+  public:
     CReportBuilder(CDC& dc, const SReportMetrics& metrics) : m_dc(dc), m_metrics(metrics) {}
 
     CBox Box(int nWidth, int nHeight) { return CBox(0, 0, nWidth, nHeight, &m_dc); }
@@ -133,8 +133,7 @@ SReportContent ReportContent(const CLenvaraEngine& engine, int nPage)
         content.astrResultLabels[1] = QStringLiteral("- SCREEN WIDTH: ");
         content.astrResultValues[1] = Range(engine.GetWidthWideText(), engine.GetWidthTeleText());
         content.astrResultLabels[2] = QStringLiteral("- SCREEN HEIGHT: ");
-        content.astrResultValues[2] =
-            Range(engine.GetHeightWideText(), engine.GetHeightTeleText());
+        content.astrResultValues[2] = Range(engine.GetHeightWideText(), engine.GetHeightTeleText());
         content.astrResultLabels[3] = QStringLiteral("- SCREEN DIAGONAL: ");
         content.astrResultValues[3] = Range(engine.GetDiagWideText(), engine.GetDiagTeleText());
     }
@@ -146,8 +145,7 @@ QString ReportDocName(const SReportContent& content)
     return QStringLiteral("Lenvara Calculator report - ") + content.strModelName;
 }
 
-void PrintReport(CDC& dc, const SRect& rPage, const CFontSet& fonts,
-                 const SReportContent& content)
+void PrintReport(CDC& dc, const SRect& rPage, const CFontSet& fonts, const SReportContent& content)
 {
     const SReportMetrics m = ReportMetrics(rPage);
     const int r = m.nRow;
@@ -172,8 +170,8 @@ void PrintReport(CDC& dc, const SRect& rPage, const CFontSet& fonts,
                       b.Box(g, 3 * r)}));
     add(spacer);
     // 3: title.
-    add(b.Row(2 * r, {b.Text(3 * c + g, 2 * r, QStringLiteral("Tarsio Lenvara Calculator"),
-                             kFont20, false),
+    add(b.Row(2 * r, {b.Text(3 * c + g, 2 * r, QStringLiteral("Tarsio Lenvara Calculator"), kFont20,
+                             false),
                       b.Box(g, 2 * r)}));
     add(spacer);
     // 5-7: customer.
@@ -195,15 +193,15 @@ void PrintReport(CDC& dc, const SRect& rPage, const CFontSet& fonts,
     // 12: model name and picture.
     CBox picture = b.Box(c, 5 * r);
     picture.SetImageResource(content.nPictureId, kImageCentered);
-    add(b.Row(5 * r,
-              {b.Box(g, 5 * r),
-               b.Column(c, 5 * r,
-                        {b.Text(c, r, QStringLiteral("Model:"), kFont12Bold, true),
-                         b.Text(c, r, content.strModelName, kFont12Italic, false), b.Box(c, r),
-                         b.Box(c, r), b.Box(c, r)}),
-               b.Column(c, 5 * r,
-                        {b.Border(c, r), b.Box(c, r), b.Box(c, r), b.Box(c, r), b.Box(c, r)}),
-               picture, b.Box(g, 5 * r)}));
+    add(b.Row(
+        5 * r,
+        {b.Box(g, 5 * r),
+         b.Column(c, 5 * r,
+                  {b.Text(c, r, QStringLiteral("Model:"), kFont12Bold, true),
+                   b.Text(c, r, content.strModelName, kFont12Italic, false), b.Box(c, r),
+                   b.Box(c, r), b.Box(c, r)}),
+         b.Column(c, 5 * r, {b.Border(c, r), b.Box(c, r), b.Box(c, r), b.Box(c, r), b.Box(c, r)}),
+         picture, b.Box(g, 5 * r)}));
     // 13: snapshot and glossary.
     CBox snapshot = b.Box(2 * c, 9 * r);
     snapshot.SetImageFile(content.strSnapshotPath, kImageCentered);
@@ -214,8 +212,7 @@ void PrintReport(CDC& dc, const SRect& rPage, const CFontSet& fonts,
     for (const SGlossaryRow& row : kGlossary[content.nPage == 1 ? 1 : 0])
     {
         CBox line = b.Box(q, r);
-        line.AddRight(b.Text(k, r, QString::fromLatin1(row.pszKey), kFont10, false),
-                      kPlaceBottom);
+        line.AddRight(b.Text(k, r, QString::fromLatin1(row.pszKey), kFont10, false), kPlaceBottom);
         line.AddRight(b.Text(q - k, r, QString::fromLatin1(row.pszMeaning), kFont10, false),
                       kPlaceBottom);
         glossary.AddBelow(line, kPlaceLeft);
@@ -231,14 +228,13 @@ void PrintReport(CDC& dc, const SRect& rPage, const CFontSet& fonts,
                   b.Text(c, r, content.strAspect, kFont10Italic, true), b.Box(g, r)}));
     add(b.Row(r, {b.Box(g, r), b.Border(2 * c, r), b.Border(c, r), b.Box(g, r)}));
     for (int i = 0; i < 4; ++i)
-        add(b.Row(r, {b.Box(g, r),
-                      b.Text(2 * c, r, content.astrResultLabels[i], kFont10Bold, true),
-                      b.Text(c, r, content.astrResultValues[i], kFont10Italic, true),
-                      b.Box(g, r)}));
+        add(b.Row(r,
+                  {b.Box(g, r), b.Text(2 * c, r, content.astrResultLabels[i], kFont10Bold, true),
+                   b.Text(c, r, content.astrResultValues[i], kFont10Italic, true), b.Box(g, r)}));
     // 23: price, on the lower half of its row.
     add(b.Row(2 * r, {b.Text(g + 2 * c, r, QString(), kFont10Bold, false),
-                      b.Text(c, r, QStringLiteral("Price:  ") + content.strQuotation,
-                             kFont10Bold, true)}));
+                      b.Text(c, r, QStringLiteral("Price:  ") + content.strQuotation, kFont10Bold,
+                             true)}));
     add(spacer);
     add(spacer);
     add(spacer);
@@ -255,8 +251,8 @@ void PrintReport(CDC& dc, const SRect& rPage, const CFontSet& fonts,
     root.Draw(fonts);
 }
 
-void PrintPage(CDC& dc, const QRect& rDraw, int nPage, int nMaxPage,
-               const SReportContent& content, const SReportSnapshot* pSnapshot)
+void PrintPage(CDC& dc, const QRect& rDraw, int nPage, int nMaxPage, const SReportContent& content,
+               const SReportSnapshot* pSnapshot)
 {
     // The footer is never drawn, but its height in the printer's font moves the
     // page's bottom edge.
@@ -268,10 +264,9 @@ void PrintPage(CDC& dc, const QRect& rDraw, int nPage, int nMaxPage,
 
     if (pSnapshot)
     {
-        const bool bSaved =
-            pSnapshot->pPreview && pSnapshot->pCapture &&
-            pSnapshot->pCapture->SaveSnapshot(*pSnapshot->pPreview, pSnapshot->rect,
-                                              content.strSnapshotPath);
+        const bool bSaved = pSnapshot->pPreview && pSnapshot->pCapture &&
+                            pSnapshot->pCapture->SaveSnapshot(*pSnapshot->pPreview, pSnapshot->rect,
+                                                              content.strSnapshotPath);
         if (!bSaved)
             QFile::remove(content.strSnapshotPath);
     }

@@ -46,8 +46,7 @@ SReportContent ReportContent(const CLenvaraEngine& engine, int nPage);
 QString ReportDocName(const SReportContent& content);
 
 // Builds the report's boxes in the page rectangle and draws them with the fonts.
-void PrintReport(CDC& dc, const SRect& rPage, const CFontSet& fonts,
-                 const SReportContent& content);
+void PrintReport(CDC& dc, const SRect& rPage, const CFontSet& fonts, const SReportContent& content);
 
 // Where the preview snapshot comes from: the preview window (nullptr: none), the
 // size to capture from its top-left corner, and the capture object.
@@ -64,5 +63,5 @@ struct SReportSnapshot
 // (removed when there is no preview or the capture fails, so an old picture never
 // prints; without it the file is used as it stands); then the report in the
 // report fonts.
-void PrintPage(CDC& dc, const QRect& rDraw, int nPage, int nMaxPage,
-               const SReportContent& content, const SReportSnapshot* pSnapshot);
+void PrintPage(CDC& dc, const QRect& rDraw, int nPage, int nMaxPage, const SReportContent& content,
+               const SReportSnapshot* pSnapshot);

@@ -17,8 +17,7 @@ namespace
 constexpr int kMaxPage = 1;
 }
 
-int PrintReportJob(CPrintJob& job, const SReportContent& content,
-                   const SReportSnapshot* pSnapshot)
+int PrintReportJob(CPrintJob& job, const SReportContent& content, const SReportSnapshot* pSnapshot)
 {
     if (job.StartDoc(ReportDocName(content)) <= 0)
         return 0;
@@ -65,6 +64,9 @@ int ExportReportPdf(const QString& strPath, int nDpi, const SReportContent& cont
         CPrintJob job(printer);
         nResult = PrintReportJob(job, content, pSnapshot);
     }
+    // The temporary file was made private; the report is an ordinary document.
+    QFile::setPermissions(strTemp, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                       QFileDevice::ReadGroup | QFileDevice::ReadOther);
     const QByteArray target = QFile::encodeName(strPath);
     const QByteArray temp = QFile::encodeName(strTemp);
     if (nResult && std::rename(temp.constData(), target.constData()) == 0)

@@ -16,8 +16,7 @@ class QWidget;
 // Prints the one-page report as the document ReportDocName on the job's printer,
 // taking the snapshot for the page when pSnapshot is given. 1 when the document was
 // completed; 0 when it could not start or a page failed (the job is then aborted).
-int PrintReportJob(CPrintJob& job, const SReportContent& content,
-                   const SReportSnapshot* pSnapshot);
+int PrintReportJob(CPrintJob& job, const SReportContent& content, const SReportSnapshot* pSnapshot);
 
 // Writes the report as a PDF at nDpi dots per inch to strPath: into a new file
 // beside it, renamed over it once complete, so a failure leaves strPath as it was.

@@ -70,51 +70,56 @@ TEST_P(BitmapFileMalformed, EndsInItsTrace)
     EXPECT_LE(content.bits.size(), file.size());
 }
 
+namespace
+{
+// Helpers of the rows: fields written over the good file.
+auto Size(size_t n)
+{
+    return [n](auto& v) { v.resize(n); };
+}
+auto U16(size_t at, uint16_t n)
+{
+    return [=](auto& v) { PutU16(v, at, n); };
+}
+auto U32(size_t at, uint32_t n)
+{
+    return [=](auto& v) { PutU32(v, at, n); };
+}
+auto Both(std::function<void(std::vector<uint8_t>&)> a,
+          std::function<void(std::vector<uint8_t>&)> b)
+{
+    return [=](auto& v)
+    {
+        a(v);
+        b(v);
+    };
+}
+constexpr const char* kBits = "Failed to read bits\n";
+constexpr const char* kInfo = "Failed to set bitmap info\n";
+constexpr const char* kNotDib = " File is not a Windows DIB\n";
+} // namespace
+
 INSTANTIATE_TEST_SUITE_P(
     BitmapFile, BitmapFileMalformed,
     ::testing::Values(
-        SMalformed{"ShortFileHeader", [](auto& v) { v.resize(13); }, "Failed to read file header\n"},
+        SMalformed{"ShortFileHeader", Size(13), "Failed to read file header\n"},
         SMalformed{"NotBM", [](auto& v) { v[1] = 'A'; }, "Not a bitmap file\n"},
-        SMalformed{"ShortInfoHeader", [](auto& v) { v.resize(53); },
-                   "Failed to read BITMAPINFOHEADER\n"},
-        SMalformed{"CoreHeader", [](auto& v) { PutU32(v, 14, 12); }, " File is not a Windows DIB\n"},
-        SMalformed{"V5Header", [](auto& v) { PutU32(v, 14, 124); }, " File is not a Windows DIB\n"},
-        SMalformed{"ShortColorTable", [](auto& v) { v.resize(54 + 1023); },
-                   "Failed to read color table\n"},
-        SMalformed{"SizeBeforeOffset", [](auto& v) { PutU32(v, 2, 100); }, "Failed to read bits\n"},
-        SMalformed{"SizeBeyondFile", [](auto& v) { PutU32(v, 2, 0xFFFFFFF0u); },
-                   "Failed to read bits\n"},
-        SMalformed{"OffsetBeyondFile",
-                   [](auto& v)
-                   {
-                       PutU32(v, 10, 0xFFFFFF00u);
-                       PutU32(v, 2, 0xFFFFFFFFu);
-                   },
-                   "Failed to read bits\n"},
-        SMalformed{"FewerBytesThanRows", [](auto& v) { PutU32(v, 2, uint32_t(v.size() - 1)); },
-                   "Failed to read bits\n"},
-        // Rows of 2^31 - 1 pixels at 32 bits would need 8 GiB x height: never allocated.
-        SMalformed{"HugeWidth",
-                   [](auto& v)
-                   {
-                       PutU32(v, 18, 0x7FFFFFFFu);
-                       PutU32(v, 22, 0x80000000u);
-                       PutU16(v, 28, 32);
-                   },
-                   "Failed to set bitmap info\n"},
+        SMalformed{"ShortInfoHeader", Size(53), "Failed to read BITMAPINFOHEADER\n"},
+        SMalformed{"CoreHeader", U32(14, 12), kNotDib},
+        SMalformed{"V5Header", U32(14, 124), kNotDib},
+        SMalformed{"ShortColorTable", Size(54 + 1023), "Failed to read color table\n"},
+        SMalformed{"SizeBeforeOffset", U32(2, 100), kBits},
+        SMalformed{"SizeBeyondFile", U32(2, 0xFFFFFFF0u), kBits},
+        SMalformed{"OffsetBeyondFile", Both(U32(10, 0xFFFFFF00u), U32(2, 0xFFFFFFFFu)), kBits},
+        SMalformed{"FewerBytesThanRows", U32(2, 54 + 1024 + 7), kBits},
+        // 2^31 - 1 pixels a row at 32 bits: 8 GiB a row, never allocated.
         SMalformed{"HugeTopDown",
-                   [](auto& v)
-                   {
-                       PutU32(v, 18, 0x7FFFFFFFu);
-                       PutU32(v, 22, uint32_t(-0x7FFFFFFF));
-                       PutU16(v, 28, 32);
-                   },
-                   "Failed to read bits\n"},
-        SMalformed{"RunLengthCompressed", [](auto& v) { PutU32(v, 30, 1); },
-                   "Failed to set bitmap info\n"},
-        SMalformed{"TwoBitsPerPixel", [](auto& v) { PutU16(v, 28, 2); },
-                   "Failed to set bitmap info\n"},
-        SMalformed{"ZeroWidth", [](auto& v) { PutU32(v, 18, 0); }, "Failed to set bitmap info\n"},
+                   Both(Both(U32(18, 0x7FFFFFFFu), U32(22, uint32_t(-0x7FFFFFFF))), U16(28, 32)),
+                   kBits},
+        SMalformed{"HeightOfInt32Min", U32(22, 0x80000000u), kInfo},
+        SMalformed{"RunLengthCompressed", U32(30, 1), kInfo},
+        SMalformed{"TwoBitsPerPixel", U16(28, 2), kInfo},
+        SMalformed{"ZeroWidth", U32(18, 0), kInfo},
         SMalformed{"GapAfterColorTable",
                    [](auto& v)
                    {
@@ -123,7 +128,8 @@ INSTANTIATE_TEST_SUITE_P(
                        PutU32(v, 10, 54 + 1024 + 6);
                    },
                    nullptr}),
-    [](const ::testing::TestParamInfo<SMalformed>& info) { return std::string(info.param.pszName); });
+    [](const ::testing::TestParamInfo<SMalformed>& info)
+    { return std::string(info.param.pszName); });
 
 TEST(BitmapFile, TakesTheBytesFromTheOffsetToTheStatedSize)
 {

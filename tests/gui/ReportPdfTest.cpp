@@ -71,27 +71,13 @@ QStringList PdfImageSizes(const QString& strPdf)
     return sizes;
 }
 
-// The one line holding all of the texts, in their order; empty when none does.
-QString LineWith(const QStringList& lines, const QStringList& texts)
+// Whether one line holds all of the texts, in their order.
+bool HasLine(const QStringList& lines, const QStringList& texts)
 {
-    for (const QString& line : lines)
-    {
-        qsizetype nAt = 0;
-        bool bAll = true;
-        for (const QString& text : texts)
-        {
-            nAt = line.indexOf(text, nAt);
-            if (nAt < 0)
-            {
-                bAll = false;
-                break;
-            }
-            nAt += text.size();
-        }
-        if (bAll)
-            return line;
-    }
-    return {};
+    QStringList parts;
+    for (const QString& text : texts)
+        parts << QRegularExpression::escape(text);
+    return !lines.filter(QRegularExpression(parts.join(".*"))).isEmpty();
 }
 
 struct SPdfCase
@@ -102,7 +88,7 @@ struct SPdfCase
 
 class ReportPdfTest : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
@@ -147,7 +133,6 @@ protected:
         m_pApp->SetDealer1("Dealer & Sons 100%");
         m_pApp->SetDealer2("Main Street 1");
         m_pApp->SetCustomer1("Anna Meyer");
-        m_pApp->SetCustomer2("Hall 2");
         m_pApp->SetQuotation("1 200 EUR");
         m_pApp->SetNotes("ceiling mount 2.5 m, see plan");
         SReportContent content = ReportContent(*m_pApp, nPage);
@@ -167,60 +152,41 @@ protected:
         const QSize size = GetControlRect(m_pDlg, Dlg::kIdPreviewPlace).size();
         return QString("%1x%2").arg(size.width()).arg(size.height());
     }
-
     QAction* Command(int nId) const
     {
         return m_pDlg->GetMenuBar()->findChild<QAction*>(ControlName(nId));
     }
 
-    // Checks the report of page nPage in the PDF.
+    // Checks the report of page nPage in the PDF: each row's texts on one line.
     void ExpectReport(const QString& strPdf, int nPage)
     {
         const QStringList lines = PdfLines(strPdf);
         ASSERT_GT(lines.size(), 20) << "pdftotext read nothing from " << strPdf.toStdString();
-        EXPECT_NE(LineWith(lines, {"Dealer:"}), QString());
-        EXPECT_NE(LineWith(lines, {"Dealer & Sons 100%"}), QString());
-        EXPECT_NE(LineWith(lines, {"Tarsio Lenvara Calculator"}), QString());
-        EXPECT_NE(LineWith(lines, {"Customer:"}), QString());
-        EXPECT_NE(LineWith(lines, {"Anna Meyer"}), QString());
-        EXPECT_NE(LineWith(lines, {"Date:"}), QString());
-        EXPECT_NE(LineWith(lines, {"Model:"}), QString());
-        EXPECT_NE(LineWith(lines, {"Kelda W1"}), QString());
-        EXPECT_NE(LineWith(lines, {"Glossary:"}), QString());
-        EXPECT_NE(LineWith(lines, {"- W:", "Screen Width"}), QString());
-        EXPECT_NE(LineWith(lines, {"- TP:", "Tele Photo"}), QString());
-        EXPECT_NE(LineWith(lines, {"Units:", "Meters"}), QString());
-        EXPECT_NE(LineWith(lines, {"Screen Aspect Ratio:", "16:9"}), QString());
+        // clang-format off
+        std::vector<QStringList> rows{
+            {"Dealer:"}, {"Dealer & Sons 100%"}, {"Tarsio Lenvara Calculator"}, {"Customer:"},
+            {"Anna Meyer"}, {"Date:"}, {"Model:"}, {"Kelda W1"}, {"Glossary:"},
+            {"- W:", "Screen Width"}, {"- TP:", "Tele Photo"}, {"Units:", "Meters"},
+            {"Screen Aspect Ratio:", "16:9"}, {"Price:", "1 200 EUR"}, {"Notes:"},
+            {"ceiling mount 2.5 m, see plan"}};
         if (nPage == 0)
-        {
-            EXPECT_NE(LineWith(lines, {"- P_WA:", "Pj. distance (WA)"}), QString());
-            EXPECT_NE(LineWith(lines, {"- Screen Width:", "3.00"}), QString());
-            EXPECT_NE(LineWith(lines, {"- Screen Height:", "1.69"}), QString());
-            EXPECT_NE(LineWith(lines, {"- Screen Diagonal:", "3.44"}), QString());
-            EXPECT_NE(LineWith(lines, {"- PROJECTION DISTANCE:", "from 4.11 (WA) to 4.98 (TP)"}),
-                      QString());
-        }
+            rows.insert(rows.end(), {{"- P_WA:", "Pj. distance (WA)"}, {"- Screen Width:", "3.00"},
+                                     {"- Screen Height:", "1.69"}, {"- Screen Diagonal:", "3.44"},
+                                     {"- PROJECTION DISTANCE:", "from 4.11 (WA) to 4.98 (TP)"}});
         else
-        {
-            EXPECT_NE(LineWith(lines, {"- PJD:", "Proj. distance"}), QString());
-            EXPECT_EQ(LineWith(lines, {"- P_WA:"}), QString());
-            EXPECT_NE(LineWith(lines, {"- Projection Distance:", "3.00"}), QString());
-            EXPECT_NE(LineWith(lines, {"- SCREEN WIDTH:", "from 2.19 (WA) to 1.81 (TP)"}),
-                      QString());
-            EXPECT_NE(LineWith(lines, {"- SCREEN HEIGHT:", "from 1.23 (WA) to 1.02 (TP)"}),
-                      QString());
-            EXPECT_NE(LineWith(lines, {"- SCREEN DIAGONAL:", "from 2.51 (WA) to 2.07 (TP)"}),
-                      QString());
-        }
-        EXPECT_NE(LineWith(lines, {"Price:", "1 200 EUR"}), QString());
-        EXPECT_NE(LineWith(lines, {"Notes:"}), QString());
-        EXPECT_NE(LineWith(lines, {"ceiling mount 2.5 m, see plan"}), QString());
+            rows.insert(rows.end(), {{"- PJD:", "Proj. distance"}, {"- Projection Distance:", "3.00"},
+                                     {"- SCREEN WIDTH:", "from 2.19 (WA) to 1.81 (TP)"},
+                                     {"- SCREEN HEIGHT:", "from 1.23 (WA) to 1.02 (TP)"},
+                                     {"- SCREEN DIAGONAL:", "from 2.51 (WA) to 2.07 (TP)"}});
+        // clang-format on
+        for (const QStringList& row : rows)
+            EXPECT_TRUE(HasLine(lines, row)) << row.join(" | ").toStdString();
+        EXPECT_EQ(HasLine(lines, {"- P_WA:"}), nPage == 0);
         // The logo, the model picture and the snapshot.
         const QStringList sizes = PdfImageSizes(strPdf);
-        EXPECT_TRUE(sizes.contains("385x162")) << sizes.join(' ').toStdString();
-        EXPECT_TRUE(sizes.contains("284x283") || sizes.contains("283x283"))
+        EXPECT_TRUE(sizes.contains("385x162") && sizes.contains(PreviewSize()) &&
+                    (sizes.contains("284x283") || sizes.contains("283x283")))
             << sizes.join(' ').toStdString();
-        EXPECT_TRUE(sizes.contains(PreviewSize())) << sizes.join(' ').toStdString();
     }
 
     QTemporaryDir m_dir;
@@ -279,8 +245,8 @@ TEST_F(ReportPdfTest, ExportCommandAsksForTheTextsAndTheFile)
                                }}),
               2);
     const QStringList lines = PdfLines(strPdf);
-    EXPECT_NE(LineWith(lines, {"Anna & Bob 100%"}), QString()) << strPdf.toStdString();
-    EXPECT_NE(LineWith(lines, {"- Screen Width:", "3.00"}), QString());
+    EXPECT_TRUE(HasLine(lines, {"Anna & Bob 100%"})) << strPdf.toStdString();
+    EXPECT_TRUE(HasLine(lines, {"- Screen Width:", "3.00"}));
     EXPECT_TRUE(QFile::exists(m_dir.filePath("ogl.bmp")));
 
     // Cancel in the Print Information dialog: no file dialog, no file.
@@ -334,8 +300,8 @@ TEST_F(ReportPdfTest, PrintsThroughARealQueue)
                 strPdf = QDir(strOut).filePath(strName);
                 strInfo = RunTool("pdfinfo", {strPdf});
             }
-    ASSERT_FALSE(strInfo.isEmpty()) << "no report came out of the queue into "
-                                    << strOut.toStdString();
+    ASSERT_FALSE(strInfo.isEmpty())
+        << "no report came out of the queue into " << strOut.toStdString();
     EXPECT_TRUE(strPdf.contains("Lenvara_Calculator_report")) << strPdf.toStdString();
     EXPECT_TRUE(strInfo.contains(QRegularExpression("Pages:\\s+1\\n"))) << strInfo.toStdString();
     // The queue passes the page through PostScript, which keeps the fonts and the
