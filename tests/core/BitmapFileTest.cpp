@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstring>
 #include <functional>
 #include <string>
@@ -47,6 +49,11 @@ struct SMalformed
     std::function<void(std::vector<uint8_t>&)> damage;
     const char* pszTrace; // nullptr: accepted
 };
+
+void PrintTo(const SMalformed& row, std::ostream* pOut)
+{
+    *pOut << row.pszName;
+}
 
 class BitmapFileMalformed : public ::testing::TestWithParam<SMalformed>
 {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <array>
 #include <cstring>
 #include <string>
@@ -61,6 +63,11 @@ QRgb Expected(const SDepth& d, int x, int y)
         return qRgb(x * 40, y * 100, d.nBits == 16 ? 0 : 7);
     const int i = (x + 5 * y) % (1 << d.nBits);
     return qRgb(i * 10, 255 - i, i);
+}
+
+void PrintTo(const SDepth& row, std::ostream* pOut)
+{
+    *pOut << row.nBits << (row.bTopDown ? " bits, top-down" : " bits, bottom-up");
 }
 
 class DIBSectionDepth : public ::testing::TestWithParam<SDepth>

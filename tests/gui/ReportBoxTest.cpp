@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -31,6 +33,11 @@ struct SPlacement
     std::vector<SAdd> adds;
     std::vector<SRect> children; // expected, in list order
 };
+
+void PrintTo(const SPlacement& row, std::ostream* pOut)
+{
+    *pOut << row.pszName;
+}
 
 class BoxPlacement : public ::testing::TestWithParam<SPlacement>
 {

@@ -35,6 +35,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <memory>
 
 using D = CDialogDriver;
@@ -85,6 +87,11 @@ struct SPdfCase
     int nPage;
     int nDpi;
 };
+
+void PrintTo(const SPdfCase& row, std::ostream* pOut)
+{
+    *pOut << "page " << row.nPage << " at " << row.nDpi << " dpi";
+}
 
 class ReportPdfTest : public ::testing::Test
 {
