@@ -84,10 +84,28 @@ constexpr SControlTemplate kLenvaraPage[] = {
     {1011, K::Edit, "", 165, 100, 50, 12, kRoRight | kCsTabStop},
 };
 
+constexpr SControlTemplate kPrintInfo[] = {
+    {kIdStatic, K::GroupBox, "Dealer", 10, 5, 130, 55, kCsNone},
+    {1021, K::Edit, "", 40, 19, 95, 14, kCsDisabled},
+    {1022, K::Edit, "", 40, 37, 95, 14, kCsDisabled},
+    {1017, K::Static, "", 145, 30, 75, 30, kHidden},
+    {kIdStatic, K::GroupBox, "Customer", 10, 65, 210, 55, kCsNone},
+    {1023, K::Edit, "", 40, 81, 175, 14, kCsTabStop},
+    {1024, K::Edit, "", 40, 97, 175, 14, kCsTabStop},
+    {kIdStatic, K::GroupBox, "Quotation", 10, 125, 210, 35, kCsNone},
+    {1025, K::Edit, "", 40, 137, 175, 14, kCsTabStop},
+    {kIdStatic, K::GroupBox, "Notes", 10, 164, 210, 35, kCsNone},
+    {1026, K::Edit, "", 40, 176, 175, 14, kCsTabStop},
+    {1, K::PushButton, "OK", 110, 210, 50, 14, kCsDefault | kCsTabStop},
+    {2, K::PushButton, "Cancel", 165, 210, 50, 14, kCsTabStop},
+};
+
 constexpr SMenuItem kMainMenu[] = {
     {0, "&File", 0},
     {1, "Save Current Page", kCmdSavePage},
     {1, "Print Current Page", kCmdPrintPage},
+    {1, "Print Preview…", kCmdPrintPreview},
+    {1, "Export Report as PDF…", kCmdExportPdf},
     {1, nullptr, 0},
     {1, "Exit", kCmdExit},
     {0, "&Help", 0},
@@ -116,6 +134,8 @@ constexpr SDialogTemplate kImagePageTemplate{129, "Projection Distance", 230, 12
                                              Count(kImagePage), 0};
 constexpr SDialogTemplate kLenvaraPageTemplate{130, "Screen Dimensions", 230, 125, kLenvaraPage,
                                                Count(kLenvaraPage), 0};
+constexpr SDialogTemplate kPrintInfoTemplate{136, "Print Information", 234, 231, kPrintInfo,
+                                             Count(kPrintInfo), 0};
 constexpr SMenuTemplate kMainMenuTemplate{132, kMainMenu,
                                           static_cast<int>(sizeof kMainMenu / sizeof kMainMenu[0])};
 constexpr SMenuTemplate kGLMenuTemplate{139, kGLMenu,
@@ -140,6 +160,11 @@ const SDialogTemplate& ImagePageTemplate()
 const SDialogTemplate& LenvaraPageTemplate()
 {
     return kLenvaraPageTemplate;
+}
+
+const SDialogTemplate& PrintInfoDialogTemplate()
+{
+    return kPrintInfoTemplate;
 }
 
 const SMenuTemplate& MainMenuTemplate()

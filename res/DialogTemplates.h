@@ -1,7 +1,7 @@
 // The program's dialog templates and its menu, as tables (positions in dialog
 // units): 100 the About box, 102 the main dialog, 129 the "Projection Distance"
-// page, 130 the "Screen Dimensions" page; menu 132 of the main dialog and menu 139,
-// the context menu of the GL views.
+// page, 130 the "Screen Dimensions" page, 136 the Print Information dialog; menu 132
+// of the main dialog and menu 139, the context menu of the GL views.
 #pragma once
 
 #include "platform/DialogTemplate.h"
@@ -10,12 +10,16 @@ const SDialogTemplate& AboutDialogTemplate();
 const SDialogTemplate& MainDialogTemplate();
 const SDialogTemplate& ImagePageTemplate();
 const SDialogTemplate& LenvaraPageTemplate();
+const SDialogTemplate& PrintInfoDialogTemplate();
 const SMenuTemplate& MainMenuTemplate();
 const SMenuTemplate& GLMenuTemplate();
 
 // Menu command ids of menu 132.
 inline constexpr int kCmdSavePage = 32773;
 inline constexpr int kCmdPrintPage = 57607;
+// Beside "Print Current Page": the same page in a preview window, or into a PDF file.
+inline constexpr int kCmdPrintPreview = 32779;
+inline constexpr int kCmdExportPdf = 32780;
 inline constexpr int kCmdExit = 32774;
 inline constexpr int kCmdAbout = 32772;
 

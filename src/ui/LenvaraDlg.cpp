@@ -11,10 +11,11 @@
 #include "platform/DebugTrace.h"
 #include "platform/MaskedBitmap.h"
 #include "platform/PainterDC.h"
+#include "platform/PrintJob.h"
 #include "platform/Resources.h"
+#include "print/ReportJob.h"
 #include "ui/AboutDialog.h"
 #include "ui/LenvaraPropertySheet.h"
-#include "platform/MaskedBitmap.h"
 #include "ui/ModelComboBox.h"
 #include "ui/PageSaver.h"
 
@@ -26,6 +27,7 @@
 #include <QMessageBox>
 #include <QOpenGLContext>
 #include <QPainter>
+#include <QPrinter>
 #include <QTimer>
 
 #include <cerrno>
@@ -61,7 +63,8 @@ CLenvaraDlg* MainDialogOf(const CLenvaraApp& app)
 }
 
 CLenvaraDlg::CLenvaraDlg(CLenvaraApp& app, QWidget* pParent)
-    : CDialog(MainDialogTemplate(), &MainMenuTemplate(), pParent), m_app(app)
+    : CDialog(MainDialogTemplate(), &MainMenuTemplate(), pParent), m_app(app),
+      m_dlgPrintInfo(app)
 {
     // The program's only window: it can be minimised like any main window.
     setWindowFlag(Qt::WindowMinimizeButtonHint, true);
@@ -187,6 +190,12 @@ void CLenvaraDlg::OnCommand(int nId)
         break;
     case kCmdPrintPage:
         OnPrintCurrentPage();
+        break;
+    case kCmdPrintPreview:
+        OnPrintPreview();
+        break;
+    case kCmdExportPdf:
+        OnExportPdf();
         break;
     case kCmdExit:
         reject();
@@ -384,11 +393,66 @@ void CLenvaraDlg::OnSaveCurrentPage()
     }
 }
 
+bool CLenvaraDlg::PrepareReport(SReportContent& content)
+{
+    // A loaded record alone proves nothing: a failed calculation with a known model
+    // loads it too. The report prints only what this recalculation produced.
+    if (!m_pSheet || !m_pSheet->Recalculate())
+        return false;
+    if (m_dlgPrintInfo.DoModal() != QDialog::Accepted)
+        return false;
+    content = ReportContent(m_app, m_pSheet->GetActiveIndex());
+    return true;
+}
+
+SReportSnapshot CLenvaraDlg::ReportSnapshot()
+{
+    SReportSnapshot snapshot;
+    snapshot.pPreview = GetPreview();
+    snapshot.rect = QRect(QPoint(0, 0), GetControlRect(this, kIdPreviewPlace).size());
+    snapshot.pCapture = &m_capture;
+    return snapshot;
+}
+
 void CLenvaraDlg::OnPrintCurrentPage()
 {
-    if (!m_app.m_model.IsLoaded())
+    SReportContent content;
+    if (!PrepareReport(content))
         return;
-    // Printing is not part of the program yet. It continues here: the Print
-    // Information dialog (cancel stops), the print dialog (cancel stops), then the
-    // one-page report on the chosen printer.
+    QPrinter printer(QPrinter::HighResolution);
+    CPrintJob job(printer);
+    if (!job.DoPrintDialog(this))
+        return;
+    const SReportSnapshot snapshot = ReportSnapshot();
+    if (!PrintReportJob(job, content, &snapshot))
+        DebugTrace("Printing the report failed\n");
+}
+
+void CLenvaraDlg::OnPrintPreview()
+{
+    SReportContent content;
+    if (!PrepareReport(content))
+        return;
+    const SReportSnapshot snapshot = ReportSnapshot();
+    PreviewReport(this, content, &snapshot);
+}
+
+void CLenvaraDlg::OnExportPdf()
+{
+    SReportContent content;
+    if (!PrepareReport(content))
+        return;
+    QFileDialog dialog(this, QStringLiteral("Export Report as PDF"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("PDF files (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString strPath = dialog.selectedFiles().constFirst();
+    const SReportSnapshot snapshot = ReportSnapshot();
+    if (!ExportReportPdf(strPath, 600, content, &snapshot))
+        QMessageBox::warning(this, QStringLiteral("Export Report as PDF"),
+                             QStringLiteral("The report could not be written to\n%1")
+                                 .arg(QDir::toNativeSeparators(strPath)));
 }

@@ -8,7 +8,10 @@
 
 #include "app/MainDialog.h"
 #include "core/LenvaraEngine.h"
+#include "gl/GetOGLBitmap.h"
 #include "platform/Dialog.h"
+#include "print/Report.h"
+#include "ui/PrintInfoDialog.h"
 
 #include <QIcon>
 
@@ -69,7 +72,12 @@ public:
     void OnUnitClicked(int nUnit);
     void OnAspectClicked(int nId);
     void OnSaveCurrentPage();
+    // The print commands recalculate the active page and go on only when that
+    // succeeded; then the Print Information dialog (Cancel stops), and the print
+    // dialog, the preview window or the file dialog.
     void OnPrintCurrentPage();
+    void OnPrintPreview();
+    void OnExportPdf();
     void OnAbout();
     // Reads the first two lines of "DealerData.txt" in the working directory.
     void ReadDealerData();
@@ -87,6 +95,11 @@ protected:
 private:
     // Creates the preview window and sets the window icon, once.
     void FinishStartup();
+    // The print commands' first steps: a successful recalculation, then OK in the
+    // Print Information dialog; the report's content from the record.
+    bool PrepareReport(SReportContent& content);
+    // The preview at the size of its place, for the report's snapshot.
+    SReportSnapshot ReportSnapshot();
 
     CLenvaraApp& m_app;
     QLineEdit* m_editGain = nullptr;
@@ -96,7 +109,9 @@ private:
     QLineEdit* m_editLumTele = nullptr;
     CModelComboBox* m_comboModel = nullptr;
     CLenvaraPropertySheet* m_pSheet = nullptr;
+    CPrintInfoDialog m_dlgPrintInfo;
     QFrame* m_wndPicture = nullptr;
+    CGetOGLBitmap m_capture;
     QFrame* m_wndPreviewBorder = nullptr; // the preview window's border
     CGLWnd* m_wndPreview = nullptr;
     bool m_bPreviewPending = false;

@@ -15,10 +15,11 @@ void CLenvaraPropertySheet::OnUnitsChanged()
         m_pageLenvara.ConvertUnits();
 }
 
-void CLenvaraPropertySheet::Recalculate()
+int CLenvaraPropertySheet::Recalculate()
 {
     if (GetActivePage() == &m_pageImage)
-        m_pageImage.Calculate();
-    else if (GetActivePage() == &m_pageLenvara)
-        m_pageLenvara.Calculate();
+        return m_pageImage.Calculate();
+    if (GetActivePage() == &m_pageLenvara)
+        return m_pageLenvara.Calculate();
+    return 0;
 }

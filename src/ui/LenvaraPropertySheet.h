@@ -17,7 +17,8 @@ public:
     CLenvaraPropertySheet(CLenvaraApp& app, QWidget* pParent);
 
     void OnUnitsChanged();
-    void Recalculate();
+    // The active page's Calculate: 1 when it succeeded.
+    int Recalculate();
 
     CPage_Image m_pageImage;
     CPage_Lenvara m_pageLenvara;

@@ -69,7 +69,7 @@ bool CPage_Image::OnReturnKey()
     return true;
 }
 
-void CPage_Image::Calculate()
+int CPage_Image::Calculate()
 {
     float fWidth = m_app.GetControlNumber(this, kIdWidth);
     float fHeight = m_app.GetControlNumber(this, kIdHeight);
@@ -77,7 +77,7 @@ void CPage_Image::Calculate()
     const float fGain = m_app.GetGain();
     CLenvaraDlg* pMain = MainDialogOf(m_app);
     if (!pMain)
-        return;
+        return 0;
     const SMainChoices choices = pMain->GetChoices();
     if (!IsReadOnly(this, kIdWidth))
         fHeight = fDiagonal = 0.0f;
@@ -92,7 +92,7 @@ void CPage_Image::Calculate()
     float fLumTele = 0.0f;
     if (!m_app.CalcDistance(choices.strName.c_str(), choices.nAspectCode, choices.options, fWidth,
                             fHeight, fDiagonal, fDistWide, fDistTele, fLumWide, fLumTele, fGain))
-        return;
+        return 0;
 
     m_app.SetControlNumber(this, kIdWidth, fWidth);
     m_app.SetControlNumber(this, kIdHeight, fHeight);
@@ -101,6 +101,7 @@ void CPage_Image::Calculate()
     m_app.SetControlNumber(this, kIdDistTele, fDistTele);
     pMain->ShowLuminances(fLumWide, fLumTele);
     m_app.UpdatePreview(0, fWidth, fHeight, fDistWide, fWidth, fHeight, fDistTele);
+    return 1;
 }
 
 void CPage_Image::ConvertUnits()

@@ -16,7 +16,9 @@ class CPage_Image : public CPropertyPage
 public:
     explicit CPage_Image(CLenvaraApp& app, QWidget* pParent = nullptr);
 
-    void Calculate();
+    // 1 when the calculation succeeded (the record then holds its results), else 0
+    // with every field as it was.
+    int Calculate();
     void ConvertUnits();
     void OnShift();
     // Makes that size edit the input: writable, the other two read-only and 0.00.

@@ -45,13 +45,13 @@ bool CPage_Lenvara::OnReturnKey()
     return true;
 }
 
-void CPage_Lenvara::Calculate()
+int CPage_Lenvara::Calculate()
 {
     const float fDistance = m_app.GetControlNumber(this, kIdDistance);
     const float fGain = m_app.GetGain();
     CLenvaraDlg* pMain = MainDialogOf(m_app);
     if (!pMain)
-        return;
+        return 0;
     const SMainChoices choices = pMain->GetChoices();
 
     float fWidthWide = 0.0f;
@@ -65,7 +65,7 @@ void CPage_Lenvara::Calculate()
     if (!m_app.CalcScreenSize(choices.strName.c_str(), choices.nAspectCode, choices.options,
                               fDistance, fWidthWide, fWidthTele, fHeightWide, fHeightTele,
                               fDiagWide, fDiagTele, fLumWide, fLumTele, fGain))
-        return;
+        return 0;
 
     m_app.SetControlNumber(this, kIdWidthWide, fWidthWide);
     m_app.SetControlNumber(this, kIdWidthTele, fWidthTele);
@@ -76,6 +76,7 @@ void CPage_Lenvara::Calculate()
     m_app.SetControlNumber(this, kIdDistance, fDistance);
     pMain->ShowLuminances(fLumWide, fLumTele);
     m_app.UpdatePreview(1, fWidthTele, fHeightTele, fDistance, fWidthWide, fHeightWide, fDistance);
+    return 1;
 }
 
 void CPage_Lenvara::ConvertUnits()

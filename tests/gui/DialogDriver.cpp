@@ -105,3 +105,34 @@ QString CDialogDriver::CaptureModal(const std::function<void()>& action)
     timer.stop();
     return strCaptured;
 }
+
+int CDialogDriver::HandleModals(const std::function<void()>& action,
+                                const std::vector<std::function<void(QWidget*)>>& handlers)
+{
+    size_t nHandled = 0;
+    QWidget* pLast = nullptr;
+    bool bBusy = false;
+    QTimer timer;
+    timer.setInterval(20);
+    QObject::connect(&timer, &QTimer::timeout,
+                     [&]
+                     {
+                         QWidget* pModal = QApplication::activeModalWidget();
+                         if (!pModal)
+                         {
+                             pLast = nullptr;
+                             return;
+                         }
+                         // A handler waits for its window, running this timer again.
+                         if (bBusy || pModal == pLast || nHandled >= handlers.size())
+                             return;
+                         pLast = pModal;
+                         bBusy = true;
+                         handlers[nHandled++](pModal);
+                         bBusy = false;
+                     });
+    timer.start();
+    action();
+    timer.stop();
+    return static_cast<int>(nHandled);
+}

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <ostream>
+#include <vector>
 
 class QWidget;
 
@@ -31,6 +32,10 @@ public:
     // message text (message boxes) or window title, and closes it. Empty when no
     // modal dialog appeared.
     static QString CaptureModal(const std::function<void()>& action);
+    // Runs action and hands each modal dialog that comes up during it, in order, to
+    // the next handler, which is to close it. Returns how many dialogs were handled.
+    static int HandleModals(const std::function<void()>& action,
+                            const std::vector<std::function<void(QWidget*)>>& handlers);
 };
 
 // Readable QString values in test failure messages.

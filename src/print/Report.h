@@ -1,0 +1,67 @@
+// The printed report: one page for the customer with the dealer lines, the
+// customer, the date, the model with its picture, the snapshot of the 3D preview,
+// a glossary, unit and aspect ratio, the results of the calculation page, the price
+// and three lines of notes. Laid out as a tree of CBox rows in the page rectangle
+// and drawn on any device context (a printer page, a PDF, a print preview) in
+// device pixels; the preview snapshot travels through a .bmp file ("ogl.bmp").
+// Inputs: the record's values at print time (lengths formatted "%2.2f"), the page
+// (0 projection distance, 1 screen dimensions), the preview window.
+// Used by the main dialog's print, print preview and PDF export commands.
+#pragma once
+
+#include "core/ReportLayout.h"
+
+#include <QRect>
+#include <QString>
+
+class CDC;
+class CFontSet;
+class CGetOGLBitmap;
+class CGLWnd;
+class CLenvaraEngine;
+
+// The texts one report prints.
+struct SReportContent
+{
+    QString strDealer1, strDealer2;
+    QString strCustomer1, strCustomer2;
+    QString strQuotation;
+    QString strNotes;
+    QString strDate;
+    QString strModelName;
+    int nPictureId = -1; // bitmap resource of the model picture; -1 for none
+    QString strUnit;
+    QString strAspect;
+    int nPage = 0; // 0 projection distance, 1 screen dimensions
+    // The four result rows of the page: label and value.
+    QString astrResultLabels[4];
+    QString astrResultValues[4];
+    QString strSnapshotPath = QStringLiteral("ogl.bmp");
+};
+
+// The content of the record's last calculation on page nPage, dated now.
+SReportContent ReportContent(const CLenvaraEngine& engine, int nPage);
+
+// The print job's document name: "Lenvara Calculator report - <model name>".
+QString ReportDocName(const SReportContent& content);
+
+// Builds the report's boxes in the page rectangle and draws them with the fonts.
+void PrintReport(CDC& dc, const SRect& rPage, const CFontSet& fonts, const SReportContent& content);
+
+// Where the preview snapshot comes from: the preview window (nullptr: none), the
+// size to capture from its top-left corner, and the capture object.
+struct SReportSnapshot
+{
+    CGLWnd* pPreview = nullptr;
+    QRect rect;
+    CGetOGLBitmap* pCapture = nullptr;
+};
+
+// One page: the page rectangle from rDraw (the printable area) adjusted by the
+// height of "Page <n> of <max>" in the context's current font and the margins;
+// with pSnapshot, the preview's snapshot written to the content's snapshot path
+// (removed when there is no preview or the capture fails, so an old picture never
+// prints; without it the file is used as it stands); then the report in the
+// report fonts.
+void PrintPage(CDC& dc, const QRect& rDraw, int nPage, int nMaxPage, const SReportContent& content,
+               const SReportSnapshot* pSnapshot);
