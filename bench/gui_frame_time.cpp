@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QWindow>
 
 #include <algorithm>
 #include <chrono>
@@ -22,6 +21,8 @@ namespace
 class CBenchWnd : public CGLWnd
 {
 public:
+    using CGLWnd::DoneCurrent;
+    using CGLWnd::MakeCurrent;
     using CGLWnd::RenderScene;
 };
 
@@ -51,11 +52,10 @@ int main(int argc, char** argv)
     wnd.show();
     QElapsedTimer wait;
     wait.start();
-    while (!(wnd.windowHandle() && wnd.windowHandle()->isExposed() && wnd.isValid()) &&
-           wait.elapsed() < 5000)
+    // The view's GL window makes its context, font and projection when first exposed.
+    while (!wnd.IsValid() && wait.elapsed() < 5000)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
-    // One frame through the normal paint path sets up the font and the projection.
-    if (wnd.grabFramebuffer().isNull())
+    if (wnd.RenderFrame(wnd.size()).isNull())
     {
         std::fprintf(stderr, "gui_frame_time: no GL context\n");
         return 1;
@@ -64,7 +64,8 @@ int main(int argc, char** argv)
     wnd.SetMode(0);
     wnd.SetViewData(4.0f, 2.25f, 6.0f, 4.0f, 2.25f, 7.5f);
 
-    wnd.makeCurrent();
+    // Frames drawn into the view's window, as its paints do.
+    wnd.MakeCurrent();
     const char* pszRenderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
     auto scene = [&]() {
         wnd.RenderScene();
@@ -84,7 +85,7 @@ int main(int argc, char** argv)
         vClear.push_back(AverageMicroseconds(kFrames, clearOnly));
         vScene.push_back(AverageMicroseconds(kFrames, scene));
     }
-    wnd.doneCurrent();
+    wnd.DoneCurrent();
 
     const double dScene = Median(vScene);
     const double dClear = Median(vClear);
