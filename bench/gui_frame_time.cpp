@@ -1,6 +1,7 @@
 // Frame time of the installation preview: the average time of one full scene
-// (RenderScene + glFinish) at the preview's size, 226 x 193 pixels, against a frame
-// that only clears (+ glFinish), measured in the same run. Run it under an X server
+// (RenderScene + glFinish) at the preview's size, 226 x 193 pixels, in the kind of
+// offscreen frame the view paints into, against a frame that only clears
+// (+ glFinish), measured in the same run. Run it under an X server
 // (xvfb-run) with LIBGL_ALWAYS_SOFTWARE=1 for Mesa's software renderer.
 #include "gl/GLSurfaceFormat.h"
 #include "core/TextFormat.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QOpenGLFramebufferObject>
 
 #include <algorithm>
 #include <chrono>
@@ -64,8 +66,17 @@ int main(int argc, char** argv)
     wnd.SetMode(0);
     wnd.SetViewData(4.0f, 2.25f, 6.0f, 4.0f, 2.25f, 7.5f);
 
-    // Frames drawn into the view's window, as its paints do.
+    // Frames drawn into a frame of the window's size with depth and stencil, which is
+    // where the view's paints draw before they copy the frame to the window.
     wnd.MakeCurrent();
+    QOpenGLFramebufferObject frame(qRound(wnd.width() * wnd.devicePixelRatio()),
+                                   qRound(wnd.height() * wnd.devicePixelRatio()),
+                                   QOpenGLFramebufferObject::CombinedDepthStencil);
+    if (!frame.bind())
+    {
+        std::fprintf(stderr, "gui_frame_time: no frame buffer object\n");
+        return 1;
+    }
     const char* pszRenderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
     auto scene = [&]() {
         wnd.RenderScene();
@@ -85,6 +96,7 @@ int main(int argc, char** argv)
         vClear.push_back(AverageMicroseconds(kFrames, clearOnly));
         vScene.push_back(AverageMicroseconds(kFrames, scene));
     }
+    frame.release();
     wnd.DoneCurrent();
 
     const double dScene = Median(vScene);
