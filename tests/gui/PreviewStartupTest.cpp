@@ -1,6 +1,6 @@
 // The main dialog's GL preview, created after the dialog is shown and active, leaves
-// the dialog's window as it is: no new native window, the activation kept, and no
-// other control made a native window.
+// the dialog's window as it is: no new native window, still active, and no other
+// control made a native window.
 #include "app/LenvaraApp.h"
 #include "gl/GLWnd.h"
 #include "gl/GetOGLBitmap.h"
