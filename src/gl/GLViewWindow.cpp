@@ -103,7 +103,8 @@ void CGLViewWindow::paintGL()
         {
             m_view.paintGL();
             m_pFrame->release();
-            QOpenGLFramebufferObject::blitFramebuffer(nullptr, m_pFrame.get());
+            const QRect rect(QPoint(0, 0), size);
+            QOpenGLFramebufferObject::blitFramebuffer(nullptr, rect, m_pFrame.get(), rect);
             return;
         }
     }
