@@ -1,6 +1,7 @@
 // Frame time of the installation preview: the average time of one full scene
-// (RenderScene + glFinish) at the preview's size, 226 x 193 pixels, against a frame
-// that only clears (+ glFinish), measured in the same run. Run it under an X server
+// (RenderScene + glFinish) at the preview's size, 226 x 193 pixels, in the kind of
+// offscreen frame the view paints into, against a frame that only clears
+// (+ glFinish), measured in the same run. Run it under an X server
 // (xvfb-run) with LIBGL_ALWAYS_SOFTWARE=1 for Mesa's software renderer.
 #include "gl/GLSurfaceFormat.h"
 #include "core/TextFormat.h"
@@ -10,7 +11,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QWindow>
+#include <QOpenGLFramebufferObject>
 
 #include <algorithm>
 #include <chrono>
@@ -22,6 +23,8 @@ namespace
 class CBenchWnd : public CGLWnd
 {
 public:
+    using CGLWnd::DoneCurrent;
+    using CGLWnd::MakeCurrent;
     using CGLWnd::RenderScene;
 };
 
@@ -51,11 +54,10 @@ int main(int argc, char** argv)
     wnd.show();
     QElapsedTimer wait;
     wait.start();
-    while (!(wnd.windowHandle() && wnd.windowHandle()->isExposed() && wnd.isValid()) &&
-           wait.elapsed() < 5000)
+    // The view's GL window makes its context, font and projection when first exposed.
+    while (!wnd.IsValid() && wait.elapsed() < 5000)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
-    // One frame through the normal paint path sets up the font and the projection.
-    if (wnd.grabFramebuffer().isNull())
+    if (wnd.RenderFrame(wnd.size()).isNull())
     {
         std::fprintf(stderr, "gui_frame_time: no GL context\n");
         return 1;
@@ -64,7 +66,17 @@ int main(int argc, char** argv)
     wnd.SetMode(0);
     wnd.SetViewData(4.0f, 2.25f, 6.0f, 4.0f, 2.25f, 7.5f);
 
-    wnd.makeCurrent();
+    // Frames drawn into a frame of the window's size with depth and stencil, which is
+    // where the view's paints draw before they copy the frame to the window.
+    wnd.MakeCurrent();
+    QOpenGLFramebufferObject frame(qRound(wnd.width() * wnd.devicePixelRatio()),
+                                   qRound(wnd.height() * wnd.devicePixelRatio()),
+                                   QOpenGLFramebufferObject::CombinedDepthStencil);
+    if (!frame.bind())
+    {
+        std::fprintf(stderr, "gui_frame_time: no frame buffer object\n");
+        return 1;
+    }
     const char* pszRenderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
     auto scene = [&]() {
         wnd.RenderScene();
@@ -84,7 +96,8 @@ int main(int argc, char** argv)
         vClear.push_back(AverageMicroseconds(kFrames, clearOnly));
         vScene.push_back(AverageMicroseconds(kFrames, scene));
     }
-    wnd.doneCurrent();
+    frame.release();
+    wnd.DoneCurrent();
 
     const double dScene = Median(vScene);
     const double dClear = Median(vClear);

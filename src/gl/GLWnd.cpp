@@ -1,6 +1,7 @@
 #include "gl/GLWnd.h"
 
 #include "core/TextFormat.h"
+#include "gl/GLViewWindow.h"
 #include "platform/MenuBuilder.h"
 #include "platform/Resources.h"
 
@@ -14,8 +15,9 @@
 #include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
 #include <QPainter>
-#include <QSurfaceFormat>
 
 #include <climits>
 #include <cmath>
@@ -120,38 +122,89 @@ QFont MakeLabelFont(const char* pszFace, int nHeight, int nWeight, bool bItalic)
 CGLWnd::CGLWnd(QWidget* parent) : CGLWnd(SViewState{}, parent) {}
 
 CGLWnd::CGLWnd(const SViewState& initialView, QWidget* parent)
-    : QOpenGLWidget(parent), m_cursorSpin(LoadCursorResource(146)),
+    : QWidget(parent), m_cursorSpin(LoadCursorResource(146)),
       m_cursorMove(LoadCursorResource(143)), m_cursorZoom(LoadCursorResource(145)),
       m_viewInitial(initialView)
 {
     ApplyView(m_viewInitial);
-    // Immediate mode needs a compatibility context; depth testing needs 24 bits.
-    QSurfaceFormat fmt = format();
-    bool bChanged = false;
-    if (fmt.profile() == QSurfaceFormat::CoreProfile)
-    {
-        fmt.setProfile(QSurfaceFormat::CompatibilityProfile);
-        bChanged = true;
-    }
-    if (fmt.depthBufferSize() < 24)
-    {
-        fmt.setDepthBufferSize(24);
-        bChanged = true;
-    }
-    if (bChanged)
-        setFormat(fmt);
+    // The picture is a native child window covering this widget. The dialog keeps
+    // its own window and its raster painting, whether the view comes before or
+    // after the dialog is first shown.
+    m_pGLWindow = new CGLViewWindow(*this);
+    m_pContainer = QWidget::createWindowContainer(m_pGLWindow, this);
+    m_pContainer->setFocusPolicy(Qt::NoFocus);
+    m_pContainer->setGeometry(rect());
     setMouseTracking(true); // the cursor follows the mode on every move
     // A click gives the view the focus, so the menu key opens its context menu.
     setFocusPolicy(Qt::ClickFocus);
     setCursor(m_cursorSpin);
 }
 
-CGLWnd::~CGLWnd() = default;
+// The font lists go with the context, which goes with the GL window.
+CGLWnd::~CGLWnd()
+{
+    if (m_nFontBase != 0 && MakeCurrent())
+    {
+        glDeleteLists(m_nFontBase, kGlyphCount);
+        m_nFontBase = 0;
+        DoneCurrent();
+    }
+    delete m_pContainer;
+}
+
+void CGLWnd::Invalidate()
+{
+    m_pGLWindow->update();
+}
+
+bool CGLWnd::IsValid() const
+{
+    return m_pGLWindow->isValid();
+}
+
+QOpenGLContext* CGLWnd::GetContext() const
+{
+    return m_pGLWindow->context();
+}
+
+bool CGLWnd::MakeCurrent()
+{
+    if (!m_pGLWindow->isValid())
+        return false;
+    m_pGLWindow->makeCurrent();
+    return QOpenGLContext::currentContext() == m_pGLWindow->context();
+}
+
+void CGLWnd::DoneCurrent()
+{
+    m_pGLWindow->doneCurrent();
+}
+
+bool CGLWnd::event(QEvent* event)
+{
+    // Over the native window the pointer shows that window's cursor.
+    if (event->type() == QEvent::CursorChange && m_pGLWindow)
+        m_pGLWindow->setCursor(cursor());
+    return QWidget::event(event);
+}
+
+// Whoever repaints the widget (QWidget::update(), an exposed dialog) repaints the
+// picture.
+void CGLWnd::paintEvent(QPaintEvent*)
+{
+    Invalidate();
+}
+
+void CGLWnd::resizeEvent(QResizeEvent* event)
+{
+    m_pContainer->setGeometry(rect());
+    QWidget::resizeEvent(event);
+}
 
 void CGLWnd::SetMode(int nMode)
 {
     m_nMode = nMode;
-    update();
+    Invalidate();
 }
 
 int CGLWnd::GetMode() const
@@ -167,7 +220,7 @@ void CGLWnd::SetViewData(float w1, float h1, float d1, float w2, float h2, float
     m_fW2 = w2;
     m_fH2 = h2;
     m_fD2 = d2;
-    update();
+    Invalidate();
 }
 
 void CGLWnd::ApplyView(const SViewState& view)
@@ -187,14 +240,12 @@ void CGLWnd::ResetView()
     m_bSpin = true;
     m_bMove = false;
     m_bZoom = false;
-    update();
+    Invalidate();
 }
 
 // ------------------------------------------------------------------ GL set-up
 
-// Runs for this window's own context (again if Qt gives it a new one): the font
-// lists are this window's, even where Qt shares objects between the contexts of one
-// top-level window.
+// Runs once for this view's own context: the font lists are this view's.
 void CGLWnd::initializeGL()
 {
     // Glyphs and lines are drawn in device pixels: on a high-density screen they grow
@@ -227,6 +278,45 @@ void CGLWnd::resizeGL(int w, int h)
 void CGLWnd::paintGL()
 {
     RenderScene();
+}
+
+QImage CGLWnd::RenderFrame(const QSize& size)
+{
+    if (size.isEmpty() || !MakeCurrent())
+        return {};
+    const qreal dRatio = devicePixelRatio();
+    const QSize frameSize(qRound(size.width() * dRatio), qRound(size.height() * dRatio));
+    const int cx = qRound(width() * dRatio);
+    const int cy = qRound(height() * dRatio);
+    QImage image;
+    if (QOpenGLFramebufferObject::hasOpenGLFramebufferObjects())
+    {
+        // Depth and stencil as the window has them (24 + 8 bits).
+        QOpenGLFramebufferObject fbo(frameSize, QOpenGLFramebufferObject::CombinedDepthStencil);
+        if (fbo.isValid() && fbo.bind())
+        {
+            resizeGL(width(), height()); // the window's projection
+            glPushAttrib(GL_COLOR_BUFFER_BIT);
+            glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            glPopAttrib();
+            // The view's top-left corner at the frame's top-left (GL counts rows from
+            // the bottom). The scissor keeps labels, which only the frame's edge
+            // would clip, inside the view as the window's edge does.
+            glPushAttrib(GL_VIEWPORT_BIT | GL_SCISSOR_BIT);
+            glViewport(0, frameSize.height() - cy, cx, cy);
+            glScissor(0, frameSize.height() - cy, cx, cy);
+            glEnable(GL_SCISSOR_TEST);
+            RenderScene();
+            glPopAttrib();
+            image = fbo.toImage();
+            fbo.release();
+        }
+    }
+    DoneCurrent();
+    if (!image.isNull())
+        image.setDevicePixelRatio(dRatio);
+    return image;
 }
 
 // ------------------------------------------------------------------ label font
@@ -522,14 +612,14 @@ void CGLWnd::mousePressEvent(QMouseEvent* event)
         m_bLButtonDown = true;
         m_ptLast = event->position().toPoint();
     }
-    QOpenGLWidget::mousePressEvent(event);
+    QWidget::mousePressEvent(event);
 }
 
 void CGLWnd::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         m_bLButtonDown = false;
-    QOpenGLWidget::mouseReleaseEvent(event);
+    QWidget::mouseReleaseEvent(event);
 }
 
 void CGLWnd::mouseMoveEvent(QMouseEvent* event)
@@ -537,7 +627,7 @@ void CGLWnd::mouseMoveEvent(QMouseEvent* event)
     setCursor(m_bZoom ? m_cursorZoom : m_bMove ? m_cursorMove : m_cursorSpin);
     if (!m_bLButtonDown)
     {
-        QOpenGLWidget::mouseMoveEvent(event);
+        QWidget::mouseMoveEvent(event);
         return;
     }
     const QPoint pt = event->position().toPoint();
@@ -561,7 +651,7 @@ void CGLWnd::mouseMoveEvent(QMouseEvent* event)
         if (std::isfinite(fZoom) && fZoom >= kMinZoom && fZoom <= kMaxZoom)
             m_fZoom = fZoom;
     }
-    update();
+    Invalidate();
 }
 
 QPoint CGLWnd::ContextMenuPosition(const QContextMenuEvent& event) const

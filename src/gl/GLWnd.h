@@ -6,6 +6,9 @@
 // translation and rotations, labels by mode). Its own drawing operations draw the
 // preview: the screen(s), the light beam from each screen to the lens, a box around
 // the installation, red dimension lines and red numeric labels.
+// The view is a widget the dialogs place and size; its picture is drawn by a native
+// child window with the view's own GL context (CGLViewWindow), which always covers
+// the widget and passes the mouse and keys on to it.
 // Inputs: a mode (0 = one screen at two distances, from the projection-distance
 // page; 1 = two screens at one distance, from the screen-dimensions page), two
 // (width, height, distance) triples in the user's unit of length (no unit is shown)
@@ -18,16 +21,20 @@
 #include "DialogTemplates.h"
 
 #include <QCursor>
-#include <QOpenGLWidget>
+#include <QImage>
 #include <QPoint>
+#include <QSize>
+#include <QWidget>
 
 #include <array>
 #include <string>
 
+class CGLViewWindow;
 class QContextMenuEvent;
 class QMouseEvent;
+class QOpenGLContext;
 
-class CGLWnd : public QOpenGLWidget
+class CGLWnd : public QWidget
 {
     Q_OBJECT
 
@@ -62,6 +69,17 @@ public:
     void SetViewData(float w1, float h1, float d1, float w2, float h2, float d2);
     // The six values in the order SetViewData takes them.
     std::array<float, 6> GetViewData() const { return {m_fW1, m_fH1, m_fD1, m_fW2, m_fH2, m_fD2}; }
+
+    // Schedules a repaint of the picture. QWidget::update() on the view does the same.
+    void Invalidate();
+    // The GL context exists: the view has been on screen once.
+    bool IsValid() const;
+    // Renders the scene afresh into an offscreen frame in this view's context and
+    // returns it: size in device-independent pixels from the view's top-left corner
+    // (beyond the view the frame is white), the image in device pixels, drawn with
+    // the view's projection. A null image when the view has no GL context yet or the
+    // frame cannot be made.
+    QImage RenderFrame(const QSize& size);
 
 protected:
     // A derived view: starts with initialView, and ResetView returns to it.
@@ -137,10 +155,21 @@ protected:
     // Context-menu commands by id.
     void OnCommand(int nId);
 
-    void initializeGL() override;
-    void resizeGL(int w, int h) override;
-    void paintGL() override;
+    // This view's context (null before the view was first shown), made current on its
+    // window and released. MakeCurrent is false without a context.
+    QOpenGLContext* GetContext() const;
+    bool MakeCurrent();
+    void DoneCurrent();
 
+    // Called by the GL window with the context current: once when its context is
+    // made, on every resize (size in device-independent pixels), on every paint.
+    virtual void initializeGL();
+    virtual void resizeGL(int w, int h);
+    virtual void paintGL();
+
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -172,6 +201,8 @@ protected:
     QCursor m_cursorZoom;
 
 private:
+    friend class CGLViewWindow;
+
     // Rotations, translation and zoom from the view state.
     void ApplyView(const SViewState& view);
     // The "W=" and "H=" rows of the preview's two label layouts.
@@ -180,4 +211,6 @@ private:
     QPoint ContextMenuPosition(const QContextMenuEvent& event) const;
 
     const SViewState m_viewInitial;
+    CGLViewWindow* m_pGLWindow = nullptr; // owned by its container
+    QWidget* m_pContainer = nullptr;      // child widget holding the GL window
 };

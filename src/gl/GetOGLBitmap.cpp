@@ -5,7 +5,6 @@
 #include "platform/DebugTrace.h"
 
 #include <QFile>
-#include <QPainter>
 
 #include <cstring>
 
@@ -14,25 +13,15 @@ int CGetOGLBitmap::Capture(CGLWnd& wnd, const QRect& rect)
     Reset();
     if (rect.width() <= 0 || rect.height() <= 0)
         return 0;
-    // Renders the scene into the window's framebuffer and reads it back.
-    const QImage frame = wnd.grabFramebuffer();
+    // A fresh frame of the scene, rendered offscreen in the view's own context: what
+    // the window shows, whether or not other windows cover it.
+    const QImage frame = wnd.RenderFrame(rect.size());
     if (frame.isNull())
     {
         DebugTrace("Frame capture failed\n");
         return 0;
     }
-    const qreal dRatio = frame.devicePixelRatio() > 0 ? frame.devicePixelRatio() : 1.0;
-    const QSize size(qRound(rect.width() * dRatio), qRound(rect.height() * dRatio));
-    QImage picture(size, QImage::Format_RGB888);
-    picture.fill(Qt::white);
-    {
-        QPainter painter(&picture);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        QImage source = frame;
-        source.setDevicePixelRatio(1.0);
-        painter.drawImage(QPoint(0, 0), source, QRect(QPoint(0, 0), size));
-    }
-    return ConvertToDIB(picture);
+    return ConvertToDIB(frame);
 }
 
 int CGetOGLBitmap::ConvertToDIB(const QImage& image)

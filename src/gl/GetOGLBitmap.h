@@ -23,9 +23,10 @@ public:
     CGetOGLBitmap(const CGetOGLBitmap&) = delete;
     CGetOGLBitmap& operator=(const CGetOGLBitmap&) = delete;
 
-    // Renders the window's scene and captures rect's width and height from its
-    // top-left corner (parts beyond the frame stay white). 1 on success; 0 on
-    // failure, with nothing held.
+    // Renders the window's scene afresh and captures rect's width and height from
+    // its top-left corner (parts beyond the view are white). 1 on success; 0 on
+    // failure (also for a view never shown, which has no GL context), with nothing
+    // held.
     int Capture(CGLWnd& wnd, const QRect& rect);
     // Converts an image into the held block (24-bit, BGR, bottom-up). 1 or 0.
     int ConvertToDIB(const QImage& image);

@@ -41,12 +41,31 @@ public:
     std::vector<SLabelCall> m_vLabels;
     bool m_bSuppressLabels = false;
 
-    // Shows the window at its preview size and waits until it is on screen.
+    // Shows the window at its preview size and waits until it is on screen with its
+    // GL context.
     void ShowAt(int x, int y, int w = 226, int h = 193)
     {
         setGeometry(x, y, w, h);
         show();
         (void)QTest::qWaitForWindowExposed(this);
+        WaitForContext();
+    }
+
+    // The GL context comes with the GL window's first exposure.
+    bool WaitForContext() { return QTest::qWaitFor([this]() { return IsValid(); }, 5000); }
+
+    QOpenGLContext* context() const { return GetContext(); }
+    void makeCurrent()
+    {
+        WaitForContext();
+        MakeCurrent();
+    }
+    void doneCurrent() { DoneCurrent(); }
+    // A fresh frame of the whole view.
+    QImage grabFramebuffer()
+    {
+        WaitForContext();
+        return RenderFrame(size());
     }
 
     // Draws one frame with the context current and returns the labels it drew.
