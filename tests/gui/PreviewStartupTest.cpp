@@ -52,9 +52,11 @@ TEST(MainDialogPreview, ComesWithoutRecreatingTheActiveDialog)
     EXPECT_EQ(pDlg->winId(), id);
     EXPECT_TRUE(pDlg->isActiveWindow());
     for (const QWidget* pChild : pDlg->findChildren<QWidget*>())
+    {
         if (!pChild->isWindow())
             EXPECT_EQ(pChild->internalWinId(), 0u)
                 << pChild->metaObject()->className() << " " << pChild->objectName().toStdString();
+    }
     app.ExitInstance();
 }
 } // namespace
