@@ -53,9 +53,10 @@ TEST(MainDialogPreview, ComesWithoutRecreatingTheActiveDialog)
     EXPECT_TRUE(pDlg->isActiveWindow());
     for (const QWidget* pChild : pDlg->findChildren<QWidget*>())
     {
-        if (!pChild->isWindow())
-            EXPECT_EQ(pChild->internalWinId(), 0u)
-                << pChild->metaObject()->className() << " " << pChild->objectName().toStdString();
+        if (pChild->isWindow())
+            continue;
+        EXPECT_EQ(pChild->internalWinId(), 0u)
+            << pChild->metaObject()->className() << " " << pChild->objectName().toStdString();
     }
     app.ExitInstance();
 }
