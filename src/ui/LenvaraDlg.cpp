@@ -376,6 +376,17 @@ void CLenvaraDlg::OnAbout()
 
 void CLenvaraDlg::OnSaveCurrentPage()
 {
+    // The file holds one calculation: the one this recalculation of the active page
+    // makes from what the dialog shows now, read back from the record.
+    if (!m_pSheet || !m_pSheet->Recalculate())
+    {
+        QMessageBox::information(
+            this, QStringLiteral("Save Current Page"),
+            QStringLiteral("There is no calculation on this page to save.\n\nChoose a model "
+                           "known to the list, enter a screen size or a projection distance "
+                           "and press Enter, then save again."));
+        return;
+    }
     QFileDialog dialog(this, QStringLiteral("Save Current Page"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

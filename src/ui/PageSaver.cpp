@@ -1,9 +1,8 @@
 #include "ui/PageSaver.h"
 
 #include "ImagePageIds.h"
-#include "LenvaraDlgIds.h"
-#include "LenvaraPageIds.h"
 #include "app/LenvaraApp.h"
+#include "core/TextFormat.h"
 #include "platform/Controls.h"
 #include "ui/LenvaraDlg.h"
 #include "ui/LenvaraPropertySheet.h"
@@ -14,74 +13,57 @@
 
 namespace
 {
+// One "Label: value" line of the record's text getters.
+using TextGetter = std::string (CLenvaraEngine::*)() const;
 struct SField
 {
     const char* pszLabel;
-    int nId;
+    TextGetter getter;
 };
 
 // Values in the order a person reads the page.
 constexpr SField kImageFields[] = {
-    {"Width", ImagePageIds::kIdWidth},
-    {"Height", ImagePageIds::kIdHeight},
-    {"Diagonal", ImagePageIds::kIdDiagonal},
-    {"Projection Distance (Wide)", ImagePageIds::kIdDistWide},
-    {"Projection Distance (Tele)", ImagePageIds::kIdDistTele},
+    {"Width", &CLenvaraEngine::GetWidthText},
+    {"Height", &CLenvaraEngine::GetHeightText},
+    {"Diagonal", &CLenvaraEngine::GetDiagonalText},
+    {"Projection Distance (Wide)", &CLenvaraEngine::GetDistWideText},
+    {"Projection Distance (Tele)", &CLenvaraEngine::GetDistTeleText},
 };
 constexpr SField kLenvaraFields[] = {
-    {"Projection Distance", LenvaraPageIds::kIdDistance},
-    {"Width (Tele)", LenvaraPageIds::kIdWidthTele},
-    {"Width (Wide)", LenvaraPageIds::kIdWidthWide},
-    {"Height (Tele)", LenvaraPageIds::kIdHeightTele},
-    {"Height (Wide)", LenvaraPageIds::kIdHeightWide},
-    {"Diagonal (Tele)", LenvaraPageIds::kIdDiagTele},
-    {"Diagonal (Wide)", LenvaraPageIds::kIdDiagWide},
+    {"Projection Distance", &CLenvaraEngine::GetDistanceText},
+    {"Width (Tele)", &CLenvaraEngine::GetWidthTeleText},
+    {"Width (Wide)", &CLenvaraEngine::GetWidthWideText},
+    {"Height (Tele)", &CLenvaraEngine::GetHeightTeleText},
+    {"Height (Wide)", &CLenvaraEngine::GetHeightWideText},
+    {"Diagonal (Tele)", &CLenvaraEngine::GetDiagTeleText},
+    {"Diagonal (Wide)", &CLenvaraEngine::GetDiagWideText},
 };
 
 std::string Line(const char* pszLabel, const std::string& value)
 {
     return std::string(pszLabel) + ": " + value + "\n";
 }
-
-std::string Trimmed(const std::string& text)
-{
-    return QString::fromStdString(text).trimmed().toStdString();
-}
 } // namespace
 
 std::string CPageSaver::BuildText(const CLenvaraApp& app, const CLenvaraDlg& dlg)
 {
-    using namespace LenvaraDlgIds;
-    int nUnit = -1;
-    if (GetCheck(&dlg, kIdMeters))
-        nUnit = 0;
-    else if (GetCheck(&dlg, kIdInches))
-        nUnit = 1;
-    else if (GetCheck(&dlg, kIdFeet))
-        nUnit = 2;
-    const char* pszAspect = "";
-    if (GetCheck(&dlg, kIdAspect4x3))
-        pszAspect = "4:3";
-    else if (GetCheck(&dlg, kIdAspect16x9))
-        pszAspect = "16:9";
-    else if (GetCheck(&dlg, kIdAspect235))
-        pszAspect = "2.35:1";
-
     const CLenvaraPropertySheet* pSheet = dlg.GetSheet();
     const CPropertyPage* pPage = pSheet ? pSheet->GetActivePage() : nullptr;
     const bool bImage = pSheet && pPage == &pSheet->m_pageImage;
+    const CTarsioModel& model = app.m_model;
 
     std::string text = "Lenvara Calculator: ";
     text += pPage ? pPage->GetCaption().toStdString() : std::string();
     text += "\n";
-    text += Line("Model", GetControlText(&dlg, kIdModel, 100));
-    text += Line("Units", UnitName(nUnit));
-    text += Line("Aspect Ratio", pszAspect);
-    text += Line("Gain", Trimmed(GetControlText(&dlg, kIdGain, 100)));
+    text += Line("Model", app.GetModelNameText());
+    text += Line("Units", app.GetUnitText());
+    text += Line("Aspect Ratio", app.GetAspectText());
+    text += Line("Gain", FormatLuminance(model.GetGain()));
     if (pPage)
     {
         if (bImage)
         {
+            // The input of the calculation just made: the one writable size edit.
             const char* pszInput = "Width";
             if (!IsReadOnly(pPage, ImagePageIds::kIdHeight))
                 pszInput = "Height";
@@ -91,13 +73,13 @@ std::string CPageSaver::BuildText(const CLenvaraApp& app, const CLenvaraDlg& dlg
         }
         for (const SField& field : bImage ? std::span<const SField>(kImageFields)
                                           : std::span<const SField>(kLenvaraFields))
-            text += Line(field.pszLabel, Trimmed(GetControlText(pPage, field.nId, 80)));
+            text += Line(field.pszLabel, (app.*field.getter)());
     }
-    const std::string strLumUnit = GetControlText(&dlg, kIdLumUnitWide, 100);
+    const std::string strLumUnit = model.GetLumUnit();
     text += Line("Expected Screen Luminance (Wide)",
-                 GetControlText(&dlg, kIdLumWide, 100) + " " + strLumUnit);
+                 FormatLuminance(model.GetLumWide()) + " " + strLumUnit);
     text += Line("Expected Screen Luminance (Tele)",
-                 GetControlText(&dlg, kIdLumTele, 100) + " " + GetControlText(&dlg, kIdLumUnitTele, 100));
+                 FormatLuminance(model.GetLumTele()) + " " + strLumUnit);
     text += Line("Date", app.GetDateText());
     return text;
 }

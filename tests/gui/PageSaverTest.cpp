@@ -238,6 +238,38 @@ TEST_F(PageSaverTest, SaveCommandWritesTheChosenFileWithItsSuffix)
     EXPECT_EQ(ReadAll(dir.filePath(QStringLiteral("offer.sim"))), saved);
 }
 
+TEST_F(PageSaverTest, SaveWritesOneCalculationMadeFromWhatTheDialogShows)
+{
+    QTemporaryDir dir;
+    const QString strPath = dir.filePath(QStringLiteral("page.sim"));
+    // Before any calculation: the user is told, and nothing is written.
+    {
+        CSaveDialogAnswer answer(strPath);
+        m_pDlg->OnSaveCurrentPage();
+        EXPECT_TRUE(answer.m_strMessage.startsWith(QStringLiteral("There is no calculation")))
+            << answer.m_strMessage.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(strPath));
+
+    // Width 3 with Kelda W1, then another model and a gain typed without Enter: the
+    // file holds Kelda W2's numbers (1.52 / 2.28) with that gain ("abc" reads as 0).
+    CPage_Image* pPage = &m_pDlg->GetSheet()->m_pageImage;
+    D::Type(pPage, Img::kIdWidth, QStringLiteral("3"));
+    D::PressEnter(pPage, Img::kIdWidth);
+    D::Type(m_pDlg, Dlg::kIdModel, QStringLiteral("Kelda W2"));
+    D::Type(m_pDlg, Dlg::kIdGain, QStringLiteral("abc"));
+    {
+        CSaveDialogAnswer answer(strPath);
+        m_pDlg->OnSaveCurrentPage();
+    }
+    const QByteArray saved = ReadAll(strPath);
+    EXPECT_TRUE(saved.contains("Model: Kelda W2\nUnits: Meters\nAspect Ratio: 16:9\nGain: 0.00\n"))
+        << saved.toStdString();
+    EXPECT_TRUE(saved.contains("Projection Distance (Wide): 4.56\nProjection Distance (Tele): 6.84\n"
+                               "Expected Screen Luminance (Wide): 0.00 Nits\n"))
+        << saved.toStdString();
+}
+
 TEST(PageSaverWrite, ReplacesTheWholeFile)
 {
     QTemporaryDir dir;
