@@ -60,7 +60,16 @@ bool SetControlText(QWidget* pWnd, int nId, const std::string& text)
         return false;
     const QString str = QString::fromStdString(text);
     if (auto* pEdit = qobject_cast<QLineEdit*>(pControl))
+    {
         pEdit->setText(str);
+        // A read-only edit too narrow for its text shows the text's start (a number's
+        // leading digits matter most), and its tooltip gives the whole text.
+        if (pEdit->isReadOnly())
+            pEdit->setCursorPosition(0);
+        const QMargins margins = pEdit->textMargins();
+        const int nRoom = pEdit->contentsRect().width() - margins.left() - margins.right() - 4;
+        pEdit->setToolTip(pEdit->fontMetrics().horizontalAdvance(str) > nRoom ? str : QString());
+    }
     else if (auto* pCombo = qobject_cast<QComboBox*>(pControl))
         pCombo->setEditText(str);
     else if (auto* pLabel = qobject_cast<QLabel*>(pControl))

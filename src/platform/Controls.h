@@ -20,6 +20,8 @@ QWidget* FindControl(const QWidget* pWnd, int nId);
 // At most nMaxCount - 1 characters of the control's text (a buffer of nMaxCount
 // characters with its terminator), as UTF-8 without cutting a character in two.
 std::string GetControlText(const QWidget* pWnd, int nId, int nMaxCount);
+// An edit too narrow for the text gets it as its tooltip; a read-only one shows the
+// text's start.
 bool SetControlText(QWidget* pWnd, int nId, const std::string& text);
 
 // 0 unchecked, 1 checked; 0 for a missing control or one that has no check.

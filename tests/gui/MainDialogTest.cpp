@@ -311,6 +311,21 @@ TEST_F(MainDialogTest, FailedCalculationsChangeNothing)
     EXPECT_EQ(D::Text(m_pImage, Img::kIdWidth), QStringLiteral("2.00"));
 }
 
+TEST_F(MainDialogTest, LongResultsShowTheirStartAndTheWholeTextAsTooltip)
+{
+    SelectModel(QStringLiteral("Kelda W1"));
+    D::Type(m_pImage, Img::kIdWidth, QStringLiteral("0.001"));
+    D::PressEnter(m_pImage, Img::kIdWidth);
+    // 2000 lm on a 1 mm x 0.5625 mm screen: ten digits before the point.
+    auto* pLum = qobject_cast<QLineEdit*>(D::Control(m_pDlg, Dlg::kIdLumWide));
+    ASSERT_NE(pLum, nullptr);
+    EXPECT_EQ(pLum->text().indexOf('.'), 10) << pLum->text().toStdString();
+    EXPECT_EQ(pLum->cursorPosition(), 0);
+    EXPECT_EQ(pLum->toolTip(), pLum->text());
+    // A short result needs no tooltip.
+    EXPECT_TRUE(qobject_cast<QLineEdit*>(D::Control(m_pImage, Img::kIdDistWide))->toolTip().isEmpty());
+}
+
 TEST_F(MainDialogTest, ModelChangeAloneChangesNoResult)
 {
     CalculateWidth3();
