@@ -1,13 +1,133 @@
 #include "ui/ModelComboBox.h"
 
+#include "app/LenvaraApp.h"
+#include "core/ModelName.h"
+#include "model/CatalogueTable.h"
 #include "ui/ModelListBox.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QLineEdit>
+#include <QStandardItemModel>
+#include <QTimer>
+
+#include <cstring>
+
+namespace
+{
+// The role holding a name's normalised form, which completion compares.
+constexpr int kNormalisedRole = Qt::UserRole + 1;
+
+// Completes on the normalised form of what was typed, and puts the catalogue's
+// exact name into the box.
+class CModelCompleter : public QCompleter
+{
+public:
+    explicit CModelCompleter(QObject* pParent) : QCompleter(pParent)
+    {
+        auto* pModel = new QStandardItemModel(this);
+        for (const SCatalogueRow& row : GetCatalogue().main)
+        {
+            if (!row.bListed)
+                continue;
+            const QByteArray name(row.szName, static_cast<qsizetype>(strnlen(row.szName, sizeof row.szName)));
+            auto* pItem = new QStandardItem(QString::fromUtf8(name));
+            pItem->setData(QString::fromStdString(NormaliseModelName(name.toStdString())),
+                           kNormalisedRole);
+            pModel->appendRow(pItem);
+        }
+        setModel(pModel);
+        setCompletionRole(kNormalisedRole);
+        setCaseSensitivity(Qt::CaseSensitive); // both sides are lower case already
+        setCompletionMode(QCompleter::PopupCompletion);
+        setFilterMode(Qt::MatchStartsWith);
+    }
+
+    QStringList splitPath(const QString& strPath) const override
+    {
+        return {QString::fromStdString(NormaliseModelName(strPath.toStdString()))};
+    }
+    QString pathFromIndex(const QModelIndex& index) const override
+    {
+        return index.data(Qt::DisplayRole).toString();
+    }
+};
+} // namespace
+
 CModelComboBox::CModelComboBox(CLenvaraApp& app, QWidget* pParent)
-    : QComboBox(pParent), m_pListBox(new CModelListBox(app))
+    : QComboBox(pParent), m_app(app), m_pListBox(new CModelListBox(app))
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
-    // Typed names stay exactly as typed: the calculation looks them up byte for byte.
-    setCompleter(nullptr);
     setView(m_pListBox);
+    // The calculation looks names up byte for byte; completion only helps to type them.
+    setCompleter(new CModelCompleter(this));
+    // A name typed in full needs no offers: the list would only stand in the way of
+    // the next click.
+    connect(lineEdit(), &QLineEdit::textEdited, this,
+            [this]
+            {
+                // Queued: the completer shows its list after this signal.
+                if (HoldsModelName() && completer())
+                    QTimer::singleShot(0, completer(),
+                                       [this]
+                                       {
+                                           if (HoldsModelName() && completer()->popup())
+                                               completer()->popup()->hide();
+                                       });
+            });
+    connect(this, &QComboBox::editTextChanged, this,
+            [this]
+            {
+                if (m_bWarning && HoldsModelName())
+                    SetWarning(false);
+            });
+}
+
+bool CModelComboBox::HoldsModelName() const
+{
+    const QByteArray name = currentText().toUtf8();
+    return m_app.FindPictureId(name.constData()) != -1 && !name.isEmpty() &&
+           !name.contains('\0');
+}
+
+void CModelComboBox::ShowChosenModel()
+{
+    m_app.SelectPicture(currentText().toUtf8().constData());
+    m_app.InvalidatePicture();
+    m_pListBox->ForgetShownName();
+    SetWarning(!HoldsModelName());
+}
+
+void CModelComboBox::hidePopup()
+{
+    QComboBox::hidePopup();
+    // After a choice the box takes the chosen name only once the list has closed.
+    QTimer::singleShot(0, this,
+                       [this]
+                       {
+                           m_app.SelectPicture(currentText().toUtf8().constData());
+                           m_app.InvalidatePicture();
+                           m_pListBox->ForgetShownName();
+                       });
+}
+
+void CModelComboBox::focusOutEvent(QFocusEvent* pEvent)
+{
+    QComboBox::focusOutEvent(pEvent);
+    if (!HoldsModelName())
+        SetWarning(true);
+}
+
+void CModelComboBox::SetWarning(bool bWarning)
+{
+    m_bWarning = bWarning;
+    QLineEdit* pEdit = lineEdit();
+    if (!pEdit)
+        return;
+    QPalette pal = pEdit->palette();
+    pal.setColor(QPalette::Base, bWarning ? QColor(255, 222, 173) : palette().color(QPalette::Base));
+    pEdit->setPalette(pal);
+    pEdit->setToolTip(bWarning ? QStringLiteral("No projector of this name in the list")
+                               : QString());
 }

@@ -1,7 +1,12 @@
 // The main dialog's model list (control 1000): an editable drop-down combo box,
 // never sorted and never adding typed names to its list. Its drop-down list is a
-// CModelListBox, which previews pictures while the mouse moves over it. A change
-// of selection does nothing: the results change at the next recalculation.
+// CModelListBox, which previews pictures while the mouse moves over it; when the
+// list closes, the picture of the name in the box is shown again. Typing offers the
+// catalogue's names that start with what was typed, ignoring letter case and runs of
+// blanks ("vela x2" offers "Vela  X2"); choosing one puts the exact name into the box.
+// A name the catalogue lacks is shown in a warning colour once a calculation or the
+// end of editing has met it, until the box holds a name again. A change of selection
+// does nothing else: the results change at the next recalculation.
 #pragma once
 
 #include <QComboBox>
@@ -18,6 +23,21 @@ public:
 
     CModelListBox* GetListBox() const { return m_pListBox; }
 
+    // Whether the box holds a name of the catalogue, byte for byte.
+    bool HoldsModelName() const;
+    // Shows the picture of the name in the box (none for a name the catalogue lacks)
+    // and marks a name the catalogue lacks.
+    void ShowChosenModel();
+
+    void hidePopup() override;
+
+protected:
+    void focusOutEvent(QFocusEvent* pEvent) override;
+
 private:
+    void SetWarning(bool bWarning);
+
+    CLenvaraApp& m_app;
     CModelListBox* m_pListBox;
+    bool m_bWarning = false;
 };

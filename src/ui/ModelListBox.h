@@ -15,6 +15,8 @@ class CModelListBox : public QListView
 
 public:
     explicit CModelListBox(CLenvaraApp& app, QWidget* pParent = nullptr);
+    // The next entry the mouse passes over shows its picture, even the last one shown.
+    void ForgetShownName() { m_strLastName.clear(); }
 
 signals:
     // After the picture of another model was selected.

@@ -18,6 +18,7 @@
 #include "ui/ModelListBox.h"
 
 #include <QAbstractItemView>
+#include <QCompleter>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -432,6 +433,58 @@ TEST_F(MainDialogTest, HoveringTheDropDownListChangesThePictureOncePerEntry)
     pCombo->hidePopup();
     // Hovering changes neither the combo's text nor any result.
     EXPECT_EQ(D::Text(m_pDlg, Dlg::kIdModel), QStringLiteral("Kelda W1"));
+}
+
+TEST_F(MainDialogTest, ClosingTheDropDownShowsThePictureOfTheNameInTheBox)
+{
+    CModelComboBox* pCombo = m_pDlg->GetModelCombo();
+    CModelListBox* pList = pCombo->GetListBox();
+    const SCatalogue& catalogue = GetCatalogue();
+    pCombo->showPopup();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(pList->window()));
+    const QRect rc = pList->visualRect(pList->model()->index(3, 0)); // Kelda WT
+    QMouseEvent move(QEvent::MouseMove, QPointF(rc.center()),
+                     pList->viewport()->mapToGlobal(QPointF(rc.center())), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(pList->viewport(), &move);
+    ASSERT_EQ(m_pDlg->m_nPictureId, catalogue.main[3 * 3 + 1].nBitmapId);
+    // Hovered and cancelled: the box still names Kelda W1.
+    pCombo->hidePopup();
+    QTRY_COMPARE(m_pDlg->m_nPictureId, catalogue.main[1].nBitmapId);
+    // Chosen with the keyboard (Orne SX), then a name the catalogue lacks.
+    pCombo->showPopup();
+    pCombo->setCurrentIndex(4);
+    pCombo->hidePopup();
+    QTRY_COMPARE(m_pDlg->m_nPictureId, catalogue.main[3 * 4 + 1].nBitmapId);
+    pCombo->setEditText(QStringLiteral("Orne"));
+    pCombo->ShowChosenModel();
+    EXPECT_EQ(m_pDlg->m_nPictureId, -1);
+}
+
+TEST_F(MainDialogTest, TypingOffersNamesIgnoringCaseAndBlanksAndMarksUnknownNames)
+{
+    CModelComboBox* pCombo = m_pDlg->GetModelCombo();
+    QCompleter* pCompleter = pCombo->completer();
+    ASSERT_NE(pCompleter, nullptr);
+    D::Type(m_pDlg, Dlg::kIdModel, QStringLiteral("vela x2"));
+    QStringList offers;
+    for (int i = 0; pCompleter->setCurrentRow(i); ++i)
+        offers << pCompleter->currentCompletion();
+    EXPECT_EQ(offers, QStringList({"Vela  X2", "Vela  X2L"}));
+    D::Type(m_pDlg, Dlg::kIdModel, QStringLiteral("pavo   QA"));
+    ASSERT_TRUE(pCompleter->setCurrentRow(0));
+    emit pCompleter->activated(pCompleter->currentIndex());
+    QApplication::processEvents();
+    EXPECT_EQ(D::Text(m_pDlg, Dlg::kIdModel), QStringLiteral("Pavo QA"));
+
+    // A name the catalogue lacks is marked when editing ends, until the box holds a name.
+    const QColor normal = pCombo->lineEdit()->palette().color(QPalette::Base);
+    D::Type(m_pDlg, Dlg::kIdModel, QStringLiteral("Pavo Q"));
+    pCompleter->popup()->hide(); // the offers dismissed
+    D::Click(m_pImage, Img::kIdWidth);
+    EXPECT_NE(pCombo->lineEdit()->palette().color(QPalette::Base), normal);
+    D::Type(m_pDlg, Dlg::kIdModel, QStringLiteral("Pavo QA"));
+    EXPECT_EQ(pCombo->lineEdit()->palette().color(QPalette::Base), normal);
 }
 
 TEST_F(MainDialogTest, PrintBeforeAnyCalculationDoesNothing)
