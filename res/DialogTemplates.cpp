@@ -102,12 +102,12 @@ constexpr SControlTemplate kPrintInfo[] = {
 
 constexpr SMenuItem kMainMenu[] = {
     {0, "&File", 0},
-    {1, "Save Current Page", kCmdSavePage},
-    {1, "Print Current Page", kCmdPrintPage},
-    {1, "Print Preview…", kCmdPrintPreview},
-    {1, "Export Report as PDF…", kCmdExportPdf},
+    {1, "&Save Current Page", kCmdSavePage, "Ctrl+S"},
+    {1, "&Print Current Page", kCmdPrintPage, "Ctrl+P"},
+    {1, "Print Pre&view…", kCmdPrintPreview},
+    {1, "&Export Report as PDF…", kCmdExportPdf},
     {1, nullptr, 0},
-    {1, "Exit", kCmdExit},
+    {1, "E&xit", kCmdExit, "Ctrl+Q"},
     {0, "&Help", 0},
     {1, "&About Lenvara Calculator", kCmdAbout},
 };

@@ -61,6 +61,8 @@ struct SMenuItem
     int nLevel;
     const char* pszText;
     int nCommand;
+    // The item's shortcut in portable form ("Ctrl+S"); none by default.
+    const char* pszShortcut = nullptr;
 };
 
 struct SMenuTemplate

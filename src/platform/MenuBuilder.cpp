@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -23,6 +24,8 @@ void AddItem(QMenu* pMenu, const SMenuItem& item, const std::function<void(int)>
     }
     QAction* pAction = pMenu->addAction(ItemText(item));
     pAction->setObjectName(ControlName(item.nCommand));
+    if (item.pszShortcut)
+        pAction->setShortcut(QKeySequence(QString::fromLatin1(item.pszShortcut)));
     const int nCommand = item.nCommand;
     QObject::connect(pAction, &QAction::triggered, pMenu,
                      [onCommand, nCommand] { onCommand(nCommand); });

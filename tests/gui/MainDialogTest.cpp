@@ -365,8 +365,22 @@ TEST_F(MainDialogTest, EscapeAndExitCloseTheDialog)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pDlg));
     QAction* pExit = m_pDlg->GetMenuBar()->findChild<QAction*>(ControlName(kCmdExit));
     ASSERT_NE(pExit, nullptr);
-    EXPECT_EQ(pExit->text(), QStringLiteral("Exit"));
+    EXPECT_EQ(pExit->text().remove('&'), QStringLiteral("Exit")); // E&xit: a mnemonic
     pExit->trigger();
+    EXPECT_FALSE(m_pDlg->isVisible());
+
+    // The standard shortcuts: Ctrl+S saves (here: nothing calculated yet), Ctrl+Q exits.
+    m_pDlg->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pDlg));
+    D::ClickWidget(D::Control(m_pDlg, Dlg::kIdGain));
+    const QString strSave = D::CaptureModal(
+        [&] { QTest::keyClick(D::Control(m_pDlg, Dlg::kIdGain), Qt::Key_S, Qt::ControlModifier); });
+    EXPECT_TRUE(strSave.startsWith(QStringLiteral("There is no calculation"))) << strSave.toStdString();
+    QAction* pPrint = m_pDlg->GetMenuBar()->findChild<QAction*>(ControlName(kCmdPrintPage));
+    ASSERT_NE(pPrint, nullptr);
+    EXPECT_EQ(pPrint->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    D::ClickWidget(D::Control(m_pDlg, Dlg::kIdGain)); // active again after the message
+    QTest::keyClick(D::Control(m_pDlg, Dlg::kIdGain), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(m_pDlg->isVisible());
 }
 
