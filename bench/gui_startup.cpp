@@ -4,6 +4,7 @@
 // times; a child reports on stdout once its first paint has completed. Prints both
 // medians in milliseconds and their ratio. Needs a display (run under xvfb-run).
 #include "gl/GLSurfaceFormat.h"
+#include "platform/FontWarmUp.h"
 #include "app/LenvaraApp.h"
 #include "ui/LenvaraDlg.h"
 
@@ -62,6 +63,8 @@ private:
 
 int RunChild(int argc, char** argv, bool bMain, int nWidth, int nHeight)
 {
+    if (bMain)
+        StartFontWarmUp(); // as the program's main() does
     InstallDefaultGLFormat();
     QApplication application(argc, argv);
 

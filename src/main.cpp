@@ -2,6 +2,7 @@
 // until the user closes it.
 #include "app/LenvaraApp.h"
 #include "gl/GLSurfaceFormat.h"
+#include "platform/FontWarmUp.h"
 #include "ui/LenvaraDlg.h"
 
 #include <QApplication>
@@ -39,6 +40,7 @@ int main(int argc, char** argv)
         std::fputs("lenvara: no display available\n", stderr);
         return 1;
     }
+    StartFontWarmUp();
     InstallDefaultGLFormat();
 
     QApplication application(argc, argv);

@@ -9,64 +9,106 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace
 {
 // A copy of the image in which every pixel of the key colour next to other colours
 // takes the average of those neighbours, a few rings deep (as far as smooth
-// stretching reaches). Pixels of the key
-// colour farther away keep it; they are transparent wherever the image is drawn.
+// stretching reaches): ring 1 are the key pixels touching other colours, ring n + 1
+// the key pixels touching ring n, each averaging its neighbours of the rings before
+// (and of the image's own colours). Pixels of the key colour farther away keep it;
+// they are transparent wherever the image is drawn. Only the rings are visited after
+// one pass over the image, which is what the first paint of the logo waits for.
 QImage SpreadIntoKey(const QImage& source, QRgb rgbKey)
 {
-    constexpr int kRings = 3;
+    constexpr std::uint8_t kRings = 3;
+    constexpr std::uint8_t kFar = 255; // a key pixel no ring has reached
     QImage image = source.convertToFormat(QImage::Format_RGB32);
     const int w = image.width();
     const int h = image.height();
-    std::vector<QRgb> vPixels(static_cast<size_t>(w) * h);
-    std::vector<char> vKey(vPixels.size());
+    if (w == 0 || h == 0)
+        return image;
+    QRgb* pBits = reinterpret_cast<QRgb*>(image.bits()); // one detach, then plain access
+    const size_t nStride = static_cast<size_t>(image.bytesPerLine()) / sizeof(QRgb);
+    auto at = [w](int x, int y) { return static_cast<size_t>(y) * w + x; };
+    // 0: the image's own colour; n: reached by ring n; kFar: key colour, not reached.
+    std::vector<std::uint8_t> vRing(static_cast<size_t>(w) * h, 0);
     for (int y = 0; y < h; ++y)
-    {
-        const auto* pLine = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < w; ++x)
-        {
-            vPixels[static_cast<size_t>(y) * w + x] = pLine[x];
-            vKey[static_cast<size_t>(y) * w + x] = (pLine[x] & 0xFFFFFFu) == rgbKey;
-        }
-    }
-    for (int nRing = 0; nRing < kRings; ++nRing)
+            if ((pBits[nStride * y + x] & 0xFFFFFFu) == rgbKey)
+                vRing[at(x, y)] = kFar;
+    auto forNeighbours = [w, h](int x, int y, auto&& visit)
     {
-        std::vector<char> vNext = vKey;
-        std::vector<QRgb> vSpread = vPixels;
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-            {
-                const size_t i = static_cast<size_t>(y) * w + x;
-                if (!vKey[i])
-                    continue;
-                int nR = 0, nG = 0, nB = 0, nCount = 0;
-                for (int ny = std::max(0, y - 1); ny <= std::min(h - 1, y + 1); ++ny)
-                    for (int nx = std::max(0, x - 1); nx <= std::min(w - 1, x + 1); ++nx)
-                    {
-                        const size_t j = static_cast<size_t>(ny) * w + nx;
-                        if (vKey[j])
-                            continue;
-                        nR += qRed(vPixels[j]);
-                        nG += qGreen(vPixels[j]);
-                        nB += qBlue(vPixels[j]);
-                        ++nCount;
-                    }
-                if (nCount == 0)
-                    continue;
-                vSpread[i] = qRgb(nR / nCount, nG / nCount, nB / nCount);
-                vNext[i] = 0;
-            }
-        vKey.swap(vNext);
-        vPixels.swap(vSpread);
-    }
+        for (int ny = std::max(0, y - 1); ny <= std::min(h - 1, y + 1); ++ny)
+            for (int nx = std::max(0, x - 1); nx <= std::min(w - 1, x + 1); ++nx)
+                if (nx != x || ny != y)
+                    visit(nx, ny);
+    };
+
+    // Ring 1: key pixels with a neighbour of the image's own colours. Per row, whether
+    // such a colour lies within one column; a pixel then looks at three rows of that.
+    std::vector<std::uint8_t> vNear(static_cast<size_t>(w) * h, 0);
     for (int y = 0; y < h; ++y)
-        std::copy_n(vPixels.begin() + static_cast<std::ptrdiff_t>(y) * w, w,
-                    reinterpret_cast<QRgb*>(image.scanLine(y)));
+        for (int x = 0; x < w; ++x)
+            if (vRing[at(x, y)] == 0)
+                for (int nx = std::max(0, x - 1); nx <= std::min(w - 1, x + 1); ++nx)
+                    vNear[at(nx, y)] = 1;
+    std::vector<std::pair<int, int>> vFront;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (vRing[at(x, y)] == kFar && (vNear[at(x, y)] || (y > 0 && vNear[at(x, y - 1)]) ||
+                                            (y + 1 < h && vNear[at(x, y + 1)])))
+                vFront.emplace_back(x, y);
+
+    std::vector<QRgb> vColors;
+    std::vector<std::pair<int, int>> vNext;
+    for (std::uint8_t nRing = 1; nRing <= kRings && !vFront.empty(); ++nRing)
+    {
+        // Every pixel of the ring from its neighbours of the earlier rings, all read
+        // before any is written.
+        vColors.clear();
+        for (const auto& [x, y] : vFront)
+        {
+            int nR = 0, nG = 0, nB = 0, nCount = 0;
+            forNeighbours(x, y,
+                          [&](int nx, int ny)
+                          {
+                              if (vRing[at(nx, ny)] >= nRing)
+                                  return;
+                              const QRgb rgb = pBits[nStride * ny + nx];
+                              nR += qRed(rgb);
+                              nG += qGreen(rgb);
+                              nB += qBlue(rgb);
+                              ++nCount;
+                          });
+            vColors.push_back(qRgb(nR / nCount, nG / nCount, nB / nCount));
+        }
+        for (size_t i = 0; i < vFront.size(); ++i)
+        {
+            const auto [x, y] = vFront[i];
+            pBits[nStride * y + x] = vColors[i];
+            vRing[at(x, y)] = nRing;
+        }
+        // The next ring: key pixels touching this one.
+        vNext.clear();
+        for (const auto& [x, y] : vFront)
+            forNeighbours(x, y,
+                          [&](int nx, int ny)
+                          {
+                              std::uint8_t& nState = vRing[at(nx, ny)];
+                              if (nState == kFar)
+                              {
+                                  nState = kFar - 1; // queued once
+                                  vNext.emplace_back(nx, ny);
+                              }
+                          });
+        for (const auto& [x, y] : vNext)
+            vRing[at(x, y)] = kFar;
+        vFront.swap(vNext);
+    }
     return image;
 }
 } // namespace
