@@ -205,6 +205,26 @@ TEST(CliTextTest, ShiftPrintsUnavailableDirections)
                          "Vertical TP plus side: 10.54 deg\n");
 }
 
+TEST(CliTextTest, ShiftLimitsWithTheDialogsLabels)
+{
+    // Kelda W1 (vertical shift only, 12.71 degrees up and -0.005 down at WA) 4 wide:
+    // one screen 2.25 high at 5.48 and 6.64, so the WA rows stand for both ends.
+    const SRun width = RunInProcess({"shift", "Kelda W1", "--width", "4"});
+    EXPECT_EQ(width.nExit, 0);
+    EXPECT_EQ(width.szOut, "WA/TP maximum half height: 2.36\n"
+                           "WA/TP minimum half height: -1.12\n"
+                           "WA/TP vertical center distance: 0.00\n");
+    // At 6: a WA screen 2.46 and a TP screen 2.03 high, each with its rows.
+    const SRun distance = RunInProcess({"shift", "Kelda W1", "--distance", "6"});
+    EXPECT_EQ(distance.nExit, 0);
+    EXPECT_EQ(distance.szOut, "WA maximum half height: 2.59\n"
+                              "WA minimum half height: -1.23\n"
+                              "TP maximum half height: 2.13\n"
+                              "TP minimum half height: -1.02\n"
+                              "WA vertical center distance: 0.00\n"
+                              "TP vertical center distance: 0.00\n");
+}
+
 TEST(CliTextTest, CommaLocaleChangesNothing)
 {
     const std::string szBefore = std::setlocale(LC_ALL, nullptr);

@@ -3,6 +3,7 @@
 // and the exit codes seen by a shell.
 #include "cli/CalcCommand.h"
 #include "core/LenvaraEngine.h"
+#include "core/ShiftLimits.h"
 #include "model/CatalogueTable.h"
 
 #include <gtest/gtest.h>
@@ -89,8 +90,9 @@ SProgramRun RunProgram(const std::vector<std::string>& args, const char* pszStdo
     return run;
 }
 
-// The members of one flat JSON object as raw text: strings keep their quotes,
-// arrays their brackets. Enough for the objects lenvara-calc prints.
+// The members of one JSON object as raw text: strings keep their quotes, arrays
+// their brackets, inner objects their braces. Enough for the objects lenvara-calc
+// prints.
 std::map<std::string, std::string> JsonMembers(const std::string& szJson)
 {
     std::map<std::string, std::string> members;
@@ -113,6 +115,9 @@ std::map<std::string, std::string> JsonMembers(const std::string& szJson)
         }
         else if (szJson[k] == '[')
             k = szJson.find(']', k) + 1;
+        else if (szJson[k] == '{')
+            for (int nDepth = 0; k == j || nDepth > 0; ++k)
+                nDepth += szJson[k] == '{' ? 1 : szJson[k] == '}' ? -1 : 0;
         else
             while (szJson[k] != ',' && szJson[k] != '}')
                 ++k;
@@ -247,6 +252,83 @@ TEST(CliProgramTest, ShiftOfAModelWithBothDirections)
     EXPECT_EQ(JsonFloats(json["horizontal"]), std::vector<float>(h, h + 4));
     EXPECT_EQ(JsonFloats(json["vertical"]), std::vector<float>(v, v + 4));
 }
+
+struct SShiftLimitsRow
+{
+    const char* pszName;
+    std::vector<std::string> args;
+    int nMode;
+};
+
+void PrintTo(const SShiftLimitsRow& row, std::ostream* pOut)
+{
+    *pOut << row.pszName;
+}
+
+class CliShiftLimitsTest : public testing::TestWithParam<SShiftLimitsRow>
+{
+};
+
+// The Shift Calculator's limits for the installation each page would calculate.
+TEST_P(CliShiftLimitsTest, MatchTheLibraryBitForBit)
+{
+    const SShiftLimitsRow& row = GetParam();
+    std::vector<std::string> args = {"shift", "Pavo QC", "--json"};
+    args.insert(args.end(), row.args.begin(), row.args.end());
+    const SProgramRun run = RunProgram(args);
+    ASSERT_EQ(run.nExit, 0) << run.szErr;
+    auto json = JsonMembers(run.szOut);
+    EXPECT_EQ(json["mode"], std::to_string(row.nMode));
+    auto limits = JsonMembers(json["limits"]);
+
+    // The page's calculation, its WA and TP triples, the angles and the limits.
+    CLenvaraEngine engine;
+    float w1, h1, d1, w2, h2, d2, f[6];
+    if (row.nMode == 0)
+    {
+        w1 = 4;
+        h1 = 0;
+        float fDiag = 0;
+        ASSERT_EQ(engine.CalcDistance("Pavo QC", kAspectCode16x9, MetersAt16x9(), w1, h1, fDiag,
+                                      d1, d2, f[0], f[1], 1.0f),
+                  1);
+        w2 = w1;
+        h2 = h1;
+    }
+    else
+    {
+        d1 = d2 = 6;
+        ASSERT_EQ(engine.CalcScreenSize("Pavo QC", kAspectCode16x9, MetersAt16x9(), 6.0f, w1, w2,
+                                        h1, h2, f[0], f[1], f[2], f[3], 1.0f),
+                  1);
+    }
+    float h[4], v[4];
+    ASSERT_EQ(engine.CalcHorizontalShift("Pavo QC", kAspectCode16x9, MetersAt16x9(), h[0], h[1],
+                                         h[2], h[3]),
+              1);
+    ASSERT_EQ(engine.CalcVerticalShift("Pavo QC", kAspectCode16x9, MetersAt16x9(), v[0], v[1],
+                                       v[2], v[3]),
+              1);
+    const SShiftLimits horz =
+        ComputeShiftLimits(ShiftAnglesFromLimits(h[0], h[1], h[2], h[3]), w1, d1, w2, d2);
+    const SShiftLimits vert =
+        ComputeShiftLimits(ShiftAnglesFromLimits(v[0], v[1], v[2], v[3]), h1, d1, h2, d2);
+    for (const auto& [pszDirection, expected] :
+         {std::pair{"horizontal", horz}, std::pair{"vertical", vert}})
+    {
+        auto values = JsonMembers(limits[pszDirection]);
+        EXPECT_EQ(JsonFloat(values["wa_max"]), expected.fWideMax) << pszDirection;
+        EXPECT_EQ(JsonFloat(values["wa_min"]), expected.fWideMin) << pszDirection;
+        EXPECT_EQ(JsonFloat(values["tp_max"]), expected.fTeleMax) << pszDirection;
+        EXPECT_EQ(JsonFloat(values["tp_min"]), expected.fTeleMin) << pszDirection;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shift, CliShiftLimitsTest,
+    testing::Values(SShiftLimitsRow{"FromWidth", {"--width", "4"}, 0},
+                    SShiftLimitsRow{"FromDistance", {"--distance", "6"}, 1}),
+    [](const auto& info) { return std::string(info.param.pszName); });
 
 TEST(CliProgramTest, ModelsListsTheSixteenByNineRowsInTableOrder)
 {
