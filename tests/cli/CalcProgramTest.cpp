@@ -253,82 +253,56 @@ TEST(CliProgramTest, ShiftOfAModelWithBothDirections)
     EXPECT_EQ(JsonFloats(json["vertical"]), std::vector<float>(v, v + 4));
 }
 
-struct SShiftLimitsRow
-{
-    const char* pszName;
-    std::vector<std::string> args;
-    int nMode;
-};
-
-void PrintTo(const SShiftLimitsRow& row, std::ostream* pOut)
-{
-    *pOut << row.pszName;
-}
-
-class CliShiftLimitsTest : public testing::TestWithParam<SShiftLimitsRow>
-{
-};
-
 // The Shift Calculator's limits for the installation each page would calculate.
-TEST_P(CliShiftLimitsTest, MatchTheLibraryBitForBit)
+TEST(CliProgramTest, ShiftLimitsMatchTheLibraryBitForBit)
 {
-    const SShiftLimitsRow& row = GetParam();
-    std::vector<std::string> args = {"shift", "Pavo QC", "--json"};
-    args.insert(args.end(), row.args.begin(), row.args.end());
-    const SProgramRun run = RunProgram(args);
-    ASSERT_EQ(run.nExit, 0) << run.szErr;
-    auto json = JsonMembers(run.szOut);
-    EXPECT_EQ(json["mode"], std::to_string(row.nMode));
-    auto limits = JsonMembers(json["limits"]);
-
-    // The page's calculation, its WA and TP triples, the angles and the limits.
     CLenvaraEngine engine;
-    float w1, h1, d1, w2, h2, d2, f[6];
-    if (row.nMode == 0)
-    {
-        w1 = 4;
-        h1 = 0;
-        float fDiag = 0;
-        ASSERT_EQ(engine.CalcDistance("Pavo QC", kAspectCode16x9, MetersAt16x9(), w1, h1, fDiag,
-                                      d1, d2, f[0], f[1], 1.0f),
-                  1);
-        w2 = w1;
-        h2 = h1;
-    }
-    else
-    {
-        d1 = d2 = 6;
-        ASSERT_EQ(engine.CalcScreenSize("Pavo QC", kAspectCode16x9, MetersAt16x9(), 6.0f, w1, w2,
-                                        h1, h2, f[0], f[1], f[2], f[3], 1.0f),
-                  1);
-    }
-    float h[4], v[4];
-    ASSERT_EQ(engine.CalcHorizontalShift("Pavo QC", kAspectCode16x9, MetersAt16x9(), h[0], h[1],
-                                         h[2], h[3]),
+    const TarsioDisplayOptions options = MetersAt16x9();
+    float h[4], v[4], f[8], w = 4, hgt = 0, diag = 0, dw, dt, lw, lt;
+    ASSERT_EQ(engine.CalcHorizontalShift("Pavo QC", kAspectCode16x9, options, h[0], h[1], h[2],
+                                         h[3]),
               1);
-    ASSERT_EQ(engine.CalcVerticalShift("Pavo QC", kAspectCode16x9, MetersAt16x9(), v[0], v[1],
-                                       v[2], v[3]),
+    ASSERT_EQ(engine.CalcVerticalShift("Pavo QC", kAspectCode16x9, options, v[0], v[1], v[2], v[3]),
               1);
-    const SShiftLimits horz =
-        ComputeShiftLimits(ShiftAnglesFromLimits(h[0], h[1], h[2], h[3]), w1, d1, w2, d2);
-    const SShiftLimits vert =
-        ComputeShiftLimits(ShiftAnglesFromLimits(v[0], v[1], v[2], v[3]), h1, d1, h2, d2);
-    for (const auto& [pszDirection, expected] :
-         {std::pair{"horizontal", horz}, std::pair{"vertical", vert}})
+    ASSERT_EQ(engine.CalcDistance("Pavo QC", kAspectCode16x9, options, w, hgt, diag, dw, dt, lw, lt,
+                                  1.0f),
+              1);
+    ASSERT_EQ(engine.CalcScreenSize("Pavo QC", kAspectCode16x9, options, 6.0f, f[0], f[1], f[2],
+                                    f[3], f[4], f[5], f[6], f[7], 1.0f),
+              1);
+    // The WA and TP (width, height, distance) triples of each page.
+    const struct
     {
-        auto values = JsonMembers(limits[pszDirection]);
-        EXPECT_EQ(JsonFloat(values["wa_max"]), expected.fWideMax) << pszDirection;
-        EXPECT_EQ(JsonFloat(values["wa_min"]), expected.fWideMin) << pszDirection;
-        EXPECT_EQ(JsonFloat(values["tp_max"]), expected.fTeleMax) << pszDirection;
-        EXPECT_EQ(JsonFloat(values["tp_min"]), expected.fTeleMin) << pszDirection;
+        std::vector<std::string> args;
+        int nMode;
+        float w1, h1, d1, w2, h2, d2;
+    } rows[] = {{{"--width", "4"}, 0, w, hgt, dw, w, hgt, dt},
+                {{"--distance", "6"}, 1, f[0], f[2], 6, f[1], f[3], 6}};
+    for (const auto& row : rows)
+    {
+        std::vector<std::string> args = {"shift", "Pavo QC", "--json"};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        const SProgramRun run = RunProgram(args);
+        ASSERT_EQ(run.nExit, 0) << run.szErr;
+        auto json = JsonMembers(run.szOut);
+        EXPECT_EQ(json["mode"], std::to_string(row.nMode));
+        auto limits = JsonMembers(json["limits"]);
+        const std::pair<const char*, SShiftLimits> directions[] = {
+            {"horizontal", ComputeShiftLimits(ShiftAnglesFromLimits(h[0], h[1], h[2], h[3]), row.w1,
+                                              row.d1, row.w2, row.d2)},
+            {"vertical", ComputeShiftLimits(ShiftAnglesFromLimits(v[0], v[1], v[2], v[3]), row.h1,
+                                            row.d1, row.h2, row.d2)}};
+        for (const auto& [pszDirection, expected] : directions)
+        {
+            auto values = JsonMembers(limits[pszDirection]);
+            EXPECT_EQ((std::vector<float>{JsonFloat(values["wa_max"]), JsonFloat(values["wa_min"]),
+                                          JsonFloat(values["tp_max"]), JsonFloat(values["tp_min"])}),
+                      (std::vector<float>{expected.fWideMax, expected.fWideMin, expected.fTeleMax,
+                                          expected.fTeleMin}))
+                << pszDirection << " mode " << row.nMode;
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Shift, CliShiftLimitsTest,
-    testing::Values(SShiftLimitsRow{"FromWidth", {"--width", "4"}, 0},
-                    SShiftLimitsRow{"FromDistance", {"--distance", "6"}, 1}),
-    [](const auto& info) { return std::string(info.param.pszName); });
 
 TEST(CliProgramTest, ModelsListsTheSixteenByNineRowsInTableOrder)
 {

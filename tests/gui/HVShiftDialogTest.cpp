@@ -8,11 +8,12 @@
 #include "platform/Controls.h"
 #include "ui/HVShiftDialog.h"
 
+#include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cstdlib>
 #include <set>
 
 using D = CDialogDriver;
@@ -21,24 +22,35 @@ using namespace HVShiftDlgIds;
 namespace
 {
 
-// Every control of the template but the hidden placeholders.
-constexpr int kWatched[] = {
-    kIdHorzGroup,         kIdHorzFrame,         kIdHorzSlider,       kIdVertGroup,
-    kIdVertFrame,         kIdVertSlider,        kIdHorzValues,       kIdVertValues,
-    kIdHorzValuesShort,   kIdVertValuesShort,   kIdWaMaxWidthLabel,  kIdWaMaxWidth,
-    kIdWaMinWidthLabel,   kIdWaMinWidth,        kIdTpMaxWidthLabel,  kIdTpMaxWidth,
-    kIdTpMinWidthLabel,   kIdTpMinWidth,        kIdWaHorzCenterLabel, kIdWaHorzCenter,
-    kIdTpHorzCenterLabel, kIdTpHorzCenter,      kIdWaMaxHeightLabel, kIdWaMaxHeight,
-    kIdWaMinHeightLabel,  kIdWaMinHeight,       kIdTpMaxHeightLabel, kIdTpMaxHeight,
-    kIdTpMinHeightLabel,  kIdTpMinHeight,       kIdWaVertCenterLabel, kIdWaVertCenter,
-    kIdTpVertCenterLabel, kIdTpVertCenter,      kIdOk,               kIdOkOneGroup};
+// The template's controls in groups: each group's top (frame, view place, slider)
+// and its WA and TP rows (labels and edits).
+const std::set<int> kHorzTop = {kIdHorzGroup, kIdHorzFrame, kIdHorzSlider};
+const std::set<int> kVertTop = {kIdVertGroup, kIdVertFrame, kIdVertSlider};
+const std::set<int> kHorzWa = {kIdWaMaxWidthLabel, kIdWaMaxWidth,        kIdWaMinWidthLabel,
+                               kIdWaMinWidth,      kIdWaHorzCenterLabel, kIdWaHorzCenter};
+const std::set<int> kHorzTp = {kIdTpMaxWidthLabel, kIdTpMaxWidth,        kIdTpMinWidthLabel,
+                               kIdTpMinWidth,      kIdTpHorzCenterLabel, kIdTpHorzCenter};
+const std::set<int> kVertWa = {kIdWaMaxHeightLabel, kIdWaMaxHeight,       kIdWaMinHeightLabel,
+                               kIdWaMinHeight,      kIdWaVertCenterLabel, kIdWaVertCenter};
+const std::set<int> kVertTp = {kIdTpMaxHeightLabel, kIdTpMaxHeight,       kIdTpMinHeightLabel,
+                               kIdTpMinHeight,      kIdTpVertCenterLabel, kIdTpVertCenter};
+const std::set<int> kFramesAndButtons = {kIdHorzValues,      kIdVertValues, kIdHorzValuesShort,
+                                         kIdVertValuesShort, kIdOk,         kIdOkOneGroup};
+
+std::set<int> Union(std::initializer_list<std::set<int>> sets)
+{
+    std::set<int> ids;
+    for (const std::set<int>& s : sets)
+        ids.insert(s.begin(), s.end());
+    return ids;
+}
 
 struct SLayoutCase
 {
     const char* pszName;
     int nCaps;
     int nMode;
-    std::set<int> visible; // of kWatched
+    std::set<int> visible; // of the groups above
     int nOkId;
     QPoint ptOk; // in the template, dialog units
     const char* pszLabel; // of 1051
@@ -65,7 +77,8 @@ TEST_P(ShiftLayoutTest, ShowsTheRowsOfTheCapabilityAndMode)
     dlg.Create();
 
     std::set<int> visible;
-    for (int nId : kWatched)
+    for (int nId :
+         Union({kHorzTop, kVertTop, kHorzWa, kHorzTp, kVertWa, kVertTp, kFramesAndButtons}))
         if (!D::Control(&dlg, nId)->isHidden())
             visible.insert(nId);
     EXPECT_EQ(visible, c.visible);
@@ -80,10 +93,8 @@ TEST_P(ShiftLayoutTest, ShowsTheRowsOfTheCapabilityAndMode)
               b.UnitsToPixels(c.ptOk.x(), c.ptOk.y(), 51, 12).translated(0, -s));
     // The value rows shown, top down from the first, in one column or two.
     std::set<int> rows, columns;
-    for (int nId : {kIdWaMaxWidth, kIdWaMinWidth, kIdTpMaxWidth, kIdTpMinWidth, kIdWaHorzCenter,
-                    kIdTpHorzCenter, kIdWaMaxHeight, kIdWaMinHeight, kIdTpMaxHeight,
-                    kIdTpMinHeight, kIdWaVertCenter, kIdTpVertCenter})
-        if (visible.count(nId))
+    for (int nId : Union({kHorzWa, kHorzTp, kVertWa, kVertTp}))
+        if (visible.count(nId) && qobject_cast<QLineEdit*>(D::Control(&dlg, nId)))
         {
             rows.insert(GetControlPlacement(&dlg, nId).top());
             columns.insert(GetControlPlacement(&dlg, nId).left());
@@ -103,48 +114,24 @@ TEST_P(ShiftLayoutTest, ShowsTheRowsOfTheCapabilityAndMode)
     EXPECT_EQ(rc.height(), rcFull.height() - s);
 }
 
-// The controls every layout of a capability shows.
-const std::set<int> kBoth = {kIdHorzGroup, kIdHorzFrame, kIdHorzSlider, kIdVertGroup, kIdVertFrame,
-                             kIdVertSlider};
-const std::set<int> kVertical = {kIdVertGroup, kIdVertFrame, kIdVertSlider};
-std::set<int> With(std::set<int> ids, std::initializer_list<int> more)
-{
-    ids.insert(more);
-    return ids;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Layouts, ShiftLayoutTest,
     ::testing::Values(
         SLayoutCase{"BothDirectionsTwoScreens", 3, 1,
-                    With(kBoth, {kIdHorzValues, kIdVertValues, kIdWaMaxWidthLabel, kIdWaMaxWidth,
-                                 kIdWaMinWidthLabel, kIdWaMinWidth, kIdTpMaxWidthLabel,
-                                 kIdTpMaxWidth, kIdTpMinWidthLabel, kIdTpMinWidth,
-                                 kIdWaHorzCenterLabel, kIdWaHorzCenter, kIdTpHorzCenterLabel,
-                                 kIdTpHorzCenter, kIdWaMaxHeightLabel, kIdWaMaxHeight,
-                                 kIdWaMinHeightLabel, kIdWaMinHeight, kIdTpMaxHeightLabel,
-                                 kIdTpMaxHeight, kIdTpMinHeightLabel, kIdTpMinHeight,
-                                 kIdWaVertCenterLabel, kIdWaVertCenter, kIdTpVertCenterLabel,
-                                 kIdTpVertCenter, kIdOk}),
+                    Union({kHorzTop, kVertTop, kHorzWa, kHorzTp, kVertWa, kVertTp,
+                           {kIdHorzValues, kIdVertValues, kIdOk}}),
                     kIdOk, {294, 241}, "WA maximum half height"},
         SLayoutCase{"BothDirectionsOneScreen", 3, 0,
-                    With(kBoth, {kIdHorzValuesShort, kIdVertValuesShort, kIdWaMaxWidthLabel,
-                                 kIdWaMaxWidth, kIdWaMinWidthLabel, kIdWaMinWidth,
-                                 kIdWaHorzCenterLabel, kIdWaHorzCenter, kIdWaMaxHeightLabel,
-                                 kIdWaMaxHeight, kIdWaMinHeightLabel, kIdWaMinHeight,
-                                 kIdWaVertCenterLabel, kIdWaVertCenter, kIdOk}),
+                    Union({kHorzTop, kVertTop, kHorzWa, kVertWa,
+                           {kIdHorzValuesShort, kIdVertValuesShort, kIdOk}}),
                     kIdOk, {294, 241}, "WA/TP maximum half height"},
+        // The vertical group alone, in the horizontal one's place.
         SLayoutCase{"VerticalTwoScreens", 1, 1,
-                    With(kVertical, {kIdVertValues, kIdWaMaxHeightLabel, kIdWaMaxHeight,
-                                     kIdWaMinHeightLabel, kIdWaMinHeight, kIdTpMaxHeightLabel,
-                                     kIdTpMaxHeight, kIdTpMinHeightLabel, kIdTpMinHeight,
-                                     kIdWaVertCenterLabel, kIdWaVertCenter, kIdTpVertCenterLabel,
-                                     kIdTpVertCenter, kIdOk}),
-                    kIdOk, {118, 240}, "WA maximum half height"},
+                    Union({kVertTop, kVertWa, kVertTp, {kIdVertValues, kIdOk}}), kIdOk,
+                    {118, 240}, "WA maximum half height"},
         SLayoutCase{"VerticalOneScreen", 1, 0,
-                    With(kVertical, {kIdHorzValuesShort, kIdVertValuesShort, kIdWaMaxHeightLabel,
-                                     kIdWaMaxHeight, kIdWaMinHeightLabel, kIdWaMinHeight,
-                                     kIdWaVertCenterLabel, kIdWaVertCenter, kIdOkOneGroup}),
+                    Union({kVertTop, kVertWa,
+                           {kIdHorzValuesShort, kIdVertValuesShort, kIdOkOneGroup}}),
                     kIdOkOneGroup, {118, 240}, "WA/TP maximum half height"}),
     [](const ::testing::TestParamInfo<SLayoutCase>& info) { return info.param.pszName; });
 
