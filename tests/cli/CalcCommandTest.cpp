@@ -207,22 +207,16 @@ TEST(CliTextTest, ShiftPrintsUnavailableDirections)
 
 TEST(CliTextTest, ShiftLimitsWithTheDialogsLabels)
 {
-    // Kelda W1 (vertical shift only, 12.71 degrees up and -0.005 down at WA) 4 wide:
-    // one screen 2.25 high at 5.48 and 6.64, so the WA rows stand for both ends.
-    const SRun width = RunInProcess({"shift", "Kelda W1", "--width", "4"});
-    EXPECT_EQ(width.nExit, 0);
-    EXPECT_EQ(width.szOut, "WA/TP maximum half height: 2.36\n"
-                           "WA/TP minimum half height: -1.12\n"
-                           "WA/TP vertical center distance: 0.00\n");
-    // At 6: a WA screen 2.46 and a TP screen 2.03 high, each with its rows.
-    const SRun distance = RunInProcess({"shift", "Kelda W1", "--distance", "6"});
-    EXPECT_EQ(distance.nExit, 0);
-    EXPECT_EQ(distance.szOut, "WA maximum half height: 2.59\n"
-                              "WA minimum half height: -1.23\n"
-                              "TP maximum half height: 2.13\n"
-                              "TP minimum half height: -1.02\n"
-                              "WA vertical center distance: 0.00\n"
-                              "TP vertical center distance: 0.00\n");
+    // Kelda W1 shifts vertically only (12.71 degrees up at WA, 10.54 at TP); at 6 its
+    // WA screen is 2.46 high, its TP screen 2.03: 1.23 + tan(12.71) x 6 = 2.59.
+    const SRun run = RunInProcess({"shift", "Kelda W1", "--distance", "6"});
+    EXPECT_EQ(run.nExit, 0);
+    EXPECT_EQ(run.szOut, "WA maximum half height: 2.59\n"
+                         "WA minimum half height: -1.23\n"
+                         "TP maximum half height: 2.13\n"
+                         "TP minimum half height: -1.02\n"
+                         "WA vertical center distance: 0.00\n"
+                         "TP vertical center distance: 0.00\n");
 }
 
 TEST(CliTextTest, CommaLocaleChangesNothing)
