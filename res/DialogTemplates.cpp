@@ -1,5 +1,7 @@
 #include "DialogTemplates.h"
 
+#include "HVShiftDlgIds.h"
+
 #include <cstddef>
 
 namespace
@@ -100,6 +102,56 @@ constexpr SControlTemplate kPrintInfo[] = {
     {2, K::PushButton, "Cancel", 165, 210, 50, 14, kCsTabStop},
 };
 
+// The Shift Calculator. Its values are read-only edits of 40 x 12 units, one row
+// every 12 units, each with a label wide enough for the longer "WA/TP ..." texts in
+// the dialog font.
+namespace Hv = HVShiftDlgIds;
+constexpr unsigned kValue = kCsReadOnly | kCsRight | kCsTabStop;
+constexpr SControlTemplate kHVShift[] = {
+    {Hv::kIdHorzGroup, K::GroupBox, "Horizontal Shift", 5, 7, 172, 133, kCsNone},
+    {Hv::kIdHorzFrame, K::Frame, "", 10, 15, 135, 120, kCsNone},
+    {Hv::kIdHorzPlace, K::Static, "", 13, 22, 129, 110, kHidden},
+    {Hv::kIdHorzSlider, K::TrackBar, "", 149, 20, 20, 115, kCsTabStop},
+    {Hv::kIdVertGroup, K::GroupBox, "Vertical Shift", 183, 7, 172, 133, kCsNone},
+    {Hv::kIdVertFrame, K::Frame, "", 193, 15, 135, 120, kCsNone},
+    {Hv::kIdVertPlace, K::Static, "", 196, 22, 129, 110, kHidden},
+    {Hv::kIdVertSlider, K::TrackBar, "", 330, 20, 20, 115, kCsTabStop},
+    {Hv::kIdHorzValues, K::GroupBox, "", 5, 140, 172, 95, kCsNone},
+    {Hv::kIdVertValues, K::GroupBox, "", 183, 140, 172, 95, kCsNone},
+    {Hv::kIdHorzValuesShort, K::GroupBox, "", 5, 140, 172, 56, kCsNone},
+    {Hv::kIdVertValuesShort, K::GroupBox, "", 183, 140, 172, 56, kCsNone},
+    {Hv::kIdWaMaxWidthLabel, K::Static, "WA maximum half width", 12, 155, 115, 8, kCsNone},
+    {Hv::kIdWaMaxWidth, K::Edit, "", 128, 155, 40, 12, kValue},
+    {Hv::kIdWaMinWidthLabel, K::Static, "WA minimum half width", 12, 168, 115, 8, kCsNone},
+    {Hv::kIdWaMinWidth, K::Edit, "", 128, 167, 40, 12, kValue},
+    {Hv::kIdTpMaxWidthLabel, K::Static, "TP maximum half width", 12, 181, 115, 8, kCsNone},
+    {Hv::kIdTpMaxWidth, K::Edit, "", 128, 179, 40, 12, kValue},
+    {Hv::kIdTpMinWidthLabel, K::Static, "TP minimum half width", 12, 194, 115, 8, kCsNone},
+    {Hv::kIdTpMinWidth, K::Edit, "", 128, 191, 40, 12, kValue},
+    {Hv::kIdWaHorzCenterLabel, K::Static, "WA horizontal center distance", 12, 207, 115, 8,
+     kCsNone},
+    {Hv::kIdWaHorzCenter, K::Edit, "", 128, 203, 40, 12, kValue},
+    {Hv::kIdTpHorzCenterLabel, K::Static, "TP horizontal center distance", 12, 219, 115, 8,
+     kCsNone},
+    {Hv::kIdTpHorzCenter, K::Edit, "", 128, 215, 40, 12, kValue},
+    {Hv::kIdWaMaxHeightLabel, K::Static, "WA maximum half height", 195, 155, 112, 8, kCsNone},
+    {Hv::kIdWaMaxHeight, K::Edit, "", 308, 155, 40, 12, kValue},
+    {Hv::kIdWaMinHeightLabel, K::Static, "WA minimum half height", 195, 168, 112, 8, kCsNone},
+    {Hv::kIdWaMinHeight, K::Edit, "", 308, 167, 40, 12, kValue},
+    {Hv::kIdTpMaxHeightLabel, K::Static, "TP maximum half height", 195, 181, 112, 8, kCsNone},
+    {Hv::kIdTpMaxHeight, K::Edit, "", 308, 179, 40, 12, kValue},
+    {Hv::kIdTpMinHeightLabel, K::Static, "TP minimum half height", 195, 194, 112, 8, kCsNone},
+    {Hv::kIdTpMinHeight, K::Edit, "", 308, 191, 40, 12, kValue},
+    {Hv::kIdWaVertCenterLabel, K::Static, "WA vertical center distance", 195, 207, 112, 8,
+     kCsNone},
+    {Hv::kIdWaVertCenter, K::Edit, "", 308, 203, 40, 12, kValue},
+    {Hv::kIdTpVertCenterLabel, K::Static, "TP vertical center distance", 195, 219, 112, 8,
+     kCsNone},
+    {Hv::kIdTpVertCenter, K::Edit, "", 308, 215, 40, 12, kValue},
+    {Hv::kIdOk, K::PushButton, "OK", 294, 241, 51, 12, kCsDefault | kCsTabStop},
+    {Hv::kIdOkOneGroup, K::PushButton, "OK", 118, 240, 51, 12, kCsTabStop},
+};
+
 constexpr SMenuItem kMainMenu[] = {
     {0, "&File", 0},
     {1, "&Save Current Page", kCmdSavePage, "Ctrl+S"},
@@ -136,6 +188,8 @@ constexpr SDialogTemplate kLenvaraPageTemplate{130, "Screen Dimensions", 230, 12
                                                Count(kLenvaraPage), 0};
 constexpr SDialogTemplate kPrintInfoTemplate{136, "Print Information", 234, 231, kPrintInfo,
                                              Count(kPrintInfo), 0};
+constexpr SDialogTemplate kHVShiftTemplate{161, "Shift Calculator", 361, 259, kHVShift,
+                                           Count(kHVShift), 0};
 constexpr SMenuTemplate kMainMenuTemplate{132, kMainMenu,
                                           static_cast<int>(sizeof kMainMenu / sizeof kMainMenu[0])};
 constexpr SMenuTemplate kGLMenuTemplate{139, kGLMenu,
@@ -165,6 +219,11 @@ const SDialogTemplate& LenvaraPageTemplate()
 const SDialogTemplate& PrintInfoDialogTemplate()
 {
     return kPrintInfoTemplate;
+}
+
+const SDialogTemplate& HVShiftDialogTemplate()
+{
+    return kHVShiftTemplate;
 }
 
 const SMenuTemplate& MainMenuTemplate()

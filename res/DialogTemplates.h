@@ -1,7 +1,8 @@
 // The program's dialog templates and its menu, as tables (positions in dialog
 // units): 100 the About box, 102 the main dialog, 129 the "Projection Distance"
-// page, 130 the "Screen Dimensions" page, 136 the Print Information dialog; menu 132
-// of the main dialog and menu 139, the context menu of the GL views.
+// page, 130 the "Screen Dimensions" page, 136 the Print Information dialog, 161 the
+// Shift Calculator; menu 132 of the main dialog and menu 139, the context menu of
+// the GL views.
 #pragma once
 
 #include "platform/DialogTemplate.h"
@@ -11,6 +12,7 @@ const SDialogTemplate& MainDialogTemplate();
 const SDialogTemplate& ImagePageTemplate();
 const SDialogTemplate& LenvaraPageTemplate();
 const SDialogTemplate& PrintInfoDialogTemplate();
+const SDialogTemplate& HVShiftDialogTemplate();
 const SMenuTemplate& MainMenuTemplate();
 const SMenuTemplate& GLMenuTemplate();
 

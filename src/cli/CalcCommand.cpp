@@ -3,6 +3,7 @@
 #include "cli/CalcCommand.h"
 
 #include "core/LenvaraEngine.h"
+#include "core/ShiftLimits.h"
 #include "core/TextFormat.h"
 #include "model/CatalogueTable.h"
 
@@ -26,18 +27,19 @@ const char kHelpText[] =
     "  distance MODEL  Screen size to projection distance. Give exactly one of\n"
     "                  --width, --height, --diagonal.\n"
     "  size MODEL      Projection distance to screen size. Needs --distance.\n"
-    "  shift MODEL     Lens-shift angle limits of the model.\n"
+    "  shift MODEL     Lens-shift angle limits of the model; with one of --width,\n"
+    "                  --height, --diagonal or with --distance also the Shift\n"
+    "                  Calculator's limits for that installation.\n"
     "  help            Show this text (also -h or --help anywhere).\n"
     "\n"
     "Options, in any order after the command (--option=value works too):\n"
     "  --aspect 4:3|16:9|2.35:1    Screen aspect ratio (default 16:9).\n"
-    "  --unit meters|inches|feet   Unit of every length (default meters);\n"
-    "                              distance and size only.\n"
-    "  --gain G                    Screen gain (default 1); distance and size only.\n"
-    "  --width X                   Screen width (distance).\n"
-    "  --height X                  Screen height (distance).\n"
-    "  --diagonal X                Screen diagonal (distance).\n"
-    "  --distance X                Projection distance (size).\n"
+    "  --unit meters|inches|feet   Unit of every length (default meters).\n"
+    "  --gain G                    Screen gain (default 1).\n"
+    "  --width X                   Screen width (distance, shift).\n"
+    "  --height X                  Screen height (distance, shift).\n"
+    "  --diagonal X                Screen diagonal (distance, shift).\n"
+    "  --distance X                Projection distance (size, shift).\n"
     "  --json                      Print one JSON object instead of text lines.\n"
     "  --                          Ends the options: a later word is the model\n"
     "                              name even when it begins with -.\n"
@@ -59,6 +61,20 @@ const char kHelpText[] =
     "            Horizontal TP minus side, Horizontal TP plus side, and the same\n"
     "            four for Vertical; a direction the model has no data for prints\n"
     "            \"Horizontal: not available\" (or Vertical).\n"
+    "  shift with a size or a distance: instead, the values the Shift\n"
+    "            Calculator shows for the installation with its sliders at the\n"
+    "            centre, with its labels, for each direction the model has. A size\n"
+    "            is calculated as on \"Projection Distance\" (one screen at the\n"
+    "            wide and the tele distance: WA/TP maximum half width, WA/TP\n"
+    "            minimum half width, WA/TP horizontal center distance), a\n"
+    "            distance as on \"Screen Dimensions\" (a WA and a TP screen: WA\n"
+    "            maximum half width, WA minimum half width, TP maximum half\n"
+    "            width, TP minimum half width, WA horizontal center distance, TP\n"
+    "            horizontal center distance); then the same for the height\n"
+    "            (... half height, ... vertical center distance). A maximum is\n"
+    "            how far the picture's far edge reaches from the lens axis at\n"
+    "            full shift right (up), a minimum the same to the left (down) as\n"
+    "            a negative number, in the chosen unit.\n"
     "WA is the wide-angle end of the zoom, TP the telephoto end.\n"
     "\n"
     "JSON output (--json) is one object on one line; numbers carry enough digits\n"
@@ -72,14 +88,18 @@ const char kHelpText[] =
     "  shift     model, aspect, shift_caps, horizontal, vertical; each direction\n"
     "            is [WA minus side, WA plus side, TP minus side, TP plus side]\n"
     "            in degrees, or null when the model has no data for it\n"
-    "            (shift_caps: 1 vertical, 2 horizontal, 3 both).\n"
+    "            (shift_caps: 1 vertical, 2 horizontal, 3 both). With a size or a\n"
+    "            distance also mode (0 from a size, 1 from a distance) and\n"
+    "            limits: {horizontal, vertical}, each {wa_max, wa_min, tp_max,\n"
+    "            tp_min} or null when the model has no data for it.\n"
     "aspect is \"4:3\", \"16:9\" or \"2.35:1\"; unit is \"meters\", \"inches\" or \"feet\".\n"
     "\n"
     "Exit status:\n"
     "  0  success\n"
     "  1  the output could not be written\n"
     "  2  usage error: unknown command or option, missing or malformed value,\n"
-    "     unknown aspect or unit, no or several size options, missing model\n"
+    "     unknown aspect or unit, no or several size options (for shift: a\n"
+    "     size and a distance), missing model\n"
     "  3  unknown model, a size or distance that is not greater than 0, a\n"
     "     negative gain, a calculation without a finite result, or a model\n"
     "     without shift data\n";
@@ -235,11 +255,11 @@ bool OptionApplies(ECommand nCommand, const std::string& szOption)
     if (szOption == "aspect" || szOption == "json")
         return true;
     if (szOption == "unit" || szOption == "gain")
-        return nCommand != kCommandShift;
+        return true;
     if (szOption == "width" || szOption == "height" || szOption == "diagonal")
-        return nCommand == kCommandDistance;
+        return nCommand == kCommandDistance || nCommand == kCommandShift;
     if (szOption == "distance")
-        return nCommand == kCommandSize;
+        return nCommand == kCommandSize || nCommand == kCommandShift;
     return false;
 }
 
@@ -503,7 +523,15 @@ void CheckGain(const SCalcRequest& request)
         throw SCalcError{kCalcExitFailed, "the gain must not be negative"};
 }
 
-std::string RunDistance(const SCalcRequest& request, const std::string& szModel)
+// The results of size to distance for the request's size option.
+struct SDistanceResult
+{
+    float fWidth = 0, fHeight = 0, fDiagonal = 0, fDistWide = 0, fDistTele = 0;
+    float fLumWide = 0, fLumTele = 0;
+};
+
+SDistanceResult CalculateDistance(CLenvaraEngine& engine, const SCalcRequest& request,
+                                  const std::string& szModel)
 {
     CheckGain(request);
     // The engine takes 0 for "not entered" and computes negative lengths as
@@ -512,76 +540,162 @@ std::string RunDistance(const SCalcRequest& request, const std::string& szModel)
         throw SCalcError{kCalcExitFailed,
                          "the " + request.szSizeOption + " must be greater than 0"};
 
-    float fWidth = request.szSizeOption == "width" ? request.fSize : 0.0f;
-    float fHeight = request.szSizeOption == "height" ? request.fSize : 0.0f;
-    float fDiagonal = request.szSizeOption == "diagonal" ? request.fSize : 0.0f;
-    float fDistWide = 0, fDistTele = 0, fLumWide = 0, fLumTele = 0;
-    CLenvaraEngine engine;
+    SDistanceResult r;
+    r.fWidth = request.szSizeOption == "width" ? request.fSize : 0.0f;
+    r.fHeight = request.szSizeOption == "height" ? request.fSize : 0.0f;
+    r.fDiagonal = request.szSizeOption == "diagonal" ? request.fSize : 0.0f;
     if (!engine.CalcDistance(szModel.c_str(), request.nAspectCode,
-                             MakeOptions(request.nUnit, request.nAspectCode), fWidth, fHeight,
-                             fDiagonal, fDistWide, fDistTele, fLumWide, fLumTele, request.fGain))
+                             MakeOptions(request.nUnit, request.nAspectCode), r.fWidth, r.fHeight,
+                             r.fDiagonal, r.fDistWide, r.fDistTele, r.fLumWide, r.fLumTele,
+                             request.fGain))
         throw SCalcError{kCalcExitFailed, "no finite result for these numbers"};
-    const std::string szLumUnit = engine.m_model.GetLumUnit();
-
-    COutput output(request.bJson);
-    WriteChoices(output, request, szModel);
-    output.Number("width", fWidth);
-    output.Number("height", fHeight);
-    output.Number("diagonal", fDiagonal);
-    output.Number("distance_wide", fDistWide);
-    output.Number("distance_tele", fDistTele);
-    output.Line("Width", FormatLength(fWidth));
-    output.Line("Height", FormatLength(fHeight));
-    output.Line("Diagonal", FormatLength(fDiagonal));
-    output.Line("Distance wide", FormatLength(fDistWide));
-    output.Line("Distance tele", FormatLength(fDistTele));
-    WriteLuminances(output, fLumWide, fLumTele, szLumUnit);
-    return output.Finish();
+    return r;
 }
 
-std::string RunSize(const SCalcRequest& request, const std::string& szModel)
+// The results of distance to size for the request's distance.
+struct SSizeResult
+{
+    float fWidthWide = 0, fWidthTele = 0, fHeightWide = 0, fHeightTele = 0;
+    float fDiagWide = 0, fDiagTele = 0, fLumWide = 0, fLumTele = 0;
+};
+
+SSizeResult CalculateSize(CLenvaraEngine& engine, const SCalcRequest& request,
+                          const std::string& szModel)
 {
     CheckGain(request);
     const float fDistance = *request.fDistance;
     if (!(fDistance > 0.0f))
         throw SCalcError{kCalcExitFailed, "the distance must be greater than 0"};
 
-    float fWidthWide = 0, fWidthTele = 0, fHeightWide = 0, fHeightTele = 0;
-    float fDiagWide = 0, fDiagTele = 0, fLumWide = 0, fLumTele = 0;
-    CLenvaraEngine engine;
+    SSizeResult r;
     if (!engine.CalcScreenSize(szModel.c_str(), request.nAspectCode,
                                MakeOptions(request.nUnit, request.nAspectCode), fDistance,
-                               fWidthWide, fWidthTele, fHeightWide, fHeightTele, fDiagWide,
-                               fDiagTele, fLumWide, fLumTele, request.fGain))
+                               r.fWidthWide, r.fWidthTele, r.fHeightWide, r.fHeightTele,
+                               r.fDiagWide, r.fDiagTele, r.fLumWide, r.fLumTele, request.fGain))
         throw SCalcError{kCalcExitFailed, "no finite result for these numbers"};
+    return r;
+}
+
+std::string RunDistance(const SCalcRequest& request, const std::string& szModel)
+{
+    CLenvaraEngine engine;
+    const SDistanceResult r = CalculateDistance(engine, request, szModel);
     const std::string szLumUnit = engine.m_model.GetLumUnit();
 
     COutput output(request.bJson);
     WriteChoices(output, request, szModel);
-    output.Number("distance", fDistance);
-    output.Number("width_wide", fWidthWide);
-    output.Number("width_tele", fWidthTele);
-    output.Number("height_wide", fHeightWide);
-    output.Number("height_tele", fHeightTele);
-    output.Number("diagonal_wide", fDiagWide);
-    output.Number("diagonal_tele", fDiagTele);
-    output.Line("Width wide", FormatLength(fWidthWide));
-    output.Line("Width tele", FormatLength(fWidthTele));
-    output.Line("Height wide", FormatLength(fHeightWide));
-    output.Line("Height tele", FormatLength(fHeightTele));
-    output.Line("Diagonal wide", FormatLength(fDiagWide));
-    output.Line("Diagonal tele", FormatLength(fDiagTele));
-    WriteLuminances(output, fLumWide, fLumTele, szLumUnit);
+    output.Number("width", r.fWidth);
+    output.Number("height", r.fHeight);
+    output.Number("diagonal", r.fDiagonal);
+    output.Number("distance_wide", r.fDistWide);
+    output.Number("distance_tele", r.fDistTele);
+    output.Line("Width", FormatLength(r.fWidth));
+    output.Line("Height", FormatLength(r.fHeight));
+    output.Line("Diagonal", FormatLength(r.fDiagonal));
+    output.Line("Distance wide", FormatLength(r.fDistWide));
+    output.Line("Distance tele", FormatLength(r.fDistTele));
+    WriteLuminances(output, r.fLumWide, r.fLumTele, szLumUnit);
     return output.Finish();
+}
+
+std::string RunSize(const SCalcRequest& request, const std::string& szModel)
+{
+    CLenvaraEngine engine;
+    const SSizeResult r = CalculateSize(engine, request, szModel);
+    const std::string szLumUnit = engine.m_model.GetLumUnit();
+
+    COutput output(request.bJson);
+    WriteChoices(output, request, szModel);
+    output.Number("distance", *request.fDistance);
+    output.Number("width_wide", r.fWidthWide);
+    output.Number("width_tele", r.fWidthTele);
+    output.Number("height_wide", r.fHeightWide);
+    output.Number("height_tele", r.fHeightTele);
+    output.Number("diagonal_wide", r.fDiagWide);
+    output.Number("diagonal_tele", r.fDiagTele);
+    output.Line("Width wide", FormatLength(r.fWidthWide));
+    output.Line("Width tele", FormatLength(r.fWidthTele));
+    output.Line("Height wide", FormatLength(r.fHeightWide));
+    output.Line("Height tele", FormatLength(r.fHeightTele));
+    output.Line("Diagonal wide", FormatLength(r.fDiagWide));
+    output.Line("Diagonal tele", FormatLength(r.fDiagTele));
+    WriteLuminances(output, r.fLumWide, r.fLumTele, szLumUnit);
+    return output.Finish();
+}
+
+// The installation as the Shift Calculator receives it: the mode of the calculation
+// and the WA and the TP (width, height, distance) triple.
+struct SShiftInstallation
+{
+    int nMode = 0;
+    float fW1 = 0, fH1 = 0, fD1 = 0, fW2 = 0, fH2 = 0, fD2 = 0;
+};
+
+// Size to distance for a size, distance to size for a distance, as the two pages
+// calculate before they open the Shift Calculator.
+SShiftInstallation CalculateInstallation(CLenvaraEngine& engine, const SCalcRequest& request,
+                                         const std::string& szModel)
+{
+    SShiftInstallation inst;
+    if (request.fDistance.has_value())
+    {
+        const SSizeResult r = CalculateSize(engine, request, szModel);
+        inst = {1, r.fWidthWide, r.fHeightWide, *request.fDistance,
+                r.fWidthTele, r.fHeightTele, *request.fDistance};
+    }
+    else
+    {
+        const SDistanceResult r = CalculateDistance(engine, request, szModel);
+        inst = {0, r.fWidth, r.fHeight, r.fDistWide, r.fWidth, r.fHeight, r.fDistTele};
+    }
+    return inst;
+}
+
+// One direction's values as the Shift Calculator shows them with its sliders at the
+// centre: a line per shown row with the dialog's label (the WA rows alone after size
+// to distance), and the four limits for JSON.
+void WriteShiftLimits(COutput& output, std::string& szJson, bool bHorizontal, int nMode,
+                      const SShiftLimits& limits)
+{
+    const struct
+    {
+        EShiftRow eRow;
+        const char* pszKey;
+        float fValue;
+    } rows[] = {{kShiftRowWideMax, "wa_max", limits.fWideMax},
+                {kShiftRowWideMin, "wa_min", limits.fWideMin},
+                {kShiftRowTeleMax, "tp_max", limits.fTeleMax},
+                {kShiftRowTeleMin, "tp_min", limits.fTeleMin},
+                {kShiftRowWideCenter, nullptr, 0.0f},
+                {kShiftRowTeleCenter, nullptr, 0.0f}};
+    szJson = "{";
+    for (const auto& row : rows)
+    {
+        if (row.pszKey)
+            szJson += (szJson.size() > 1 ? "," : "") + JsonQuote(row.pszKey) + ":" +
+                      FormatRoundTrip(row.fValue);
+        const bool bTele = row.eRow == kShiftRowTeleMax || row.eRow == kShiftRowTeleMin ||
+                           row.eRow == kShiftRowTeleCenter;
+        if (nMode == 0 && bTele)
+            continue;
+        output.Line(ShiftRowLabel(bHorizontal, nMode, row.eRow).c_str(), FormatLength(row.fValue));
+    }
+    szJson += "}";
 }
 
 std::string RunShift(const SCalcRequest& request, const std::string& szModel, int nShiftCaps)
 {
     if (nShiftCaps == 0)
         throw SCalcError{kCalcExitFailed, "Shift Data are not available for this projector"};
+    CheckGain(request);
 
-    const TarsioDisplayOptions options = MakeOptions(kUnitMeters, request.nAspectCode);
     CLenvaraEngine engine;
+    const bool bLimits = request.fDistance.has_value() || !request.szSizeOption.empty();
+    SShiftInstallation inst;
+    if (bLimits)
+        inst = CalculateInstallation(engine, request, szModel);
+
+    const TarsioDisplayOptions options = MakeOptions(request.nUnit, request.nAspectCode);
     float afHorizontal[4] = {}, afVertical[4] = {};
     const bool bHorizontal = (nShiftCaps & 2) != 0;
     const bool bVertical = (nShiftCaps & 1) != 0;
@@ -602,15 +716,17 @@ std::string RunShift(const SCalcRequest& request, const std::string& szModel, in
         if (!bPresent)
         {
             output.Raw(pszKey, "null");
-            output.Line(pszLabel, "not available");
+            if (!bLimits)
+                output.Line(pszLabel, "not available");
             return;
         }
         std::string szArray = "[";
         for (int i = 0; i < 4; ++i)
         {
             szArray += (i ? "," : "") + FormatRoundTrip(afAngles[i]);
-            output.Line((std::string(pszLabel) + " " + kSides[i]).c_str(),
-                        FormatLength(afAngles[i]) + " deg");
+            if (!bLimits)
+                output.Line((std::string(pszLabel) + " " + kSides[i]).c_str(),
+                            FormatLength(afAngles[i]) + " deg");
         }
         output.Raw(pszKey, szArray + "]");
     };
@@ -619,6 +735,24 @@ std::string RunShift(const SCalcRequest& request, const std::string& szModel, in
     output.Raw("shift_caps", std::to_string(nShiftCaps));
     direction("horizontal", "Horizontal", bHorizontal, afHorizontal);
     direction("vertical", "Vertical", bVertical, afVertical);
+    if (!bLimits)
+        return output.Finish();
+
+    // What the Shift Calculator's edits show for this installation: widths for the
+    // horizontal direction, heights for the vertical one.
+    output.Raw("mode", std::to_string(inst.nMode));
+    std::string szHorizontal = "null", szVertical = "null";
+    if (bHorizontal)
+        WriteShiftLimits(output, szHorizontal, true, inst.nMode,
+                         ComputeShiftLimits(ShiftAnglesFromLimits(afHorizontal[0], afHorizontal[1],
+                                                                  afHorizontal[2], afHorizontal[3]),
+                                            inst.fW1, inst.fD1, inst.fW2, inst.fD2));
+    if (bVertical)
+        WriteShiftLimits(output, szVertical, false, inst.nMode,
+                         ComputeShiftLimits(ShiftAnglesFromLimits(afVertical[0], afVertical[1],
+                                                                  afVertical[2], afVertical[3]),
+                                            inst.fH1, inst.fD1, inst.fH2, inst.fD2));
+    output.Raw("limits", "{\"horizontal\":" + szHorizontal + ",\"vertical\":" + szVertical + "}");
     return output.Finish();
 }
 
@@ -755,6 +889,9 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             throw UsageError("give one of --width, --height, --diagonal");
         if (request.nCommand == kCommandSize && !request.fDistance)
             throw UsageError("give --distance");
+        if (request.nCommand == kCommandShift && request.fDistance.has_value() &&
+            !request.szSizeOption.empty())
+            throw UsageError("give either a size (--width, --height, --diagonal) or --distance");
         const std::string& szModel = *request.szModel;
 
         // The engine reads the name as a C string: a name with an embedded NUL

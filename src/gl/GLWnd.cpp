@@ -70,7 +70,10 @@ void CompileGlyph(GLuint nList, const QFont& font, const QFontMetrics& metrics, 
     glNewList(nList, GL_COMPILE);
     if (nMaxX < 0)
     {
-        glBitmap(0, 0, 0.0f, 0.0f, static_cast<GLfloat>(nAdvance), 0.0f, nullptr);
+        // A blank glyph (the space) as one unset pixel: a list holding an empty
+        // bitmap does not move the raster position with every driver (Mesa's).
+        const GLubyte blank = 0;
+        glBitmap(1, 1, 0.0f, 0.0f, static_cast<GLfloat>(nAdvance), 0.0f, &blank);
     }
     else
     {

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QScreen>
+#include <QSlider>
 #include <QWidget>
 
 QString ControlName(int nId)
@@ -150,4 +152,92 @@ QRect PlaceOverControl(QWidget* pChild, const QWidget* pDialog, int nPlaceholder
     pChild->setGeometry(rect);
     pChild->show();
     return rect;
+}
+
+QRect GetWindowPlacement(const QWidget* pWindow)
+{
+    if (!pWindow)
+        return QRect();
+    if (!pWindow->isWindow())
+        return pWindow->geometry();
+    if (pWindow->isVisible() || pWindow->testAttribute(Qt::WA_Moved))
+        return pWindow->frameGeometry();
+    // Not placed yet: centred where a dialog comes up.
+    const QWidget* pParent = pWindow->parentWidget() ? pWindow->parentWidget()->window() : nullptr;
+    QRect area;
+    if (pParent)
+        area = pParent->frameGeometry();
+    else if (const QScreen* pScreen = pWindow->screen())
+        area = pScreen->availableGeometry();
+    QRect rect(QPoint(0, 0), pWindow->frameGeometry().size());
+    rect.moveCenter(area.center());
+    return rect;
+}
+
+void SetWindowPlacement(QWidget* pWindow, const QRect& rect)
+{
+    if (!pWindow)
+        return;
+    if (!pWindow->isWindow())
+    {
+        pWindow->setGeometry(rect);
+        pWindow->show();
+        return;
+    }
+    // The frame around the client area, as far as the window system told us.
+    const QRect frame = pWindow->frameGeometry();
+    const QRect client = pWindow->geometry();
+    const QSize size(rect.width() - (frame.width() - client.width()),
+                     rect.height() - (frame.height() - client.height()));
+    if (pWindow->minimumSize() == pWindow->maximumSize())
+        pWindow->setFixedSize(size);
+    else
+        pWindow->resize(size);
+    pWindow->move(rect.topLeft());
+    if (pWindow->isVisible())
+        pWindow->showNormal();
+}
+
+QRect GetControlPlacement(const QWidget* pWnd, int nId)
+{
+    const QWidget* pControl = FindControl(pWnd, nId);
+    return pControl ? GetWindowPlacement(pControl) : QRect();
+}
+
+void SetControlPlacement(QWidget* pWnd, int nId, const QRect& rect)
+{
+    if (QWidget* pControl = FindControl(pWnd, nId))
+        SetWindowPlacement(pControl, rect);
+}
+
+void MoveControlTo(QWidget* pWnd, int nId, int nFromId)
+{
+    if (!FindControl(pWnd, nFromId))
+        return;
+    SetControlPlacement(pWnd, nId, GetControlPlacement(pWnd, nFromId));
+    ShowControl(pWnd, nFromId, false);
+}
+
+void SetTrackBarRange(QWidget* pWnd, int nId, int nMin, int nMax)
+{
+    if (auto* pSlider = qobject_cast<QSlider*>(FindControl(pWnd, nId)))
+        pSlider->setRange(nMin, nMax);
+}
+
+int GetTrackBarMax(const QWidget* pWnd, int nId)
+{
+    auto* pSlider = qobject_cast<const QSlider*>(FindControl(pWnd, nId));
+    return pSlider ? pSlider->maximum() : 0;
+}
+
+int GetTrackBarPos(const QWidget* pWnd, int nId)
+{
+    auto* pSlider = qobject_cast<const QSlider*>(FindControl(pWnd, nId));
+    return pSlider ? pSlider->value() : 0;
+}
+
+void SetTrackBarPos(QWidget* pWnd, int nId, int nPos)
+{
+    if (auto* pSlider = qobject_cast<QSlider*>(FindControl(pWnd, nId)))
+        pSlider->setValue(nPos);
 }

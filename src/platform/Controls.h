@@ -1,7 +1,7 @@
 // Dialog controls addressed by numeric id, as the dialogs and the application
 // object use them: text with a character limit, check state, read-only flag,
-// enable, show/hide and placement, and child windows laid over placeholder
-// controls. A control is a direct child of its dialog or page whose objectName is
+// enable, show/hide, placement and window placement, track bar range and position,
+// and child windows laid over placeholder controls. A control is a direct child of its dialog or page whose objectName is
 // its id. Texts are UTF-8; a missing control reads as empty/0 and ignores writes.
 #pragma once
 
@@ -45,3 +45,25 @@ void MoveControl(QWidget* pWnd, int nId, const QRect& rect);
 // shrunk by 1 draws its border just inside the placeholder. A missing placeholder
 // leaves the child as it was and returns an empty rectangle.
 QRect PlaceOverControl(QWidget* pChild, const QWidget* pDialog, int nPlaceholderId, int nGrow);
+
+// Window placements. A child window's placement is its rectangle in its parent's
+// coordinates; a top-level window's is its frame rectangle on the screen (before it
+// was first shown and unless it was placed: where it will come up, centred on its
+// parent's window or else on its screen). Setting a placement moves and sizes the
+// window and shows it in its normal state; a top-level window that is not shown yet
+// comes up there when its owner shows it. A missing control reads as an empty
+// rectangle and ignores the placement.
+QRect GetWindowPlacement(const QWidget* pWindow);
+void SetWindowPlacement(QWidget* pWindow, const QRect& rect);
+QRect GetControlPlacement(const QWidget* pWnd, int nId);
+void SetControlPlacement(QWidget* pWnd, int nId, const QRect& rect);
+// Gives control nId the placement of control nFromId (which shows nId), then hides
+// nFromId; nothing when nFromId is missing.
+void MoveControlTo(QWidget* pWnd, int nId, int nFromId);
+
+// Track bars: range, position (kept inside the range). A missing control or one
+// that is no track bar reads as 0 and ignores writes.
+void SetTrackBarRange(QWidget* pWnd, int nId, int nMin, int nMax);
+int GetTrackBarMax(const QWidget* pWnd, int nId);
+int GetTrackBarPos(const QWidget* pWnd, int nId);
+void SetTrackBarPos(QWidget* pWnd, int nId, int nPos);

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSlider>
 
 #include <algorithm>
 
@@ -143,6 +144,17 @@ QWidget* CDialogBuilder::CreateStandard(const SControlTemplate& ctl, QWidget* pP
         pCombo->setInsertPolicy(QComboBox::NoInsert);
         pCombo->setCompleter(nullptr);
         return pCombo;
+    }
+    case EControlKind::TrackBar:
+    {
+        auto* pSlider = new QSlider(Qt::Vertical, pParent);
+        // The top end is the minimum, and the arrow keys, Page Up/Down and the wheel
+        // move the handle the way they point (up towards the minimum).
+        pSlider->setInvertedAppearance(true);
+        pSlider->setInvertedControls(true);
+        pSlider->setTickPosition(QSlider::TicksRight);
+        pSlider->setTickInterval(5);
+        return pSlider;
     }
     }
     return new QWidget(pParent);

@@ -13,7 +13,8 @@ enum class EControlKind
     Edit,
     PushButton,
     RadioButton, // plain: never checks itself, only handlers do
-    ComboDropDown // editable combo box with a drop-down list
+    ComboDropDown, // editable combo box with a drop-down list
+    TrackBar // vertical slider whose top end is its minimum
 };
 
 enum EControlStyle : unsigned

@@ -1,6 +1,7 @@
 #include "ui/PageSupport.h"
 
 #include "app/LenvaraApp.h"
+#include "ui/HVShiftDialog.h"
 #include "ui/LenvaraDlg.h"
 
 #include <QMessageBox>
@@ -22,14 +23,23 @@ void RunShiftCommand(CLenvaraApp& app, QWidget* pParent, int nMode, const float 
     const SMainChoices choices = pMain->GetChoices();
     float afHorz[4] = {};
     float afVert[4] = {};
-    app.CalcHorizontalShift(choices.strName.c_str(), choices.nAspectCode, choices.options,
-                            afHorz[0], afHorz[1], afHorz[2], afHorz[3]);
-    app.CalcVerticalShift(choices.strName.c_str(), choices.nAspectCode, choices.options,
-                          afVert[0], afVert[1], afVert[2], afVert[3]);
-    // The shift calculator dialog is not part of the program yet. When it is, it is
-    // built here with no parent, given SetViewData(nMode, afView[0..5]),
-    // SetShiftCaps(nShiftCaps), the horizontal angles for capability 2, the vertical
-    // ones for 1, both (horizontal first) for 3, and shown modally.
-    (void)nMode;
-    (void)afView;
+    const bool bHorizontal = app.CalcHorizontalShift(choices.strName.c_str(), choices.nAspectCode,
+                                                     choices.options, afHorz[0], afHorz[1],
+                                                     afHorz[2], afHorz[3]);
+    const bool bVertical = app.CalcVerticalShift(choices.strName.c_str(), choices.nAspectCode,
+                                                 choices.options, afVert[0], afVert[1], afVert[2],
+                                                 afVert[3]);
+    // A direction of the model's whose limits are no finite numbers has nothing to show.
+    if (((nShiftCaps & 2) && !bHorizontal) || ((nShiftCaps & 1) && !bVertical))
+        return;
+
+    // Over the window the command came from, which it keeps above.
+    CHVShiftDialog dlg(pParent ? pParent->window() : nullptr);
+    dlg.SetViewData(nMode, afView[0], afView[1], afView[2], afView[3], afView[4], afView[5]);
+    dlg.SetShiftCaps(nShiftCaps);
+    if (nShiftCaps == 2 || nShiftCaps == 3)
+        dlg.SetHorizontalAngles(afHorz[0], afHorz[1], afHorz[2], afHorz[3]);
+    if (nShiftCaps == 1 || nShiftCaps == 3)
+        dlg.SetVerticalAngles(afVert[0], afVert[1], afVert[2], afVert[3]);
+    dlg.DoModal();
 }

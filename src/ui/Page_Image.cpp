@@ -113,7 +113,10 @@ void CPage_Image::ConvertUnits()
 
 void CPage_Image::OnShift()
 {
-    Calculate();
+    // A failed recalculation leaves the record as an earlier calculation, perhaps of
+    // the other page or another model, left it: nothing of it belongs here.
+    if (!Calculate())
+        return;
     const CTarsioModel& model = m_app.m_model;
     const float afView[6] = {model.GetWidth(),  model.GetHeight(), model.GetDistWide(),
                              model.GetWidth(),  model.GetHeight(), model.GetDistTele()};

@@ -88,7 +88,10 @@ void CPage_Lenvara::ConvertUnits()
 
 void CPage_Lenvara::OnShift()
 {
-    Calculate();
+    // A failed recalculation leaves the record as an earlier calculation, perhaps of
+    // the other page or another model, left it: nothing of it belongs here.
+    if (!Calculate())
+        return;
     const CTarsioModel& model = m_app.m_model;
     const float afView[6] = {model.GetWidthWide(), model.GetHeightWide(), model.GetDistance(),
                              model.GetWidthTele(), model.GetHeightTele(), model.GetDistance()};

@@ -20,6 +20,8 @@ public:
     // with every field as it was.
     int Calculate();
     void ConvertUnits();
+    // Recalculates; only when that succeeds, the Shift Calculator for this page's
+    // installation, or the message for a model without shift data.
     void OnShift();
 
 protected:

@@ -72,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
         SErrorRow{"SingleDashOption", {"distance", kKelda, "-w", "2"}, 2, "unknown option"},
         SErrorRow{"OptionOfAnotherCommand", {"size", kKelda, "--width", "2"}, 2,
                   "--width does not apply to the size command"},
-        SErrorRow{"UnitForShift", {"shift", kKelda, "--unit", "feet"}, 2, "--unit does not apply"},
+        SErrorRow{"SizeAndDistanceForShift", {"shift", kKelda, "--width", "3", "--distance", "6"}, 2,
+                  "give either a size"},
         SErrorRow{"MissingValue", {"distance", kKelda, "--width"}, 2, "missing value for --width"},
         SErrorRow{"EmptyInlineValue", {"distance", kKelda, "--width="}, 2, "--width needs"},
         SErrorRow{"DecimalComma", {"distance", kKelda, "--width", "2,5"}, 2, "got \"2,5\""},
@@ -202,6 +203,20 @@ TEST(CliTextTest, ShiftPrintsUnavailableDirections)
                          "Vertical WA plus side: 12.71 deg\n"
                          "Vertical TP minus side: -0.00 deg\n"
                          "Vertical TP plus side: 10.54 deg\n");
+}
+
+TEST(CliTextTest, ShiftLimitsWithTheDialogsLabels)
+{
+    // Kelda W1 shifts vertically only (12.71 degrees up at WA, 10.54 at TP); at 6 its
+    // WA screen is 2.46 high, its TP screen 2.03: 1.23 + tan(12.71) x 6 = 2.59.
+    const SRun run = RunInProcess({"shift", "Kelda W1", "--distance", "6"});
+    EXPECT_EQ(run.nExit, 0);
+    EXPECT_EQ(run.szOut, "WA maximum half height: 2.59\n"
+                         "WA minimum half height: -1.23\n"
+                         "TP maximum half height: 2.13\n"
+                         "TP minimum half height: -1.02\n"
+                         "WA vertical center distance: 0.00\n"
+                         "TP vertical center distance: 0.00\n");
 }
 
 TEST(CliTextTest, CommaLocaleChangesNothing)

@@ -3,6 +3,7 @@
 // and the exit codes seen by a shell.
 #include "cli/CalcCommand.h"
 #include "core/LenvaraEngine.h"
+#include "core/ShiftLimits.h"
 #include "model/CatalogueTable.h"
 
 #include <gtest/gtest.h>
@@ -89,8 +90,9 @@ SProgramRun RunProgram(const std::vector<std::string>& args, const char* pszStdo
     return run;
 }
 
-// The members of one flat JSON object as raw text: strings keep their quotes,
-// arrays their brackets. Enough for the objects lenvara-calc prints.
+// The members of one JSON object as raw text: strings keep their quotes, arrays
+// their brackets, inner objects their braces. Enough for the objects lenvara-calc
+// prints.
 std::map<std::string, std::string> JsonMembers(const std::string& szJson)
 {
     std::map<std::string, std::string> members;
@@ -113,6 +115,9 @@ std::map<std::string, std::string> JsonMembers(const std::string& szJson)
         }
         else if (szJson[k] == '[')
             k = szJson.find(']', k) + 1;
+        else if (szJson[k] == '{')
+            for (int nDepth = 0; k == j || nDepth > 0; ++k)
+                nDepth += szJson[k] == '{' ? 1 : szJson[k] == '}' ? -1 : 0;
         else
             while (szJson[k] != ',' && szJson[k] != '}')
                 ++k;
@@ -246,6 +251,57 @@ TEST(CliProgramTest, ShiftOfAModelWithBothDirections)
               1);
     EXPECT_EQ(JsonFloats(json["horizontal"]), std::vector<float>(h, h + 4));
     EXPECT_EQ(JsonFloats(json["vertical"]), std::vector<float>(v, v + 4));
+}
+
+// The Shift Calculator's limits for the installation each page would calculate.
+TEST(CliProgramTest, ShiftLimitsMatchTheLibraryBitForBit)
+{
+    CLenvaraEngine engine;
+    const TarsioDisplayOptions options = MetersAt16x9();
+    float h[4], v[4], f[8], w = 4, hgt = 0, diag = 0, dw, dt, lw, lt;
+    ASSERT_EQ(engine.CalcHorizontalShift("Pavo QC", kAspectCode16x9, options, h[0], h[1], h[2],
+                                         h[3]),
+              1);
+    ASSERT_EQ(engine.CalcVerticalShift("Pavo QC", kAspectCode16x9, options, v[0], v[1], v[2], v[3]),
+              1);
+    ASSERT_EQ(engine.CalcDistance("Pavo QC", kAspectCode16x9, options, w, hgt, diag, dw, dt, lw, lt,
+                                  1.0f),
+              1);
+    ASSERT_EQ(engine.CalcScreenSize("Pavo QC", kAspectCode16x9, options, 6.0f, f[0], f[1], f[2],
+                                    f[3], f[4], f[5], f[6], f[7], 1.0f),
+              1);
+    // The WA and TP (width, height, distance) triples of each page.
+    const struct
+    {
+        std::vector<std::string> args;
+        int nMode;
+        float w1, h1, d1, w2, h2, d2;
+    } rows[] = {{{"--width", "4"}, 0, w, hgt, dw, w, hgt, dt},
+                {{"--distance", "6"}, 1, f[0], f[2], 6, f[1], f[3], 6}};
+    for (const auto& row : rows)
+    {
+        std::vector<std::string> args = {"shift", "Pavo QC", "--json"};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        const SProgramRun run = RunProgram(args);
+        ASSERT_EQ(run.nExit, 0) << run.szErr;
+        auto json = JsonMembers(run.szOut);
+        EXPECT_EQ(json["mode"], std::to_string(row.nMode));
+        auto limits = JsonMembers(json["limits"]);
+        const std::pair<const char*, SShiftLimits> directions[] = {
+            {"horizontal", ComputeShiftLimits(ShiftAnglesFromLimits(h[0], h[1], h[2], h[3]), row.w1,
+                                              row.d1, row.w2, row.d2)},
+            {"vertical", ComputeShiftLimits(ShiftAnglesFromLimits(v[0], v[1], v[2], v[3]), row.h1,
+                                            row.d1, row.h2, row.d2)}};
+        for (const auto& [pszDirection, expected] : directions)
+        {
+            auto values = JsonMembers(limits[pszDirection]);
+            EXPECT_EQ((std::vector<float>{JsonFloat(values["wa_max"]), JsonFloat(values["wa_min"]),
+                                          JsonFloat(values["tp_max"]), JsonFloat(values["tp_min"])}),
+                      (std::vector<float>{expected.fWideMax, expected.fWideMin, expected.fTeleMax,
+                                          expected.fTeleMin}))
+                << pszDirection << " mode " << row.nMode;
+        }
+    }
 }
 
 TEST(CliProgramTest, ModelsListsTheSixteenByNineRowsInTableOrder)

@@ -1,5 +1,6 @@
 // The preview window: label positions and texts, scene geometry read back in
 // feedback mode, the projection, the mouse modes, the context menu and the font.
+#include "FeedbackCapture.h"
 #include "TestGLWnd.h"
 
 #include "platform/Resources.h"
@@ -105,64 +106,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ------------------------------------------------------------------ geometry
 
-struct SVertex
-{
-    float x, y, z;
-    float r, g, b, a;
-};
-struct SSegment
-{
-    SVertex p, q;
-};
-
-// Feedback of one frame in an orthographic 4000 x 4000 window with the scene at the
-// origin, unrotated: scene unit u lands at window 2000 + k u. Segments are grouped by
-// the pass-through markers the window below emits before each drawing operation.
+// Feedback of one frame (see CaptureFeedback) with the preview's drawing operations
+// marked: 1 dimension lines, 2 box, 3 and 4 the beams.
 class CFeedbackWnd : public CTestGLWnd
 {
 public:
     std::map<int, std::vector<SSegment>> Capture(float k)
     {
-        m_dTransX = m_dTransY = m_dTransZ = 0.0;
-        m_dRotX = m_dRotY = 0.0;
-        makeCurrent();
-        glViewport(0, 0, 4000, 4000);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(-2000, 2000, -2000, 2000, -4000, 4000);
-        glMatrixMode(GL_MODELVIEW);
-        std::vector<GLfloat> buffer(1 << 16);
-        glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR, buffer.data());
-        glRenderMode(GL_FEEDBACK);
         m_nBeam = 0;
-        RenderScene();
-        const GLint nCount = glRenderMode(GL_RENDER);
-        resizeGL(width(), height());
-        doneCurrent();
-
-        // Window back to scene units; depth 0.5 - z_eye / 8000.
-        auto vertex = [&](const GLfloat* p) {
-            return SVertex{(p[0] - 2000) / k, (p[1] - 2000) / k, (0.5f - p[2]) * 8000 / k,
-                           p[3], p[4], p[5], p[6]};
-        };
-        std::map<int, std::vector<SSegment>> sections;
-        int nSection = 0;
-        for (GLint i = 0; i < nCount;)
-        {
-            const auto token = static_cast<GLenum>(buffer[i++]);
-            if (token == GL_PASS_THROUGH_TOKEN)
-                nSection = static_cast<int>(buffer[i++]);
-            else if (token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN)
-            {
-                sections[nSection].push_back({vertex(&buffer[i]), vertex(&buffer[i + 7])});
-                i += 14;
-            }
-            else if (token == GL_POLYGON_TOKEN)
-                i += 1 + 7 * static_cast<int>(buffer[i]);
-            else // point, bitmap, pixel tokens: one vertex
-                i += 7;
-        }
-        return sections;
+        return CaptureFeedback(*this, k);
     }
 
 protected:
@@ -185,46 +137,6 @@ protected:
 private:
     int m_nBeam = 0;
 };
-
-using Point = std::array<int, 3>; // scene coordinates x 1000, rounded
-using Edge = std::pair<Point, Point>;
-
-Point Key(const SVertex& v)
-{
-    return {static_cast<int>(std::lround(v.x * 1000)), static_cast<int>(std::lround(v.y * 1000)),
-            static_cast<int>(std::lround(v.z * 1000))};
-}
-
-// Unordered, non-degenerate edges of a section.
-std::set<Edge> Edges(const std::vector<SSegment>& segments)
-{
-    std::set<Edge> edges;
-    for (const SSegment& s : segments)
-    {
-        Point a = Key(s.p), b = Key(s.q);
-        if (a == b)
-            continue;
-        if (b < a)
-            std::swap(a, b);
-        edges.insert({a, b});
-    }
-    return edges;
-}
-
-Edge E(Point a, Point b)
-{
-    return b < a ? Edge{b, a} : Edge{a, b};
-}
-
-bool AllColoured(const std::vector<SSegment>& segments, float r, float g, float b)
-{
-    for (const SSegment& s : segments)
-        for (const SVertex& v : {s.p, s.q})
-            if (std::fabs(v.r - r) > 0.01f || std::fabs(v.g - g) > 0.01f ||
-                std::fabs(v.b - b) > 0.01f || std::fabs(v.a - 1) > 0.01f)
-                return false;
-    return !segments.empty();
-}
 
 // The 12 edges of the box from (x0, y0, z0) to (x1, y1, z1), in thousandths.
 std::set<Edge> BoxEdges(int x0, int y0, int z0, int x1, int y1, int z1)
@@ -578,6 +490,45 @@ TEST(PreviewFont, LabelsNeedTheFontAndNothingElseDoes)
     EXPECT_NE(withFont, withoutFont);
     // The label text adds red pixels to the red dimension lines.
     EXPECT_GT(CountRedPixels(withFont), CountRedPixels(withoutFont) + 100);
+}
+
+// The font's lists for text in window pixels.
+class CFontProbeWnd : public CTestGLWnd
+{
+public:
+    // Where the raster position stands after the text, drawn from x = 5.
+    float EndOf(const char* pszText)
+    {
+        glMatrixMode(GL_PROJECTION);
+        glPushMatrix();
+        glLoadIdentity();
+        glOrtho(0, width(), 0, height(), -1, 1);
+        glMatrixMode(GL_MODELVIEW);
+        glPushMatrix();
+        glLoadIdentity();
+        glRasterPos2i(5, 20);
+        DrawLabelText(m_nFontBase, pszText);
+        GLfloat afPos[4] = {};
+        glGetFloatv(GL_CURRENT_RASTER_POSITION, afPos);
+        glPopMatrix();
+        glMatrixMode(GL_PROJECTION);
+        glPopMatrix();
+        glMatrixMode(GL_MODELVIEW);
+        return afPos[0];
+    }
+};
+
+TEST(PreviewFont, BlanksMoveTheRasterPosition)
+{
+    CFontProbeWnd wnd;
+    wnd.ShowAt(40, 40);
+    wnd.makeCurrent();
+    const float fSpace = wnd.EndOf(" ") - 5;
+    const float fTwoLetters = wnd.EndOf("AA");
+    const float fSpaced = wnd.EndOf("A A");
+    wnd.doneCurrent();
+    EXPECT_GT(fSpace, 0.0f);
+    EXPECT_EQ(fSpaced, fTwoLetters + fSpace);
 }
 
 TEST(PreviewFont, WindowsSideBySideEachHaveTheirContextAndFont)

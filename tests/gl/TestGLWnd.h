@@ -1,5 +1,6 @@
-// A preview window for the tests: opens the protected state and records every label
-// (raster position and text) as the scene draws it.
+// GL views for the tests: opens the protected state of a view class and records
+// every label (raster position and text) as the scene draws it. CTestGLWnd is the
+// preview; CTestView<CGLShiftWnd_Orizzontale> and the like are the other views.
 #pragma once
 
 #include "gl/GLWnd.h"
@@ -18,25 +19,25 @@ struct SLabelCall
     bool operator==(const SLabelCall&) const = default;
 };
 
-class CTestGLWnd : public CGLWnd
+template <class TView> class CTestView : public TView
 {
 public:
-    using CGLWnd::CGLWnd;
-    using CGLWnd::BeginFrame;
-    using CGLWnd::OnCommand;
-    using CGLWnd::RenderScene;
-    using CGLWnd::resizeGL;
-    using CGLWnd::m_bLButtonDown;
-    using CGLWnd::m_bMove;
-    using CGLWnd::m_bSpin;
-    using CGLWnd::m_bZoom;
-    using CGLWnd::m_dRotX;
-    using CGLWnd::m_dRotY;
-    using CGLWnd::m_dTransX;
-    using CGLWnd::m_dTransY;
-    using CGLWnd::m_dTransZ;
-    using CGLWnd::m_fZoom;
-    using CGLWnd::m_nFontBase;
+    using TView::TView;
+    using TView::BeginFrame;
+    using TView::OnCommand;
+    using TView::RenderScene;
+    using TView::resizeGL;
+    using TView::m_bLButtonDown;
+    using TView::m_bMove;
+    using TView::m_bSpin;
+    using TView::m_bZoom;
+    using TView::m_dRotX;
+    using TView::m_dRotY;
+    using TView::m_dTransX;
+    using TView::m_dTransY;
+    using TView::m_dTransZ;
+    using TView::m_fZoom;
+    using TView::m_nFontBase;
 
     std::vector<SLabelCall> m_vLabels;
     bool m_bSuppressLabels = false;
@@ -45,27 +46,30 @@ public:
     // GL context.
     void ShowAt(int x, int y, int w = 226, int h = 193)
     {
-        setGeometry(x, y, w, h);
-        show();
+        this->setGeometry(x, y, w, h);
+        this->show();
         (void)QTest::qWaitForWindowExposed(this);
         WaitForContext();
     }
 
     // The GL context comes with the GL window's first exposure.
-    bool WaitForContext() { return QTest::qWaitFor([this]() { return IsValid(); }, 5000); }
+    bool WaitForContext()
+    {
+        return QTest::qWaitFor([this]() { return this->IsValid(); }, 5000);
+    }
 
-    QOpenGLContext* context() const { return GetContext(); }
+    QOpenGLContext* context() const { return this->GetContext(); }
     void makeCurrent()
     {
         WaitForContext();
-        MakeCurrent();
+        this->MakeCurrent();
     }
-    void doneCurrent() { DoneCurrent(); }
+    void doneCurrent() { this->DoneCurrent(); }
     // A fresh frame of the whole view.
     QImage grabFramebuffer()
     {
         WaitForContext();
-        return RenderFrame(size());
+        return this->RenderFrame(this->size());
     }
 
     // Draws one frame with the context current and returns the labels it drew.
@@ -83,6 +87,8 @@ protected:
     {
         m_vLabels.push_back({x, y, z, pszText});
         if (!m_bSuppressLabels)
-            CGLWnd::DrawLabel(x, y, z, pszText);
+            TView::DrawLabel(x, y, z, pszText);
     }
 };
+
+using CTestGLWnd = CTestView<CGLWnd>;

@@ -4,6 +4,7 @@
 // 1920 x 1080 panel).
 #include "DialogDriver.h"
 #include "DialogTemplates.h"
+#include "HVShiftDlgIds.h"
 #include "LenvaraDlgIds.h"
 #include "ImagePageIds.h"
 #include "LenvaraPageIds.h"
@@ -394,14 +395,71 @@ TEST_F(MainDialogTest, ShiftWithoutShiftDataShowsTheMessageAfterRecalculating)
     EXPECT_EQ(D::Text(m_pImage, Img::kIdWidth), QStringLiteral("3.00"));
     EXPECT_NE(D::Text(m_pImage, Img::kIdDistWide), QStringLiteral("0.00"));
 
-    // Same on the other page; with shift data no message comes.
+    // Same on the other page; with shift data the Shift Calculator comes instead.
     ShowScreenDimensions();
     D::Type(m_pLenvara, Scr::kIdDistance, QStringLiteral("3"));
     EXPECT_EQ(D::CaptureModal([&] { D::Click(m_pLenvara, Scr::kIdShift); }),
               QStringLiteral("Shift Data are not available\nfor this projector"));
     SelectModel(QStringLiteral("Kelda W1"));
-    EXPECT_EQ(D::CaptureModal([&] { D::Click(m_pLenvara, Scr::kIdShift); }), QString());
+    EXPECT_EQ(D::CaptureModal([&] { D::Click(m_pLenvara, Scr::kIdShift); }),
+              QStringLiteral("Shift Calculator"));
     EXPECT_EQ(D::Text(m_pLenvara, Scr::kIdWidthWide), QStringLiteral("2.19"));
+}
+
+TEST_F(MainDialogTest, ShiftShowsTheLimitsOfThePagesInstallation)
+{
+    // Kelda W1 at 16:9 shifts vertically only, 12.71 degrees up and 0.005 down at
+    // WA (10.54 and 0.004 at TP); throw ratios 1.37 and 1.66.
+    SelectModel(QStringLiteral("Kelda W1"));
+    D::Type(m_pImage, Img::kIdWidth, QStringLiteral("4"));
+    // The texts of the Shift Calculator that the click opens, then its OK button.
+    namespace Hv = HVShiftDlgIds;
+    QStringList texts;
+    auto shift = [&](QWidget* pPage, int nShiftId, std::initializer_list<int> ids, int nOkId) {
+        texts.clear();
+        return D::HandleModals([&] { D::Click(pPage, nShiftId); },
+                               {[&](QWidget* pDlg) {
+                                   for (int nId : ids)
+                                       texts << D::Text(pDlg, nId);
+                                   D::Click(pDlg, nOkId);
+                               }});
+    };
+    // One screen 2.25 high at 5.48 and 6.64: 1.125 + tan(12.71) x 5.48 = 2.36.
+    EXPECT_EQ(shift(m_pImage, Img::kIdShift,
+                    {Hv::kIdWaMaxHeightLabel, Hv::kIdWaMaxHeight, Hv::kIdWaMinHeight},
+                    Hv::kIdOkOneGroup),
+              1);
+    EXPECT_EQ(texts, QStringList({"WA/TP maximum half height", "2.36", "-1.12"}));
+
+    // At 6 the WA screen is 2.46 high (1.23 + tan(12.71) x 6 = 2.59), the TP screen
+    // 2.03 (1.02 + tan(10.54) x 6 = 2.13).
+    ShowScreenDimensions();
+    D::Type(m_pLenvara, Scr::kIdDistance, QStringLiteral("6"));
+    EXPECT_EQ(shift(m_pLenvara, Scr::kIdShift,
+                    {Hv::kIdWaMaxHeightLabel, Hv::kIdWaMaxHeight, Hv::kIdTpMaxHeight}, Hv::kIdOk),
+              1);
+    EXPECT_EQ(texts, QStringList({"WA maximum half height", "2.59", "2.13"}));
+}
+
+TEST_F(MainDialogTest, ShiftAfterAFailedCalculationShowsNothing)
+{
+    // The record's last calculation was of a model without shift data; an unknown
+    // name now fails and brings neither that model's message nor a dialog.
+    SelectModel(QStringLiteral("Kelda WT"));
+    D::Type(m_pImage, Img::kIdWidth, QStringLiteral("3"));
+    D::PressEnter(m_pImage, Img::kIdWidth);
+    SelectModel(QStringLiteral("No Such Model"));
+    EXPECT_EQ(D::CaptureModal([&] { D::Click(m_pImage, Img::kIdShift); }), QString());
+
+    // A model with shift data calculated, then nothing to calculate from: no size on
+    // this page, no distance on the other.
+    SelectModel(QStringLiteral("Pavo QC"));
+    D::Type(m_pImage, Img::kIdWidth, QStringLiteral("3"));
+    D::PressEnter(m_pImage, Img::kIdWidth);
+    D::Type(m_pImage, Img::kIdWidth, QStringLiteral("0"));
+    EXPECT_EQ(D::CaptureModal([&] { D::Click(m_pImage, Img::kIdShift); }), QString());
+    ShowScreenDimensions();
+    EXPECT_EQ(D::CaptureModal([&] { D::Click(m_pLenvara, Scr::kIdShift); }), QString());
 }
 
 TEST_F(MainDialogTest, AboutBoxFromTheHelpMenu)
