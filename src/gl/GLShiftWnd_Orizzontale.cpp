@@ -85,7 +85,7 @@ void CGLShiftWnd_Orizzontale::DrawLabelsDistance(float x, float y, float z, floa
 {
     if (d == 0.0f)
         return;
-    const float g = LabelScale(d);
+    const float g = LabelScale(w, h, d);
     const float cW = CenterOffsetWide(m_fShiftRatio);
     glPushMatrix();
     glTranslated(x, y, z);
@@ -104,7 +104,7 @@ void CGLShiftWnd_Orizzontale::DrawLabelsScreen(float x, float y, float z, float 
 {
     if (d == 0.0f)
         return;
-    const float g = LabelScale(d);
+    const float g = LabelScale(w, h, d);
     const float cW = CenterOffsetWide(m_fShiftRatio);
     glPushMatrix();
     glTranslated(x, y, z);

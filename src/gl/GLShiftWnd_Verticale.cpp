@@ -86,7 +86,7 @@ void CGLShiftWnd_Verticale::DrawLabelsDistance(float x, float y, float z, float 
 {
     if (d == 0.0f)
         return;
-    const float g = LabelScale(d);
+    const float g = LabelScale(w, h, d);
     const float cW = CenterOffsetWide(m_fShiftRatio);
     glPushMatrix();
     glTranslated(x, y, z);
@@ -105,7 +105,7 @@ void CGLShiftWnd_Verticale::DrawLabelsScreen(float x, float y, float z, float w,
 {
     if (d == 0.0f)
         return;
-    const float g = LabelScale(d);
+    const float g = LabelScale(w, h, d);
     const float cW = CenterOffsetWide(m_fShiftRatio);
     glPushMatrix();
     glTranslated(x, y, z);

@@ -430,9 +430,14 @@ void CGLWnd::RenderScene()
     EndFrame();
 }
 
-float CGLWnd::LabelScale(float fD) const
+float CGLWnd::LabelScale(float fW, float fH, float fD) const
 {
-    return fD != 0.0f ? m_fZoom * kSceneSize / fD : 0.0f;
+    if (fD == 0.0f)
+        return 0.0f;
+    float fM = fD;
+    fM = fW > fM ? fW : fM;
+    fM = fH > fM ? fH : fM;
+    return m_fZoom * kSceneSize / fM;
 }
 
 int CGLWnd::TruncRaster(float fValue)
@@ -465,7 +470,7 @@ void CGLWnd::DrawLabelsDistance(float x, float y, float z, float w, float h, flo
 {
     if (d == 0.0f)
         return;
-    const float g = LabelScale(d);
+    const float g = LabelScale(w, h, d);
     glPushMatrix();
     glTranslated(x, y, z);
     glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
@@ -480,7 +485,7 @@ void CGLWnd::DrawLabelsScreen(float x, float y, float z, float w, float h, float
 {
     if (d == 0.0f)
         return;
-    const float g = LabelScale(d);
+    const float g = LabelScale(w, h, d);
     glPushMatrix();
     glTranslated(x, y, z);
     glColor4f(1.0f, 0.0f, 0.0f, 1.0f);

@@ -136,8 +136,10 @@ protected:
     bool BeginFrame(SExtents& ext);
     void EndFrame();
 
-    // Label scale g = zoom x 1800 / fD, fD the largest distance (0 when fD is 0).
-    float LabelScale(float fD) const;
+    // Label scale g = zoom x 1800 / M, M the largest of the extents: the geometry's
+    // own scale, so labels stand on their lines even where a screen is wider than its
+    // distance. 0 when the distance fD is 0 (no labels then).
+    float LabelScale(float fW, float fH, float fD) const;
     // Truncates a raster coordinate towards zero, clamped to the int range.
     static int TruncRaster(float fValue);
     // DrawLabel at (x, y, z), each coordinate truncated towards zero.

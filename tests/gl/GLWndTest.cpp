@@ -53,7 +53,7 @@ TEST_P(LabelTest, PositionsAndTexts)
     EXPECT_EQ(wnd.RenderLabels(), c.expected);
 }
 
-// Worked by hand: g = zoom x 1800 / largest distance; positions truncated.
+// Worked by hand: g = zoom x 1800 / largest extent; positions truncated.
 INSTANTIATE_TEST_SUITE_P(
     Preview, LabelTest,
     ::testing::Values(
@@ -85,15 +85,16 @@ INSTANTIATE_TEST_SUITE_P(
                    {4, 0, 6, 4, 0, 7.5f},
                    1.0f,
                    {{0, 0, 0, "W=4.00"}, {480, 0, 864, "P_WA=6.00"}, {288, 0, 1350, "P_TP=7.50"}}},
-        // Width 10 > distance 7.5: labels keep g = 240 from the distance.
-        SLabelCase{"WidthBeyondDistanceKeepsDistanceScale",
+        // Width 10 > distance 7.5 (a short-throw lens): the labels take the geometry's
+        // scale, g = 1800 / 10 = 180, and stay on its lines.
+        SLabelCase{"WidthBeyondDistanceTakesTheGeometrysScale",
                    0,
                    {10, 5.625f, 6, 10, 5.625f, 7.5f},
                    1.0f,
-                   {{0, 1350, 0, "W=10.00"},
-                    {1440, 0, 0, "H=5.62"},
-                    {1200, -675, 864, "P_WA=6.00"},
-                    {720, -675, 1350, "P_TP=7.50"}}},
+                   {{0, 1012, 0, "W=10.00"},
+                    {1080, 0, 0, "H=5.62"},
+                    {900, -506, 648, "P_WA=6.00"},
+                    {540, -506, 1012, "P_TP=7.50"}}},
         // Tele 3.2 x 1.8 and wide 4 x 2.25 at 5: W 4, H 2.25, D 5, g = 360.
         SLabelCase{"ScreenMode",
                    1,
