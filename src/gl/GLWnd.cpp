@@ -19,6 +19,7 @@
 #include <QOpenGLFramebufferObject>
 #include <QPainter>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <string>
@@ -255,6 +256,9 @@ void CGLWnd::initializeGL()
     // with the scale, so labels and lines look as they do at the usual density.
     const qreal dScale = devicePixelRatioF();
     m_nFontBase = BuildLabelFont("Arial", qRound(13 * dScale), 500, true);
+    const QFontMetrics metrics(MakeLabelFont("Arial", qRound(13 * dScale), 500, true));
+    for (int i = 0; i < kGlyphCount; ++i)
+        m_anGlyphAdvance[i] = metrics.horizontalAdvance(QChar(static_cast<char16_t>(kFirstGlyph + i)));
     glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -364,6 +368,31 @@ void CGLWnd::DrawLabelText(unsigned int nBase, const char* pszText)
 void CGLWnd::DrawLabel(int x, int y, int z, const char* pszText)
 {
     glRasterPos3i(x, y, z);
+    // A label that would run past the view's right edge is moved left until it ends
+    // there (but no further than the left edge), so it stays readable.
+    GLint nValid = 0;
+    glGetIntegerv(GL_CURRENT_RASTER_POSITION_VALID, &nValid);
+    if (nValid && pszText && m_nFontBase != 0)
+    {
+        int nWidth = 0;
+        for (const char* p = pszText; *p; ++p)
+        {
+            const int c = static_cast<unsigned char>(*p);
+            if (c >= kFirstGlyph && c < kFirstGlyph + kGlyphCount)
+                nWidth += m_anGlyphAdvance[c - kFirstGlyph];
+        }
+        GLfloat afPos[4] = {};
+        GLint anViewport[4] = {};
+        glGetFloatv(GL_CURRENT_RASTER_POSITION, afPos);
+        glGetIntegerv(GL_VIEWPORT, anViewport);
+        const float fRight = static_cast<float>(anViewport[0] + anViewport[2]);
+        if (afPos[0] + nWidth > fRight)
+        {
+            const float fTarget = std::max(fRight - nWidth, static_cast<float>(anViewport[0]));
+            if (fTarget < afPos[0])
+                glBitmap(0, 0, 0.0f, 0.0f, fTarget - afPos[0], 0.0f, nullptr);
+        }
+    }
     DrawLabelText(m_nFontBase, pszText);
 }
 

@@ -110,7 +110,8 @@ public:
 
 protected:
     // One label: sets the raster position (integer scene units of the current frame)
-    // and draws the text there with the label font, in the current colour.
+    // and draws the text there with the label font, in the current colour; a text
+    // that would run past the view's right edge is moved left to end there.
     virtual void DrawLabel(int x, int y, int z, const char* pszText);
 
     // The largest width, height and distance of the two triples (ties take the first).
@@ -188,6 +189,7 @@ protected:
     double m_dTransY;
     double m_dTransZ;
     unsigned int m_nFontBase = 0; // this window's label font lists, built in initializeGL
+    int m_anGlyphAdvance[96] = {}; // pixel advance of each label glyph, codes 32..127
     float m_fZoom;
     int m_nMode = 0;
     float m_fW1 = 0.0f;

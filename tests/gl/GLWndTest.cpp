@@ -557,4 +557,26 @@ TEST(PreviewFont, WindowsSideBySideEachHaveTheirContextAndFont)
     EXPECT_GT(CountRedPixels(frames[1]), 500); // the lines alone give about 150
 }
 
+TEST(PreviewFont, LabelsAtTheRightEdgeStayWhole)
+{
+    // The scene moved right until the "H=" and "P_WA=" labels would run past the edge:
+    // they are moved left to end there, so as many label pixels show as before.
+    CTestGLWnd wnd;
+    wnd.ShowAt(40, 40);
+    wnd.SetViewData(4, 2.25f, 6, 4, 2.25f, 7.5f);
+    auto labelPixels = [&wnd]
+    {
+        wnd.m_bSuppressLabels = false;
+        const int nAll = CountRedPixels(wnd.grabFramebuffer());
+        wnd.m_bSuppressLabels = true;
+        return nAll - CountRedPixels(wnd.grabFramebuffer());
+    };
+    const int nCentred = labelPixels();
+    wnd.m_dTransX += 700.0;
+    const int nAtEdge = labelPixels();
+    wnd.m_bSuppressLabels = false;
+    EXPECT_GT(nCentred, 300);
+    EXPECT_GE(nAtEdge, nCentred * 9 / 10);
+}
+
 } // namespace
