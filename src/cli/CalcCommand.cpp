@@ -3,6 +3,7 @@
 #include "cli/CalcCommand.h"
 
 #include "core/LenvaraEngine.h"
+#include "core/ModelName.h"
 #include "core/ShiftLimits.h"
 #include "core/TextFormat.h"
 #include "model/CatalogueTable.h"
@@ -80,11 +81,13 @@ const char kHelpText[] =
     "JSON output (--json) is one object on one line; numbers carry enough digits\n"
     "to give back the exact single-precision result.\n"
     "  distance  model, aspect, unit, gain, width, height, diagonal,\n"
-    "            distance_wide, distance_tele, luminance_wide, luminance_tele,\n"
-    "            luminance_unit\n"
+    "            distance_wide, distance_tele, distance_in_range, luminance_wide,\n"
+    "            luminance_tele, luminance_unit\n"
     "  size      model, aspect, unit, gain, distance, width_wide, width_tele,\n"
     "            height_wide, height_tele, diagonal_wide, diagonal_tele,\n"
-    "            luminance_wide, luminance_tele, luminance_unit\n"
+    "            distance_in_range, luminance_wide, luminance_tele, luminance_unit\n"
+    "  distance_in_range tells whether a distance lies within the model's\n"
+    "  throw-distance range: [wide, tele] for distance, one value for size.\n"
     "  shift     model, aspect, shift_caps, horizontal, vertical; each direction\n"
     "            is [WA minus side, WA plus side, TP minus side, TP plus side]\n"
     "            in degrees, or null when the model has no data for it\n"
@@ -399,26 +402,6 @@ const SCatalogueRow* FindRow(std::string_view name, int nAspectCode)
     return nullptr;
 }
 
-// Lower case, blanks trimmed and runs of blanks made one.
-std::string NormaliseName(std::string_view name)
-{
-    std::string szOut;
-    bool bBlank = false;
-    for (char c : name)
-    {
-        if (c == ' ' || c == '\t')
-        {
-            bBlank = !szOut.empty();
-            continue;
-        }
-        if (bBlank)
-            szOut += ' ';
-        bBlank = false;
-        szOut += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    return szOut;
-}
-
 std::size_t EditDistance(const std::string& a, const std::string& b)
 {
     std::vector<std::size_t> prev(b.size() + 1), cur(b.size() + 1);
@@ -589,6 +572,10 @@ std::string RunDistance(const SCalcRequest& request, const std::string& szModel)
     output.Number("diagonal", r.fDiagonal);
     output.Number("distance_wide", r.fDistWide);
     output.Number("distance_tele", r.fDistTele);
+    output.Raw("distance_in_range", std::string("[") +
+                                        (engine.IsInLensRange(r.fDistWide) ? "true" : "false") +
+                                        "," +
+                                        (engine.IsInLensRange(r.fDistTele) ? "true" : "false") + "]");
     output.Line("Width", FormatLength(r.fWidth));
     output.Line("Height", FormatLength(r.fHeight));
     output.Line("Diagonal", FormatLength(r.fDiagonal));
@@ -613,6 +600,7 @@ std::string RunSize(const SCalcRequest& request, const std::string& szModel)
     output.Number("height_tele", r.fHeightTele);
     output.Number("diagonal_wide", r.fDiagWide);
     output.Number("diagonal_tele", r.fDiagTele);
+    output.Raw("distance_in_range", engine.IsInLensRange(*request.fDistance) ? "true" : "false");
     output.Line("Width wide", FormatLength(r.fWidthWide));
     output.Line("Width tele", FormatLength(r.fWidthTele));
     output.Line("Height wide", FormatLength(r.fHeightWide));
@@ -815,10 +803,10 @@ std::string SuggestModelName(std::string_view name)
     {
         std::size_t n = 0;
         for (const SCatalogueRow& row : GetCatalogue().main)
-            n = std::max(n, NormaliseName(RowName(row.szName)).size());
+            n = std::max(n, NormaliseModelName(RowName(row.szName)).size());
         return n;
     }();
-    const std::string szWanted = NormaliseName(name);
+    const std::string szWanted = NormaliseModelName(name);
     if (szWanted.empty() || szWanted.size() > nLongest + 2)
         return {};
     std::string szBest;
@@ -827,7 +815,7 @@ std::string SuggestModelName(std::string_view name)
     {
         if (!row.bListed)
             continue;
-        const std::string szCandidate = NormaliseName(RowName(row.szName));
+        const std::string szCandidate = NormaliseModelName(RowName(row.szName));
         const std::size_t nDistance = EditDistance(szWanted, szCandidate);
         // A short name two edits away is a different name, not a typing error.
         if (nDistance < nBest && nDistance * 3 <= szCandidate.size())

@@ -96,6 +96,25 @@ float CLenvaraEngine::ConvertLength(float fValue) const
     return ConvertLengthBetween(fValue, m_nPrevUnit, m_nCurUnit);
 }
 
+bool CLenvaraEngine::IsInLensRange(float fDistance) const
+{
+    const double dMillimetres = UnitMillimetres(m_model.GetUnit());
+    if (dMillimetres == 0.0)
+        return false;
+    const double dMetres = static_cast<double>(fDistance) * dMillimetres / 1000.0;
+    return static_cast<double>(m_model.GetMinDistance()) <= dMetres &&
+           dMetres <= static_cast<double>(m_model.GetMaxDistance());
+}
+
+std::string CLenvaraEngine::GetLensRangeText() const
+{
+    const int nUnit = m_model.GetUnit();
+    const char* pszUnit = nUnit == kUnitInches ? "in" : nUnit == kUnitFeet ? "ft" : "m";
+    return FormatLength(ConvertLengthBetween(m_model.GetMinDistance(), kUnitMeters, nUnit)) +
+           "\u2013" + FormatLength(ConvertLengthBetween(m_model.GetMaxDistance(), kUnitMeters, nUnit)) +
+           " " + pszUnit;
+}
+
 std::string CLenvaraEngine::GetDateText() const
 {
     const std::time_t now = std::time(nullptr);

@@ -73,6 +73,13 @@ public:
 
     // From m_nPrevUnit to m_nCurUnit.
     float ConvertLength(float fValue) const;
+
+    // Whether a projection distance in the record's unit lies within the loaded
+    // model's throw-distance range (whose limits the catalogue gives in metres);
+    // the limits themselves are in range.
+    bool IsInLensRange(float fDistance) const;
+    // That range in the record's unit: "2.00–8.00 m", "6.56–26.25 ft", "78.74–314.96 in".
+    std::string GetLensRangeText() const;
     std::string GetDateText() const;
 
     // Text forms of the record's fields.

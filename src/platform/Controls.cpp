@@ -113,6 +113,29 @@ void SetReadOnlyLook(QLineEdit* pEdit, bool bReadOnly)
     pEdit->setPalette(pal);
 }
 
+void SetWarningLook(QLineEdit* pEdit, bool bWarning, const QString& strTip)
+{
+    if (!bWarning)
+    {
+        if (pEdit->property("lenvaraWarning").toBool())
+            pEdit->setToolTip(QString());
+        pEdit->setProperty("lenvaraWarning", false);
+        SetReadOnlyLook(pEdit, pEdit->isReadOnly());
+        return;
+    }
+    QPalette pal = pEdit->palette();
+    pal.setColor(QPalette::Base, QColor(255, 222, 173));
+    pEdit->setPalette(pal);
+    pEdit->setToolTip(strTip);
+    pEdit->setProperty("lenvaraWarning", true);
+}
+
+void SetWarning(QWidget* pWnd, int nId, bool bWarning, const QString& strTip)
+{
+    if (auto* pEdit = qobject_cast<QLineEdit*>(FindControl(pWnd, nId)))
+        SetWarningLook(pEdit, bWarning, strTip);
+}
+
 void SetReadOnly(QWidget* pWnd, int nId, bool bReadOnly)
 {
     if (auto* pEdit = qobject_cast<QLineEdit*>(FindControl(pWnd, nId)))

@@ -32,6 +32,10 @@ bool IsReadOnly(const QWidget* pWnd, int nId);
 void SetReadOnly(QWidget* pWnd, int nId, bool bReadOnly);
 // Read-only edits take the window colour, as a greyed read-only edit should look.
 void SetReadOnlyLook(QLineEdit* pEdit, bool bReadOnly);
+// An edit marked in the warning colour with the tip as its tooltip, or the mark taken
+// away (its read-only look back; the tooltip is left to the text).
+void SetWarningLook(QLineEdit* pEdit, bool bWarning, const QString& strTip);
+void SetWarning(QWidget* pWnd, int nId, bool bWarning, const QString& strTip);
 
 void EnableControl(QWidget* pWnd, int nId, bool bEnable);
 void ShowControl(QWidget* pWnd, int nId, bool bShow);

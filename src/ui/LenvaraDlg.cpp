@@ -330,6 +330,12 @@ void CLenvaraDlg::ShowLuminances(float fWide, float fTele)
     }
 }
 
+void CLenvaraDlg::ShowChosenModel()
+{
+    if (m_comboModel)
+        m_comboModel->ShowChosenModel();
+}
+
 void CLenvaraDlg::ResetLuminancePanel(double dGain, double dWide, double dTele)
 {
     SetControlText(this, kIdGain, FormatLuminance(dGain));

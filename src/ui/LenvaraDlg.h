@@ -62,6 +62,9 @@ public:
     // The start values the second page's initialisation writes: gain and both
     // luminances with "%3.2f", the labels untouched.
     void ResetLuminancePanel(double dGain, double dWide, double dTele);
+    // After every calculation: the picture of the name in the model box, and a name
+    // the catalogue lacks marked.
+    void ShowChosenModel();
 
     CLenvaraPropertySheet* GetSheet() const { return m_pSheet; }
     // The preview window, created now if it is still pending.

@@ -1,6 +1,7 @@
 #include "ui/ModelComboBox.h"
 
 #include "app/LenvaraApp.h"
+#include "platform/Controls.h"
 #include "core/ModelName.h"
 #include "model/CatalogueTable.h"
 #include "ui/ModelListBox.h"
@@ -122,12 +123,6 @@ void CModelComboBox::focusOutEvent(QFocusEvent* pEvent)
 void CModelComboBox::SetWarning(bool bWarning)
 {
     m_bWarning = bWarning;
-    QLineEdit* pEdit = lineEdit();
-    if (!pEdit)
-        return;
-    QPalette pal = pEdit->palette();
-    pal.setColor(QPalette::Base, bWarning ? QColor(255, 222, 173) : palette().color(QPalette::Base));
-    pEdit->setPalette(pal);
-    pEdit->setToolTip(bWarning ? QStringLiteral("No projector of this name in the list")
-                               : QString());
+    if (QLineEdit* pEdit = lineEdit())
+        SetWarningLook(pEdit, bWarning, QStringLiteral("No projector of this name in the list"));
 }

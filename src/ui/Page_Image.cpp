@@ -90,8 +90,11 @@ int CPage_Image::Calculate()
     float fDistTele = 0.0f;
     float fLumWide = 0.0f;
     float fLumTele = 0.0f;
-    if (!m_app.CalcDistance(choices.strName.c_str(), choices.nAspectCode, choices.options, fWidth,
-                            fHeight, fDiagonal, fDistWide, fDistTele, fLumWide, fLumTele, fGain))
+    const int nDone =
+        m_app.CalcDistance(choices.strName.c_str(), choices.nAspectCode, choices.options, fWidth,
+                           fHeight, fDiagonal, fDistWide, fDistTele, fLumWide, fLumTele, fGain);
+    pMain->ShowChosenModel();
+    if (!nDone)
         return 0;
 
     m_app.SetControlNumber(this, kIdWidth, fWidth);
@@ -99,6 +102,11 @@ int CPage_Image::Calculate()
     m_app.SetControlNumber(this, kIdDiagonal, fDiagonal);
     m_app.SetControlNumber(this, kIdDistWide, fDistWide);
     m_app.SetControlNumber(this, kIdDistTele, fDistTele);
+    // Distances the zoom lens cannot reach are marked; the numbers stay as computed.
+    const QString strTip =
+        QString::fromStdString("Outside the lens range " + m_app.GetLensRangeText());
+    SetWarning(this, kIdDistWide, !m_app.IsInLensRange(fDistWide), strTip);
+    SetWarning(this, kIdDistTele, !m_app.IsInLensRange(fDistTele), strTip);
     pMain->ShowLuminances(fLumWide, fLumTele);
     m_app.UpdatePreview(0, fWidth, fHeight, fDistWide, fWidth, fHeight, fDistTele);
     return 1;

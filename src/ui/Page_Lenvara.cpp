@@ -65,7 +65,11 @@ int CPage_Lenvara::Calculate()
     if (!m_app.CalcScreenSize(choices.strName.c_str(), choices.nAspectCode, choices.options,
                               fDistance, fWidthWide, fWidthTele, fHeightWide, fHeightTele,
                               fDiagWide, fDiagTele, fLumWide, fLumTele, fGain))
+    {
+        pMain->ShowChosenModel();
         return 0;
+    }
+    pMain->ShowChosenModel();
 
     m_app.SetControlNumber(this, kIdWidthWide, fWidthWide);
     m_app.SetControlNumber(this, kIdWidthTele, fWidthTele);
@@ -74,6 +78,9 @@ int CPage_Lenvara::Calculate()
     m_app.SetControlNumber(this, kIdDiagWide, fDiagWide);
     m_app.SetControlNumber(this, kIdDiagTele, fDiagTele);
     m_app.SetControlNumber(this, kIdDistance, fDistance);
+    // A distance the zoom lens cannot reach is marked; the sizes stay as computed.
+    SetWarning(this, kIdDistance, !m_app.IsInLensRange(fDistance),
+               QString::fromStdString("Outside the lens range " + m_app.GetLensRangeText()));
     pMain->ShowLuminances(fLumWide, fLumTele);
     m_app.UpdatePreview(1, fWidthTele, fHeightTele, fDistance, fWidthWide, fHeightWide, fDistance);
     return 1;

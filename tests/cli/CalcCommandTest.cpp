@@ -245,6 +245,24 @@ TEST(CliJsonTest, QuoteEscapesWhatJsonRequires)
     EXPECT_EQ(JsonQuote("\xc3\xa9/\x7f"), "\"\xc3\xa9/\x7f\"");
 }
 
+TEST(CliJsonTest, DistancesInTheLensRange)
+{
+    // Kelda W1 at 16:9 throws 1.37 / 1.66 x the width; its range is 2-8 m.
+    auto json = [](std::vector<std::string> args)
+    {
+        args.push_back("--json");
+        const SRun run = RunInProcess(args);
+        EXPECT_EQ(run.nExit, 0) << run.szErr;
+        const size_t nAt = run.szOut.find("\"distance_in_range\":");
+        return nAt == std::string::npos ? std::string() : run.szOut.substr(nAt + 20, 12);
+    };
+    EXPECT_EQ(json({"distance", "Kelda W1", "--width", "1.3"}).substr(0, 12), "[false,true]");
+    EXPECT_EQ(json({"distance", "Kelda W1", "--width", "5"}).substr(0, 12), "[true,false]");
+    EXPECT_EQ(json({"size", "Kelda W1", "--distance", "2"}).substr(0, 5), "true,");
+    EXPECT_EQ(json({"size", "Kelda W1", "--distance", "26.25", "--unit", "feet"}).substr(0, 6),
+              "false,");
+}
+
 TEST(CliSuggestTest, OnlyCloseNamesAreSuggested)
 {
     EXPECT_EQ(SuggestModelName("NYSSA A"), "Nyssa  A");

@@ -250,6 +250,34 @@ TEST(Engine, LuminanceInFeetAndInches)
     EXPECT_NEAR(40.5, inches.h, 1e-5);
 }
 
+TEST(Engine, LensRangeInEachUnitWithItsLimitsInRange)
+{
+    struct SRow
+    {
+        TarsioDisplayOptions options;
+        const char* pszRange;
+        float fIn1, fIn2, fOut1, fOut2;
+    };
+    // The catalogue's 2.0-8.0 m: 2 m = 6.5617 ft = 78.740 in, 8 m = 26.247 ft = 314.96 in.
+    const SRow rows[] = {
+        {{1, 0, 0, 1, 0, 0}, "2.00\u20138.00 m", 2.0f, 8.0f, 1.99f, 8.01f},
+        {{0, 0, 0, 1, 1, 0}, "6.56\u201326.25 ft", 6.57f, 26.24f, 6.56f, 26.25f},
+        {{0, 1, 0, 1, 0, 0}, "78.74\u2013314.96 in", 78.75f, 314.96f, 78.74f, 315.0f},
+    };
+    for (const SRow& row : rows)
+    {
+        CLenvaraEngine engine;
+        SSizeArgs size;
+        size.w = 3.0f;
+        ASSERT_EQ(1, size.Run(engine, "Kelda W1", 1, row.options));
+        EXPECT_EQ(engine.GetLensRangeText(), row.pszRange);
+        EXPECT_TRUE(engine.IsInLensRange(row.fIn1)) << row.pszRange;
+        EXPECT_TRUE(engine.IsInLensRange(row.fIn2)) << row.pszRange;
+        EXPECT_FALSE(engine.IsInLensRange(row.fOut1)) << row.pszRange;
+        EXPECT_FALSE(engine.IsInLensRange(row.fOut2)) << row.pszRange;
+    }
+}
+
 TEST(Engine, FailuresWriteNothing)
 {
     CLenvaraEngine engine;

@@ -325,7 +325,7 @@ TEST_F(MainDialogTest, LongResultsShowTheirStartAndTheWholeTextAsTooltip)
     EXPECT_EQ(pLum->cursorPosition(), 0);
     EXPECT_EQ(pLum->toolTip(), pLum->text());
     // A short result needs no tooltip.
-    EXPECT_TRUE(qobject_cast<QLineEdit*>(D::Control(m_pImage, Img::kIdDistWide))->toolTip().isEmpty());
+    EXPECT_TRUE(qobject_cast<QLineEdit*>(D::Control(m_pImage, Img::kIdHeight))->toolTip().isEmpty());
 }
 
 TEST_F(MainDialogTest, ModelChangeAloneChangesNoResult)
@@ -557,6 +557,34 @@ TEST_F(MainDialogTest, TypingOffersNamesIgnoringCaseAndBlanksAndMarksUnknownName
     EXPECT_NE(pCombo->lineEdit()->palette().color(QPalette::Base), normal);
     D::Type(m_pDlg, Dlg::kIdModel, QStringLiteral("Pavo QA"));
     EXPECT_EQ(pCombo->lineEdit()->palette().color(QPalette::Base), normal);
+}
+
+TEST_F(MainDialogTest, CalculationsMarkDistancesBeyondTheLensAndShowTheChosenModel)
+{
+    // Typed, not hovered: the calculation shows Orne SX's picture.
+    SelectModel(QStringLiteral("Orne SX"));
+    ShowScreenDimensions();
+    auto* pDistance = qobject_cast<QLineEdit*>(D::Control(m_pLenvara, Scr::kIdDistance));
+    ASSERT_NE(pDistance, nullptr);
+    const QColor normal = pDistance->palette().color(QPalette::Base);
+    for (const char* pszDistance : {"1.99", "2", "8", "8.01"})
+    {
+        D::Type(m_pLenvara, Scr::kIdDistance, QString::fromLatin1(pszDistance));
+        D::PressEnter(m_pLenvara, Scr::kIdDistance);
+        const bool bOutside = pszDistance[0] == '1' || pszDistance[1] == '.';
+        EXPECT_EQ(pDistance->palette().color(QPalette::Base) != normal, bOutside) << pszDistance;
+        EXPECT_EQ(pDistance->toolTip(), bOutside ? QStringLiteral("Outside the lens range "
+                                                                  "2.00\u20138.00 m")
+                                                 : QString())
+            << pszDistance;
+    }
+    EXPECT_EQ(m_pDlg->m_nPictureId, GetCatalogue().main[3 * 4 + 1].nBitmapId);
+    // A name the catalogue lacks: no picture, the box marked.
+    SelectModel(QStringLiteral("Orne"));
+    D::PressEnter(m_pLenvara, Scr::kIdDistance);
+    EXPECT_EQ(m_pDlg->m_nPictureId, -1);
+    EXPECT_EQ(m_pDlg->GetModelCombo()->lineEdit()->toolTip(),
+              QStringLiteral("No projector of this name in the list"));
 }
 
 TEST_F(MainDialogTest, PrintBeforeAnyCalculationDoesNothing)
