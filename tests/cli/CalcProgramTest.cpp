@@ -166,7 +166,7 @@ TEST(CliProgramTest, DistanceExampleMatchesTheEngineBitForBit)
     ASSERT_EQ(run.szOut.back(), '\n');
     EXPECT_EQ(run.szOut.find('\n'), run.szOut.size() - 1) << "one line";
     auto json = JsonMembers(run.szOut);
-    EXPECT_EQ(json.size(), 12u) << run.szOut;
+    EXPECT_EQ(json.size(), 13u) << run.szOut; // distance_in_range included
     EXPECT_EQ(json["model"], "\"Kelda W1\"");
     EXPECT_EQ(json["aspect"], "\"16:9\"");
     EXPECT_EQ(json["unit"], "\"meters\"");
@@ -195,7 +195,7 @@ TEST(CliProgramTest, SizeExampleMatchesTheEngineBitForBit)
         RunProgram({"size", "Kelda W1", "--json", "--distance=3.0", "--gain", "1"});
     ASSERT_EQ(run.nExit, 0) << run.szErr;
     auto json = JsonMembers(run.szOut);
-    EXPECT_EQ(json.size(), 14u) << run.szOut;
+    EXPECT_EQ(json.size(), 15u) << run.szOut; // distance_in_range included
     EXPECT_EQ(json["aspect"], "\"16:9\"");
     EXPECT_EQ(json["unit"], "\"meters\"");
     EXPECT_EQ(json["luminance_unit"], "\"Nits\"");
