@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
@@ -106,12 +109,25 @@ QString CDialogDriver::CaptureModal(const std::function<void()>& action)
     return strCaptured;
 }
 
+void CDialogDriver::AnswerFileDialog(QWidget* pModal, const QString& strPath)
+{
+    auto* pDialog = qobject_cast<QFileDialog*>(pModal);
+    ASSERT_NE(pDialog, nullptr) << pModal->metaObject()->className();
+    const QFileInfo info(strPath);
+    pDialog->setDirectory(info.absolutePath());
+    auto* pEdit = pDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(pEdit, nullptr);
+    pEdit->setText(info.fileName());
+    QMetaObject::invokeMethod(pDialog, "accept", Qt::QueuedConnection);
+}
+
 int CDialogDriver::HandleModals(const std::function<void()>& action,
                                 const std::vector<std::function<void(QWidget*)>>& handlers)
 {
     size_t nHandled = 0;
     QWidget* pLast = nullptr;
     bool bBusy = false;
+    int nUnansweredTicks = 0;
     QTimer timer;
     timer.setInterval(20);
     QObject::connect(&timer, &QTimer::timeout,
@@ -121,12 +137,28 @@ int CDialogDriver::HandleModals(const std::function<void()>& action,
                          if (!pModal)
                          {
                              pLast = nullptr;
+                             nUnansweredTicks = 0;
                              return;
                          }
                          // A handler waits for its window, running this timer again.
-                         if (bBusy || pModal == pLast || nHandled >= handlers.size())
+                         if (bBusy)
                              return;
+                         if (pModal == pLast || nHandled >= handlers.size())
+                         {
+                             if (++nUnansweredTicks < 500)
+                                 return;
+                             ADD_FAILURE() << "an unanswered modal dialog: "
+                                           << pModal->metaObject()->className() << " \""
+                                           << pModal->windowTitle().toStdString() << "\"";
+                             nUnansweredTicks = 0;
+                             if (auto* pDialog = qobject_cast<QDialog*>(pModal))
+                                 pDialog->reject();
+                             else
+                                 pModal->close();
+                             return;
+                         }
                          pLast = pModal;
+                         nUnansweredTicks = 0;
                          bBusy = true;
                          handlers[nHandled++](pModal);
                          bBusy = false;

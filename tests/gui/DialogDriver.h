@@ -34,6 +34,14 @@ public:
     static QString CaptureModal(const std::function<void()>& action);
     // Runs action and hands each modal dialog that comes up during it, in order, to
     // the next handler, which is to close it. Returns how many dialogs were handled.
+    // A modal dialog that stays up unanswered for 10 s (no handler left for it, or
+    // its handler did not close it) fails the test and is rejected: a missing
+    // answer shows as a failure naming the dialog, not as a hang.
+    // Answers a file dialog as a person does: the folder, the name typed into its
+    // name field, then accept (queued, so the caller's timer can answer what the
+    // dialog asks next). selectFile() is not enough: it leaves the name field alone
+    // whenever that field already has the focus.
+    static void AnswerFileDialog(QWidget* pModal, const QString& strPath);
     static int HandleModals(const std::function<void()>& action,
                             const std::vector<std::function<void(QWidget*)>>& handlers);
 };

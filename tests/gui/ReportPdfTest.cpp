@@ -21,7 +21,6 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFileDialog>
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -242,14 +241,8 @@ TEST_F(ReportPdfTest, ExportCommandAsksForTheTextsAndTheFile)
         D::Click(pDlg, PrintInfoDlgIds::kIdOk);
     };
     EXPECT_EQ(D::HandleModals([&] { Command(kCmdExportPdf)->trigger(); },
-                              {printInfo,
-                               [&](QWidget* pModal)
-                               {
-                                   auto* pFiles = qobject_cast<QFileDialog*>(pModal);
-                                   ASSERT_NE(pFiles, nullptr);
-                                   pFiles->selectFile(m_dir.filePath("export"));
-                                   static_cast<QDialog*>(pFiles)->accept();
-                               }}),
+                              {printInfo, [&](QWidget* pModal)
+                               { D::AnswerFileDialog(pModal, m_dir.filePath("export")); }}),
               2);
     const QStringList lines = PdfLines(strPdf);
     EXPECT_TRUE(HasLine(lines, {"Anna & Bob 100%"})) << strPdf.toStdString();
