@@ -37,15 +37,17 @@ constexpr float kMaxZoom = 1e6f;
 constexpr int kFirstGlyph = 32;
 constexpr int kGlyphCount = 96;
 
-// Compiles one glyph into the display list: a bitmap whose origin is the pen
-// position on the baseline, advancing the raster position by the glyph's advance.
-void CompileGlyph(GLuint nList, const QFont& font, const QFontMetrics& metrics, int nCode)
+// Draws one character into a one-bit glyph: the set pixels of its unsmoothed
+// rendering, cropped, with its pen origin and advance.
+CGLWnd::SLabelGlyph RasteriseGlyph(const QFont& font, const QFontMetrics& metrics, int nCode)
 {
     const QString strGlyph(QChar(static_cast<char16_t>(nCode)));
-    const int nAdvance = metrics.horizontalAdvance(strGlyph);
+    CGLWnd::SLabelGlyph glyph;
+    glyph.nAdvance = metrics.horizontalAdvance(strGlyph);
     const int nPad = metrics.height(); // room for slanted and overhanging glyphs
     const int nBaseRow = nPad + metrics.ascent();
-    QImage image(nAdvance + 2 * nPad, nBaseRow + metrics.descent() + nPad, QImage::Format_RGB32);
+    QImage image(glyph.nAdvance + 2 * nPad, nBaseRow + metrics.descent() + nPad,
+                 QImage::Format_RGB32);
     image.fill(Qt::black);
     {
         QPainter painter(&image);
@@ -67,37 +69,58 @@ void CompileGlyph(GLuint nList, const QFont& font, const QFontMetrics& metrics, 
                 nMaxY = qMax(nMaxY, y);
             }
     }
-
-    glNewList(nList, GL_COMPILE);
     if (nMaxX < 0)
+        return glyph; // blank (the space)
+
+    glyph.nWidth = nMaxX - nMinX + 1;
+    glyph.nHeight = nMaxY - nMinY + 1;
+    const int nRowBytes = (glyph.nWidth + 7) / 8;
+    glyph.bits.assign(static_cast<size_t>(nRowBytes) * glyph.nHeight, 0);
+    for (int r = 0; r < glyph.nHeight; ++r)
+    {
+        const QRgb* pRow = reinterpret_cast<const QRgb*>(image.constScanLine(nMaxY - r));
+        unsigned char* pBits = glyph.bits.data() + static_cast<size_t>(r) * nRowBytes;
+        for (int c = 0; c < glyph.nWidth; ++c)
+            if (qGray(pRow[nMinX + c]) >= 128)
+                pBits[c / 8] |= static_cast<unsigned char>(0x80 >> (c % 8));
+    }
+    // Image row y lies (nBaseRow - 1 - y) rows above the baseline.
+    glyph.nXOrig = nPad - nMinX;
+    glyph.nYOrig = nMaxY - nBaseRow + 1;
+    return glyph;
+}
+
+// Compiles one glyph into the display list: its bitmap, advancing the raster
+// position by the glyph's advance.
+void CompileGlyph(GLuint nList, const CGLWnd::SLabelGlyph& glyph)
+{
+    glNewList(nList, GL_COMPILE);
+    if (glyph.bits.empty())
     {
         // A blank glyph (the space) as one unset pixel: a list holding an empty
         // bitmap does not move the raster position with every driver (Mesa's).
         const GLubyte blank = 0;
-        glBitmap(1, 1, 0.0f, 0.0f, static_cast<GLfloat>(nAdvance), 0.0f, &blank);
+        glBitmap(1, 1, 0.0f, 0.0f, static_cast<GLfloat>(glyph.nAdvance), 0.0f, &blank);
     }
     else
     {
-        const int nWidth = nMaxX - nMinX + 1;
-        const int nHeight = nMaxY - nMinY + 1;
-        const int nRowBytes = (nWidth + 7) / 8;
-        // Rows bottom-up, most significant bit first, byte-aligned rows.
-        std::vector<GLubyte> bits(static_cast<size_t>(nRowBytes) * nHeight, 0);
-        for (int r = 0; r < nHeight; ++r)
-        {
-            const QRgb* pRow = reinterpret_cast<const QRgb*>(image.constScanLine(nMaxY - r));
-            GLubyte* pBits = bits.data() + static_cast<size_t>(r) * nRowBytes;
-            for (int c = 0; c < nWidth; ++c)
-                if (qGray(pRow[nMinX + c]) >= 128)
-                    pBits[c / 8] |= static_cast<GLubyte>(0x80 >> (c % 8));
-        }
-        // Image row y lies (nBaseRow - 1 - y) rows above the baseline.
-        const GLfloat fXOrig = static_cast<GLfloat>(nPad - nMinX);
-        const GLfloat fYOrig = static_cast<GLfloat>(nMaxY - nBaseRow + 1);
-        glBitmap(nWidth, nHeight, fXOrig, fYOrig, static_cast<GLfloat>(nAdvance), 0.0f,
-                 bits.data());
+        glBitmap(glyph.nWidth, glyph.nHeight, static_cast<GLfloat>(glyph.nXOrig),
+                 static_cast<GLfloat>(glyph.nYOrig), static_cast<GLfloat>(glyph.nAdvance), 0.0f,
+                 glyph.bits.data());
     }
     glEndList();
+}
+
+// Sets the unpacking the glyph bitmaps are stored in: byte-aligned rows, most
+// significant bit first, nothing skipped. Undone by glPopClientAttrib.
+void PushGlyphUnpacking()
+{
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+    glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
 }
 
 // The label font: the face at a pixel height, weight and slant, without
@@ -255,10 +278,7 @@ void CGLWnd::initializeGL()
     // Glyphs and lines are drawn in device pixels: on a high-density screen they grow
     // with the scale, so labels and lines look as they do at the usual density.
     const qreal dScale = devicePixelRatioF();
-    m_nFontBase = BuildLabelFont("Arial", qRound(13 * dScale), 500, true);
-    const QFontMetrics metrics(MakeLabelFont("Arial", qRound(13 * dScale), 500, true));
-    for (int i = 0; i < kGlyphCount; ++i)
-        m_anGlyphAdvance[i] = metrics.horizontalAdvance(QChar(static_cast<char16_t>(kFirstGlyph + i)));
+    m_nFontBase = BuildLabelFont("Arial", qRound(13 * dScale), 500, true, &m_vGlyphs);
     glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -328,22 +348,25 @@ QImage CGLWnd::RenderFrame(const QSize& size)
 
 // ------------------------------------------------------------------ label font
 
-unsigned int CGLWnd::BuildLabelFont(const char* pszFace, int nHeight, int nWeight, bool bItalic)
+unsigned int CGLWnd::BuildLabelFont(const char* pszFace, int nHeight, int nWeight, bool bItalic,
+                                    std::vector<SLabelGlyph>* pGlyphs)
 {
     const GLuint nBase = glGenLists(kGlyphCount);
     if (nBase == 0)
         return 0;
     const QFont font = MakeLabelFont(pszFace, nHeight, nWeight, bItalic);
     const QFontMetrics metrics(font);
-    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
-    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
-    glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
+    std::vector<SLabelGlyph> glyphs;
+    glyphs.reserve(kGlyphCount);
+    PushGlyphUnpacking();
     for (int i = 0; i < kGlyphCount; ++i)
-        CompileGlyph(nBase + i, font, metrics, kFirstGlyph + i);
+    {
+        glyphs.push_back(RasteriseGlyph(font, metrics, kFirstGlyph + i));
+        CompileGlyph(nBase + i, glyphs.back());
+    }
     glPopClientAttrib();
+    if (pGlyphs)
+        *pGlyphs = std::move(glyphs);
     return nBase;
 }
 
@@ -365,6 +388,69 @@ void CGLWnd::DrawLabelText(unsigned int nBase, const char* pszText)
     glPopAttrib();
 }
 
+void CGLWnd::DrawGlyphRun(const std::vector<SLabelGlyph>& glyphs, const char* pszText)
+{
+    if (pszText == nullptr || glyphs.size() < static_cast<size_t>(kGlyphCount))
+        return;
+    // Each glyph's pixels relative to the pixel the run starts at: the lists would
+    // draw glyph i at floor(x + pen_i - xorig_i), and as pen_i and xorig_i are whole
+    // numbers that is floor(x) + pen_i - xorig_i, so one bitmap whose origin lies as
+    // far inside it places every glyph exactly there.
+    struct SPlaced
+    {
+        const SLabelGlyph* pGlyph;
+        int nLeft;
+        int nBottom;
+    };
+    std::vector<SPlaced> placed;
+    int nPen = 0;
+    int nLeft = INT_MAX, nBottom = INT_MAX, nRight = INT_MIN, nTop = INT_MIN;
+    for (const char* p = pszText; *p; ++p)
+    {
+        const int c = static_cast<unsigned char>(*p);
+        if (c < kFirstGlyph || c >= kFirstGlyph + kGlyphCount)
+            continue;
+        const SLabelGlyph& glyph = glyphs[static_cast<size_t>(c - kFirstGlyph)];
+        if (!glyph.bits.empty())
+        {
+            const SPlaced place{&glyph, nPen - glyph.nXOrig, -glyph.nYOrig};
+            placed.push_back(place);
+            nLeft = std::min(nLeft, place.nLeft);
+            nBottom = std::min(nBottom, place.nBottom);
+            nRight = std::max(nRight, place.nLeft + glyph.nWidth);
+            nTop = std::max(nTop, place.nBottom + glyph.nHeight);
+        }
+        nPen += glyph.nAdvance;
+    }
+    if (placed.empty())
+    {
+        glBitmap(0, 0, 0.0f, 0.0f, static_cast<GLfloat>(nPen), 0.0f, nullptr);
+        return;
+    }
+    const int nWidth = nRight - nLeft;
+    const int nHeight = nTop - nBottom;
+    const int nRowBytes = (nWidth + 7) / 8;
+    std::vector<GLubyte> bits(static_cast<size_t>(nRowBytes) * nHeight, 0);
+    for (const SPlaced& place : placed)
+    {
+        const SLabelGlyph& glyph = *place.pGlyph;
+        const int nGlyphRowBytes = (glyph.nWidth + 7) / 8;
+        const int nX0 = place.nLeft - nLeft;
+        for (int r = 0; r < glyph.nHeight; ++r)
+        {
+            const unsigned char* pSrc = glyph.bits.data() + static_cast<size_t>(r) * nGlyphRowBytes;
+            GLubyte* pDst = bits.data() + static_cast<size_t>(place.nBottom - nBottom + r) * nRowBytes;
+            for (int c = 0; c < glyph.nWidth; ++c)
+                if (pSrc[c / 8] & (0x80 >> (c % 8)))
+                    pDst[(nX0 + c) / 8] |= static_cast<GLubyte>(0x80 >> ((nX0 + c) % 8));
+        }
+    }
+    PushGlyphUnpacking();
+    glBitmap(nWidth, nHeight, static_cast<GLfloat>(-nLeft), static_cast<GLfloat>(-nBottom),
+             static_cast<GLfloat>(nPen), 0.0f, bits.data());
+    glPopClientAttrib();
+}
+
 void CGLWnd::DrawLabel(int x, int y, int z, const char* pszText)
 {
     glRasterPos3i(x, y, z);
@@ -372,14 +458,14 @@ void CGLWnd::DrawLabel(int x, int y, int z, const char* pszText)
     // there (but no further than the left edge), so it stays readable.
     GLint nValid = 0;
     glGetIntegerv(GL_CURRENT_RASTER_POSITION_VALID, &nValid);
-    if (nValid && pszText && m_nFontBase != 0)
+    if (nValid && pszText && m_nFontBase != 0 && !m_vGlyphs.empty())
     {
         int nWidth = 0;
         for (const char* p = pszText; *p; ++p)
         {
             const int c = static_cast<unsigned char>(*p);
             if (c >= kFirstGlyph && c < kFirstGlyph + kGlyphCount)
-                nWidth += m_anGlyphAdvance[c - kFirstGlyph];
+                nWidth += m_vGlyphs[static_cast<size_t>(c - kFirstGlyph)].nAdvance;
         }
         GLfloat afPos[4] = {};
         GLint anViewport[4] = {};
@@ -393,7 +479,8 @@ void CGLWnd::DrawLabel(int x, int y, int z, const char* pszText)
                 glBitmap(0, 0, 0.0f, 0.0f, fTarget - afPos[0], 0.0f, nullptr);
         }
     }
-    DrawLabelText(m_nFontBase, pszText);
+    if (m_nFontBase != 0)
+        DrawGlyphRun(m_vGlyphs, pszText);
 }
 
 // ------------------------------------------------------------------ scene

@@ -28,6 +28,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class CGLViewWindow;
 class QContextMenuEvent;
@@ -39,6 +40,20 @@ class CGLWnd : public QWidget
     Q_OBJECT
 
 public:
+    // One glyph of the label font as a one-bit bitmap: rows bottom-up, most
+    // significant bit first, rows byte-aligned; the origin is the pen position on the
+    // baseline, nXOrig pixels right of the bitmap's left column and nYOrig above its
+    // bottom row.
+    struct SLabelGlyph
+    {
+        int nWidth = 0;
+        int nHeight = 0;
+        int nXOrig = 0;
+        int nYOrig = 0;
+        int nAdvance = 0;
+        std::vector<unsigned char> bits;
+    };
+
     // Context-menu command ids (menu 139; the values live with its table).
     static constexpr int kIdMove = kCmdGLMove;
     static constexpr int kIdSpin = kCmdGLSpin;
@@ -148,12 +163,17 @@ protected:
 
     // Builds 96 display lists (codes 32..127) of bitmap glyphs for the face, pixel
     // height, weight (100..900) and italic flag in the current context; returns the
-    // first list, 0 if none.
+    // first list, 0 if none. pGlyphs, when given, receives the same 96 glyphs.
     static unsigned int BuildLabelFont(const char* pszFace, int nHeight, int nWeight,
-                                       bool bItalic);
+                                       bool bItalic, std::vector<SLabelGlyph>* pGlyphs = nullptr);
     // Draws the text at the current raster position; nothing when nBase is 0 or the
     // text is null. Characters outside 32..127 are skipped.
     static void DrawLabelText(unsigned int nBase, const char* pszText);
+    // Draws the text at the current raster position as one bitmap made of the
+    // glyphs, each where the font's lists would put it: the same pixels and the same
+    // raster position afterwards as DrawLabelText, with one bitmap per label instead
+    // of one per character, which software GL draws one at a time.
+    static void DrawGlyphRun(const std::vector<SLabelGlyph>& glyphs, const char* pszText);
 
     // Context-menu commands by id.
     void OnCommand(int nId);
@@ -189,7 +209,7 @@ protected:
     double m_dTransY;
     double m_dTransZ;
     unsigned int m_nFontBase = 0; // this window's label font lists, built in initializeGL
-    int m_anGlyphAdvance[96] = {}; // pixel advance of each label glyph, codes 32..127
+    std::vector<SLabelGlyph> m_vGlyphs; // the same font's glyphs, codes 32..127
     float m_fZoom;
     int m_nMode = 0;
     float m_fW1 = 0.0f;

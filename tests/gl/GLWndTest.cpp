@@ -497,6 +497,37 @@ TEST(PreviewFont, LabelsNeedTheFontAndNothingElseDoes)
 class CFontProbeWnd : public CTestGLWnd
 {
 public:
+        // Clears, draws the text from (x, 20) moved by fMove (a move may leave the view
+    // on the left while the position stays valid), by the font's lists or as one
+    // glyph run; returns the frame and where the raster position ends.
+    QImage DrawText(float x, float fMove, const char* pszText, bool bRun, float& fEnd)
+    {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glMatrixMode(GL_PROJECTION);
+        glPushMatrix();
+        glLoadIdentity();
+        glOrtho(0, width(), 0, height(), -1, 1);
+        glMatrixMode(GL_MODELVIEW);
+        glPushMatrix();
+        glLoadIdentity();
+        glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
+        glRasterPos2f(x, 20.0f);
+        glBitmap(0, 0, 0.0f, 0.0f, fMove, 0.0f, nullptr);
+        if (bRun)
+            DrawGlyphRun(m_vGlyphs, pszText);
+        else
+            DrawLabelText(m_nFontBase, pszText);
+        GLfloat afPos[4] = {};
+        glGetFloatv(GL_CURRENT_RASTER_POSITION, afPos);
+        fEnd = afPos[0];
+        glPopMatrix();
+        glMatrixMode(GL_PROJECTION);
+        glPopMatrix();
+        glMatrixMode(GL_MODELVIEW);
+        std::vector<GLubyte> pixels(static_cast<size_t>(width()) * height() * 4);
+        glReadPixels(0, 0, width(), height(), GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return QImage(pixels.data(), width(), height(), QImage::Format_RGBA8888).copy();
+    }
     // Where the raster position stands after the text, drawn from x = 5.
     float EndOf(const char* pszText)
     {
@@ -518,6 +549,38 @@ public:
         return afPos[0];
     }
 };
+
+TEST(PreviewFont, AGlyphRunDrawsWhatTheListsDraw)
+{
+    struct SRow
+    {
+        float x;
+        float fMove;
+        const char* pszText;
+    };
+    const SRow rows[] = {
+        {5.0f, 0.0f, "P_TP=7.50"},
+        {5.5f, 0.0f, "H Shift(TP)= -0.35 m"},
+        {6.999f, 0.0f, "fjf/|\\Wg_Qy ()"},
+        {10.25f, -18.0f, "W=12345.67"}, // starts left of the view
+        {3.75f, 0.0f, "  A  "},
+        {8.5f, 0.0f, " !\"#$%&'*+,-.0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[]^`"
+                     "abcdefghijklmnopqrstuvwxyz{}~\x7f\xe9\x01"},
+    };
+    CFontProbeWnd wnd;
+    wnd.ShowAt(40, 40, 900, 60);
+    wnd.makeCurrent();
+    for (const SRow& row : rows)
+    {
+        float fListsEnd = 0.0f, fRunEnd = 0.0f;
+        const QImage lists = wnd.DrawText(row.x, row.fMove, row.pszText, false, fListsEnd);
+        const QImage run = wnd.DrawText(row.x, row.fMove, row.pszText, true, fRunEnd);
+        EXPECT_EQ(run, lists) << row.pszText;
+        EXPECT_EQ(fRunEnd, fListsEnd) << row.pszText;
+        EXPECT_GT(CountRedPixels(run), 0) << row.pszText;
+    }
+    wnd.doneCurrent();
+}
 
 TEST(PreviewFont, BlanksMoveTheRasterPosition)
 {
