@@ -63,6 +63,9 @@ CModelComboBox::CModelComboBox(CLenvaraApp& app, QWidget* pParent)
     setView(m_pListBox);
     // The calculation looks names up byte for byte; completion only helps to type them.
     setCompleter(new CModelCompleter(this));
+    // A chosen completion is a chosen model: its picture, once the name is in the box.
+    connect(completer(), qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            [this] { QTimer::singleShot(0, this, [this] { ShowNamedPicture(); }); });
     // A name typed in full needs no offers: the list would only stand in the way of
     // the next click.
     connect(lineEdit(), &QLineEdit::textEdited, this,
@@ -94,9 +97,7 @@ bool CModelComboBox::HoldsModelName() const
 
 void CModelComboBox::ShowChosenModel()
 {
-    m_app.SelectPicture(currentText().toUtf8().constData());
-    m_app.InvalidatePicture();
-    m_pListBox->ForgetShownName();
+    ShowNamedPicture();
     SetWarning(!HoldsModelName());
 }
 
@@ -104,13 +105,14 @@ void CModelComboBox::hidePopup()
 {
     QComboBox::hidePopup();
     // After a choice the box takes the chosen name only once the list has closed.
-    QTimer::singleShot(0, this,
-                       [this]
-                       {
-                           m_app.SelectPicture(currentText().toUtf8().constData());
-                           m_app.InvalidatePicture();
-                           m_pListBox->ForgetShownName();
-                       });
+    QTimer::singleShot(0, this, [this] { ShowNamedPicture(); });
+}
+
+void CModelComboBox::ShowNamedPicture()
+{
+    m_app.SelectPicture(currentText().toUtf8().constData());
+    m_app.InvalidatePicture();
+    m_pListBox->ForgetShownName();
 }
 
 void CModelComboBox::focusOutEvent(QFocusEvent* pEvent)

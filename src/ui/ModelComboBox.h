@@ -36,6 +36,8 @@ protected:
 
 private:
     void SetWarning(bool bWarning);
+    // The picture of the name in the box (none for a name the catalogue lacks).
+    void ShowNamedPicture();
 
     CLenvaraApp& m_app;
     CModelListBox* m_pListBox;

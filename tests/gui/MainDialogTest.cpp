@@ -548,6 +548,7 @@ TEST_F(MainDialogTest, TypingOffersNamesIgnoringCaseAndBlanksAndMarksUnknownName
     emit pCompleter->activated(pCompleter->currentIndex());
     QApplication::processEvents();
     EXPECT_EQ(D::Text(m_pDlg, Dlg::kIdModel), QStringLiteral("Pavo QA"));
+    EXPECT_EQ(m_pDlg->m_nPictureId, m_pApp->FindPictureId("Pavo QA"));
 
     // A name the catalogue lacks is marked when editing ends, until the box holds a name.
     const QColor normal = pCombo->lineEdit()->palette().color(QPalette::Base);
