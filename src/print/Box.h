@@ -18,7 +18,7 @@ class CFontSet;
 
 class CBox
 {
-  public:
+public:
     // Border bits.
     static constexpr int kBorderTop = 1;
     static constexpr int kBorderBottom = 2;
@@ -57,7 +57,7 @@ class CBox
     const std::vector<CBox>& GetChildren() const { return m_vChildren; }
     int GetLastPlacement() const { return m_nLastPlacement; }
 
-  private:
+private:
     bool Add(const CBox& child, int nCode, bool bRight);
     // A child drawn inside its parent's absolute rectangle.
     void DrawIn(const SRect& rParent, const CFontSet& fonts) const;

@@ -25,7 +25,7 @@ class CDC;
 
 class CDIBSectionLite
 {
-  public:
+public:
     CDIBSectionLite() = default;
     virtual ~CDIBSectionLite() = default;
     CDIBSectionLite(const CDIBSectionLite&) = delete;
@@ -78,7 +78,7 @@ class CDIBSectionLite
     // The picture as drawn, top row first.
     const QImage& GetImage() const { return m_image; }
 
-  private:
+private:
     // The failure path of the SetBitmap forms: the reason, then the object emptied.
     bool Fail(const char* pszTrace, const char* pszReason);
 

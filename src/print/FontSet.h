@@ -12,13 +12,13 @@
 
 class CFontSet
 {
-  public:
+public:
     explicit CFontSet(const CDC& dc);
     virtual ~CFontSet() = default;
 
     // Font nIndex (1 to 7); nullptr for any other index.
     const SLogFont* GetFont(int nIndex) const;
 
-  private:
+private:
     std::array<SLogFont, 7> m_fonts;
 };

@@ -59,7 +59,7 @@ constexpr SGlossaryRow kGlossary[2][6] = {
 // Builds boxes on one device context.
 class CReportBuilder
 {
-  public:
+public:
     CReportBuilder(CDC& dc, const SReportMetrics& metrics) : m_dc(dc), m_metrics(metrics) {}
 
     CBox Box(int nWidth, int nHeight) { return CBox(0, 0, nWidth, nHeight, &m_dc); }

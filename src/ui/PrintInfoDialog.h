@@ -16,16 +16,16 @@ class CPrintInfoDialog : public CDialog
 {
     Q_OBJECT
 
-  public:
+public:
     explicit CPrintInfoDialog(CLenvaraApp& app, QWidget* pParent = nullptr);
 
-  protected:
+protected:
     bool OnInitDialog() override;
     void OnCommand(int nId) override;
     void showEvent(QShowEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
 
-  private:
+private:
     // Shows the dealer lines and empties the other four texts.
     void Initialise();
     void OnOK();

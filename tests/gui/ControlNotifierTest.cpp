@@ -15,12 +15,20 @@ namespace
 {
 using D = CDialogDriver;
 
+// The probe's own control ids.
+constexpr int kIdProbeButton = 1046;
+constexpr int kIdProbeRadio = 1002;
+constexpr int kIdProbeEdit = 1009;
+constexpr int kIdProbeNextEdit = 1010;
+constexpr int kIdProbeSlider = 1032;
+constexpr int kIdProbePlaceholder = 1034;
+
 const SControlTemplate kProbeControls[] = {
-    {1046, EControlKind::PushButton, "Shift", 5, 5, 50, 12, kCsTabStop},
-    {1002, EControlKind::RadioButton, "Meters", 5, 20, 0, 0, kCsTabStop},
-    {1009, EControlKind::Edit, "", 5, 35, 50, 12, kCsTabStop},
-    {1010, EControlKind::Edit, "", 5, 50, 50, 12, kCsTabStop},
-    {1032, EControlKind::Static, "", 70, 5, 20, 60, kCsTabStop}, // the track bar
+    {kIdProbeButton, EControlKind::PushButton, "Shift", 5, 5, 50, 12, kCsTabStop},
+    {kIdProbeRadio, EControlKind::RadioButton, "Meters", 5, 20, 0, 0, kCsTabStop},
+    {kIdProbeEdit, EControlKind::Edit, "", 5, 35, 50, 12, kCsTabStop},
+    {kIdProbeNextEdit, EControlKind::Edit, "", 5, 50, 50, 12, kCsTabStop},
+    {kIdProbeSlider, EControlKind::Static, "", 70, 5, 20, 60, kCsTabStop}, // the track bar
 };
 const SDialogTemplate kProbeTemplate = {900, "Probe", 100, 70, kProbeControls, 5, 0};
 
@@ -35,7 +43,7 @@ public:
 protected:
     QWidget* CreateControl(const SControlTemplate& ctl, QWidget* pParent) override
     {
-        if (ctl.nId != 1032)
+        if (ctl.nId != kIdProbeSlider)
             return nullptr;
         auto* pSlider = new QSlider(Qt::Vertical, pParent);
         pSlider->setRange(-15, 15);
@@ -60,14 +68,14 @@ TEST(ControlNotifier, ClicksFocusAndUserMovedTrackBarsReachTheHandlers)
     dlg.Create();
     dlg.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
-    auto* pSlider = static_cast<QSlider*>(D::Control(&dlg, 1032));
+    auto* pSlider = static_cast<QSlider*>(D::Control(&dlg, kIdProbeSlider));
 
-    D::Click(&dlg, 1046);
-    D::Click(&dlg, 1002);
-    D::Click(&dlg, 1009);
-    D::PressTab(&dlg); // into 1010
-    EXPECT_EQ(dlg.m_vEvents, QStringList({"command 1046", "command 1002",
-                                          "focus 1009 reason 0", "focus 1010 reason 1"}));
+    D::Click(&dlg, kIdProbeButton);
+    D::Click(&dlg, kIdProbeRadio);
+    D::Click(&dlg, kIdProbeEdit);
+    D::PressTab(&dlg); // into the next edit
+    EXPECT_EQ(dlg.m_vEvents, QStringList({"command 1046", "command 1002", "focus 1009 reason 0",
+                                          "focus 1010 reason 1"}));
 
     dlg.m_vEvents.clear();
     D::PressKey(pSlider, Qt::Key_Up);       // one step up: 1
@@ -89,12 +97,12 @@ TEST(ControlNotifier, ChildWindowCoversThePlaceholderGrownOrShrunk)
 {
     QWidget dialog;
     auto* pPlaceholder = new QWidget(&dialog);
-    pPlaceholder->setObjectName(ControlName(1034));
+    pPlaceholder->setObjectName(ControlName(kIdProbePlaceholder));
     pPlaceholder->setGeometry(10, 20, 30, 40);
     auto* pView = new QWidget(&dialog);
     pView->hide();
-    EXPECT_EQ(PlaceOverControl(pView, &dialog, 1034, 1), QRect(9, 19, 32, 42));
+    EXPECT_EQ(PlaceOverControl(pView, &dialog, kIdProbePlaceholder, 1), QRect(9, 19, 32, 42));
     EXPECT_FALSE(pView->isHidden());
-    EXPECT_EQ(PlaceOverControl(pView, &dialog, 1034, -1), QRect(11, 21, 28, 38));
+    EXPECT_EQ(PlaceOverControl(pView, &dialog, kIdProbePlaceholder, -1), QRect(11, 21, 28, 38));
     EXPECT_EQ(pView->geometry(), QRect(11, 21, 28, 38));
 }
