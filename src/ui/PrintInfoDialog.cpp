@@ -9,6 +9,7 @@
 
 #include <QLineEdit>
 #include <QPainter>
+#include <QShowEvent>
 
 using namespace PrintInfoDlgIds;
 
@@ -39,8 +40,10 @@ bool CPrintInfoDialog::OnInitDialog()
 
 void CPrintInfoDialog::showEvent(QShowEvent* pEvent)
 {
-    // The controls are built once; every opening starts like the first.
-    Initialise();
+    // The controls are built once; every opening starts like the first. A window
+    // system's show (restoring the minimised dialog) keeps what the user typed.
+    if (!pEvent->spontaneous())
+        Initialise();
     CDialog::showEvent(pEvent);
 }
 
