@@ -4,7 +4,6 @@
 // times; a child reports on stdout once its first paint has completed. Prints both
 // medians in milliseconds and their ratio. Needs a display (run under xvfb-run).
 #include "gl/GLSurfaceFormat.h"
-#include "platform/FontWarmUp.h"
 #include "app/LenvaraApp.h"
 #include "ui/LenvaraDlg.h"
 
@@ -64,7 +63,7 @@ private:
 int RunChild(int argc, char** argv, bool bMain, int nWidth, int nHeight)
 {
     if (bMain)
-        StartFontWarmUp(); // as the program's main() does
+        StartMainDialogWarmUp(); // as the program's main() does
     InstallDefaultGLFormat();
     QApplication application(argc, argv);
 

@@ -2,7 +2,6 @@
 // until the user closes it.
 #include "app/LenvaraApp.h"
 #include "gl/GLSurfaceFormat.h"
-#include "platform/FontWarmUp.h"
 #include "ui/LenvaraDlg.h"
 
 #include <QApplication>
@@ -40,7 +39,7 @@ int main(int argc, char** argv)
         std::fputs("lenvara: no display available\n", stderr);
         return 1;
     }
-    StartFontWarmUp();
+    StartMainDialogWarmUp();
     InstallDefaultGLFormat();
 
     QApplication application(argc, argv);

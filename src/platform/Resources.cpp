@@ -5,6 +5,12 @@
 #include <QFile>
 #include <QPixmap>
 
+#include <map>
+#include <mutex>
+#include <thread>
+#include <utility>
+#include <vector>
+
 namespace
 {
 struct SCursorSpot
@@ -31,13 +37,49 @@ QString BitmapResourcePath(int nId)
     return QStringLiteral(":/bitmaps/%1.bmp").arg(nId);
 }
 
+namespace
+{
+// Decoded bitmaps by id. The resources never change, and the dialogs draw the same
+// few pictures on every paint; QImage's sharing hands out copies for free. Made
+// once and never destroyed, so a warm-up thread still running at exit finds it.
+struct SBitmapCache
+{
+    std::mutex mutex; // held while decoding, so a second caller waits for the first
+    std::map<int, QImage> images;
+};
+SBitmapCache& BitmapCache()
+{
+    static auto* pCache = new SBitmapCache;
+    return *pCache;
+}
+} // namespace
+
 QImage LoadBitmapResource(int nId)
 {
-    const QString path = BitmapResourcePath(nId);
-    QFile file(path);
-    if (nId <= 0 || !file.open(QIODevice::ReadOnly))
+    if (nId <= 0)
         return {};
-    return DecodeBitmapFile(file.readAll());
+    SBitmapCache& cache = BitmapCache();
+    const std::lock_guard<std::mutex> lock(cache.mutex);
+    if (const auto it = cache.images.find(nId); it != cache.images.end())
+        return it->second;
+    QFile file(BitmapResourcePath(nId));
+    QImage image;
+    if (file.open(QIODevice::ReadOnly))
+        image = DecodeBitmapFile(file.readAll());
+    if (!image.isNull())
+        cache.images.emplace(nId, image);
+    return image;
+}
+
+void StartBitmapWarmUp(std::vector<int> vIds)
+{
+    std::thread(
+        [vIds = std::move(vIds)]
+        {
+            for (int nId : vIds)
+                LoadBitmapResource(nId);
+        })
+        .detach();
 }
 
 QIcon LoadIconResource(int nId)

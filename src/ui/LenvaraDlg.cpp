@@ -9,6 +9,7 @@
 #include "model/CatalogueTable.h"
 #include "platform/Controls.h"
 #include "platform/DebugTrace.h"
+#include "platform/FontWarmUp.h"
 #include "platform/MaskedBitmap.h"
 #include "platform/PainterDC.h"
 #include "platform/PrintJob.h"
@@ -19,11 +20,11 @@
 #include "ui/ModelComboBox.h"
 #include "ui/PageSaver.h"
 
+#include <QEvent>
 #include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QEvent>
 #include <QMessageBox>
 #include <QOpenGLContext>
 #include <QPainter>
@@ -33,6 +34,8 @@
 #include <cerrno>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 using namespace LenvaraDlgIds;
 
@@ -49,6 +52,20 @@ IMainDialog* CLenvaraDlg::New(CLenvaraApp& app)
     return new CLenvaraDlg(app);
 }
 
+void StartMainDialogWarmUp()
+{
+    StartFontWarmUp();
+    std::vector<int> vIds{kLogoBitmapId};
+    // The model list starts on its first entry.
+    for (const SCatalogueRow& row : GetCatalogue().main)
+        if (row.bListed)
+        {
+            vIds.push_back(row.nBitmapId);
+            break;
+        }
+    StartBitmapWarmUp(std::move(vIds));
+}
+
 CLenvaraDlg* CreateMainDialog(CLenvaraApp& app)
 {
     if (!app.m_pMainDlg)
@@ -63,8 +80,7 @@ CLenvaraDlg* MainDialogOf(const CLenvaraApp& app)
 }
 
 CLenvaraDlg::CLenvaraDlg(CLenvaraApp& app, QWidget* pParent)
-    : CDialog(MainDialogTemplate(), &MainMenuTemplate(), pParent), m_app(app),
-      m_dlgPrintInfo(app)
+    : CDialog(MainDialogTemplate(), &MainMenuTemplate(), pParent), m_app(app), m_dlgPrintInfo(app)
 {
     // The program's only window: it can be minimised like any main window.
     setWindowFlag(Qt::WindowMinimizeButtonHint, true);

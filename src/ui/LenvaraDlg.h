@@ -124,5 +124,9 @@ private:
 // The application object's main dialog, made (with CLenvaraDlg::New when the
 // application has no factory yet), built and owned by the application object.
 CLenvaraDlg* CreateMainDialog(CLenvaraApp& app);
+// Called first thing in main(), before the toolkit starts: loads the font
+// configuration and decodes the logo and the first model's picture on threads of
+// their own, while the toolkit connects to the display.
+void StartMainDialogWarmUp();
 // The application object's main dialog; nullptr when it has none.
 CLenvaraDlg* MainDialogOf(const CLenvaraApp& app);
