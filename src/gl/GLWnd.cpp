@@ -149,9 +149,8 @@ QFont MakeLabelFont(const char* pszFace, int nHeight, int nWeight, bool bItalic)
 CGLWnd::CGLWnd(QWidget* parent) : CGLWnd(SViewState{}, parent) {}
 
 CGLWnd::CGLWnd(const SViewState& initialView, QWidget* parent)
-    : QWidget(parent), m_cursorSpin(LoadCursorResource(146)),
-      m_cursorMove(LoadCursorResource(143)), m_cursorZoom(LoadCursorResource(145)),
-      m_viewInitial(initialView)
+    : QWidget(parent), m_cursorSpin(LoadCursorResource(146)), m_cursorMove(LoadCursorResource(143)),
+      m_cursorZoom(LoadCursorResource(145)), m_viewInitial(initialView)
 {
     ApplyView(m_viewInitial);
     // The picture is a native child window covering this widget. The dialog keeps
@@ -172,6 +171,7 @@ CGLWnd::~CGLWnd()
 {
     if (m_nFontBase != 0 && MakeCurrent())
     {
+        DeleteLabelTextures();
         glDeleteLists(m_nFontBase, kGlyphCount);
         m_nFontBase = 0;
         DoneCurrent();
@@ -278,6 +278,7 @@ void CGLWnd::initializeGL()
     // Glyphs and lines are drawn in device pixels: on a high-density screen they grow
     // with the scale, so labels and lines look as they do at the usual density.
     const qreal dScale = devicePixelRatioF();
+    m_mapLabelTextures.clear(); // a new context: any old textures went with the old one
     m_nFontBase = BuildLabelFont("Arial", qRound(13 * dScale), 500, true, &m_vGlyphs);
     glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
     glEnable(GL_BLEND);
@@ -388,67 +389,236 @@ void CGLWnd::DrawLabelText(unsigned int nBase, const char* pszText)
     glPopAttrib();
 }
 
-void CGLWnd::DrawGlyphRun(const std::vector<SLabelGlyph>& glyphs, const char* pszText)
+namespace
 {
+// A label's glyphs as one bitmap: its pixels relative to the pixel the run starts at
+// and the pen's advance. Each glyph lands where the font's lists would draw it: the
+// lists draw glyph i at floor(x + pen_i - xorig_i), and as pen_i and xorig_i are
+// whole numbers that is floor(x) + pen_i - xorig_i, so one bitmap whose origin lies
+// as far inside it places every glyph exactly there. Empty bits: nothing to draw.
+struct SGlyphRun
+{
+    int nWidth = 0;
+    int nHeight = 0;
+    int nLeft = 0;
+    int nBottom = 0;
+    int nPen = 0;
+    std::vector<GLubyte> bits; // rows bottom-up, most significant bit first, byte-aligned
+};
+
+SGlyphRun MakeGlyphRun(const std::vector<CGLWnd::SLabelGlyph>& glyphs, const char* pszText)
+{
+    SGlyphRun run;
     if (pszText == nullptr || glyphs.size() < static_cast<size_t>(kGlyphCount))
-        return;
-    // Each glyph's pixels relative to the pixel the run starts at: the lists would
-    // draw glyph i at floor(x + pen_i - xorig_i), and as pen_i and xorig_i are whole
-    // numbers that is floor(x) + pen_i - xorig_i, so one bitmap whose origin lies as
-    // far inside it places every glyph exactly there.
+        return run;
     struct SPlaced
     {
-        const SLabelGlyph* pGlyph;
+        const CGLWnd::SLabelGlyph* pGlyph;
         int nLeft;
         int nBottom;
     };
     std::vector<SPlaced> placed;
-    int nPen = 0;
     int nLeft = INT_MAX, nBottom = INT_MAX, nRight = INT_MIN, nTop = INT_MIN;
     for (const char* p = pszText; *p; ++p)
     {
         const int c = static_cast<unsigned char>(*p);
         if (c < kFirstGlyph || c >= kFirstGlyph + kGlyphCount)
             continue;
-        const SLabelGlyph& glyph = glyphs[static_cast<size_t>(c - kFirstGlyph)];
+        const CGLWnd::SLabelGlyph& glyph = glyphs[static_cast<size_t>(c - kFirstGlyph)];
         if (!glyph.bits.empty())
         {
-            const SPlaced place{&glyph, nPen - glyph.nXOrig, -glyph.nYOrig};
+            const SPlaced place{&glyph, run.nPen - glyph.nXOrig, -glyph.nYOrig};
             placed.push_back(place);
             nLeft = std::min(nLeft, place.nLeft);
             nBottom = std::min(nBottom, place.nBottom);
             nRight = std::max(nRight, place.nLeft + glyph.nWidth);
             nTop = std::max(nTop, place.nBottom + glyph.nHeight);
         }
-        nPen += glyph.nAdvance;
+        run.nPen += glyph.nAdvance;
     }
     if (placed.empty())
-    {
-        glBitmap(0, 0, 0.0f, 0.0f, static_cast<GLfloat>(nPen), 0.0f, nullptr);
-        return;
-    }
-    const int nWidth = nRight - nLeft;
-    const int nHeight = nTop - nBottom;
-    const int nRowBytes = (nWidth + 7) / 8;
-    std::vector<GLubyte> bits(static_cast<size_t>(nRowBytes) * nHeight, 0);
+        return run;
+    run.nLeft = nLeft;
+    run.nBottom = nBottom;
+    run.nWidth = nRight - nLeft;
+    run.nHeight = nTop - nBottom;
+    const int nRowBytes = (run.nWidth + 7) / 8;
+    run.bits.assign(static_cast<size_t>(nRowBytes) * run.nHeight, 0);
     for (const SPlaced& place : placed)
     {
-        const SLabelGlyph& glyph = *place.pGlyph;
+        const CGLWnd::SLabelGlyph& glyph = *place.pGlyph;
         const int nGlyphRowBytes = (glyph.nWidth + 7) / 8;
         const int nX0 = place.nLeft - nLeft;
         for (int r = 0; r < glyph.nHeight; ++r)
         {
             const unsigned char* pSrc = glyph.bits.data() + static_cast<size_t>(r) * nGlyphRowBytes;
-            GLubyte* pDst = bits.data() + static_cast<size_t>(place.nBottom - nBottom + r) * nRowBytes;
+            GLubyte* pDst =
+                run.bits.data() + static_cast<size_t>(place.nBottom - nBottom + r) * nRowBytes;
             for (int c = 0; c < glyph.nWidth; ++c)
                 if (pSrc[c / 8] & (0x80 >> (c % 8)))
                     pDst[(nX0 + c) / 8] |= static_cast<GLubyte>(0x80 >> ((nX0 + c) % 8));
         }
     }
-    PushGlyphUnpacking();
-    glBitmap(nWidth, nHeight, static_cast<GLfloat>(-nLeft), static_cast<GLfloat>(-nBottom),
-             static_cast<GLfloat>(nPen), 0.0f, bits.data());
+    return run;
+}
+
+// The run as an alpha texture: 1 where a bit is set, 0 elsewhere.
+GLuint MakeRunTexture(const SGlyphRun& run)
+{
+    const int nRowBytes = (run.nWidth + 7) / 8;
+    std::vector<GLubyte> alpha(static_cast<size_t>(run.nWidth) * run.nHeight);
+    for (int r = 0; r < run.nHeight; ++r)
+        for (int c = 0; c < run.nWidth; ++c)
+            alpha[static_cast<size_t>(r) * run.nWidth + c] =
+                (run.bits[static_cast<size_t>(r) * nRowBytes + c / 8] & (0x80 >> (c % 8))) ? 255
+                                                                                           : 0;
+    GLuint nTexture = 0;
+    glGenTextures(1, &nTexture);
+    if (nTexture == 0)
+        return 0;
+    glPushAttrib(GL_TEXTURE_BIT);
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+    glBindTexture(GL_TEXTURE_2D, nTexture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA8, run.nWidth, run.nHeight, 0, GL_ALPHA,
+                 GL_UNSIGNED_BYTE, alpha.data());
     glPopClientAttrib();
+    glPopAttrib();
+    return nTexture;
+}
+
+// Draws the texture's set texels as glBitmap draws a bitmap at the current raster
+// position: its lower left at floor(raster + epsilon + offset) as Mesa computes it,
+// pixel for texel, in the raster colour, at the raster position's depth, through the
+// same depth test and blending. Nothing without a valid raster position.
+void DrawRunTexture(GLuint nTexture, int nWidth, int nHeight, int nLeft, int nBottom)
+{
+    GLint nValid = 0;
+    glGetIntegerv(GL_CURRENT_RASTER_POSITION_VALID, &nValid);
+    GLint anViewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, anViewport);
+    if (!nValid || anViewport[2] <= 0 || anViewport[3] <= 0)
+        return;
+    GLfloat afPos[4] = {};
+    GLfloat afColor[4] = {};
+    glGetFloatv(GL_CURRENT_RASTER_POSITION, afPos);
+    glGetFloatv(GL_CURRENT_RASTER_COLOR, afColor);
+    constexpr float kEpsilon = 0.0001f;
+    const int x0 = static_cast<int>(std::floor(afPos[0] + kEpsilon + static_cast<float>(nLeft)));
+    const int y0 = static_cast<int>(std::floor(afPos[1] + kEpsilon + static_cast<float>(nBottom)));
+    // Window pixels to normalised coordinates (exact: pixel centres lie half a pixel
+    // inside the square's edges); the depth as the raster position's.
+    auto ndc = [](int n, int nOrigin, int nSize)
+    { return static_cast<float>(n - nOrigin) / static_cast<float>(nSize) * 2.0f - 1.0f; };
+    const float fX0 = ndc(x0, anViewport[0], anViewport[2]);
+    const float fX1 = ndc(x0 + nWidth, anViewport[0], anViewport[2]);
+    const float fY0 = ndc(y0, anViewport[1], anViewport[3]);
+    const float fY1 = ndc(y0 + nHeight, anViewport[1], anViewport[3]);
+    const float z = afPos[2] * 2.0f - 1.0f;
+
+    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_COLOR_BUFFER_BIT | GL_CURRENT_BIT |
+                 GL_POLYGON_BIT | GL_TRANSFORM_BIT);
+    glBindTexture(GL_TEXTURE_2D, nTexture);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_ALPHA_TEST);
+    glAlphaFunc(GL_GREATER, 0.0f);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_CULL_FACE);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glColor4fv(afColor);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex3f(fX0, fY0, z);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex3f(fX1, fY0, z);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex3f(fX1, fY1, z);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex3f(fX0, fY1, z);
+    glEnd();
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glPopAttrib(); // the matrix mode too
+}
+} // namespace
+
+void CGLWnd::DrawGlyphRun(const std::vector<SLabelGlyph>& glyphs, const char* pszText)
+{
+    if (pszText == nullptr || glyphs.size() < static_cast<size_t>(kGlyphCount))
+        return;
+    const SGlyphRun run = MakeGlyphRun(glyphs, pszText);
+    if (run.bits.empty())
+    {
+        glBitmap(0, 0, 0.0f, 0.0f, static_cast<GLfloat>(run.nPen), 0.0f, nullptr);
+        return;
+    }
+    PushGlyphUnpacking();
+    glBitmap(run.nWidth, run.nHeight, static_cast<GLfloat>(-run.nLeft),
+             static_cast<GLfloat>(-run.nBottom), static_cast<GLfloat>(run.nPen), 0.0f,
+             run.bits.data());
+    glPopClientAttrib();
+}
+
+void CGLWnd::DrawLabelRun(const char* pszText)
+{
+    if (pszText == nullptr || m_vGlyphs.size() < static_cast<size_t>(kGlyphCount))
+        return;
+    GLint nRenderMode = GL_RENDER;
+    glGetIntegerv(GL_RENDER_MODE, &nRenderMode);
+    if (nRenderMode != GL_RENDER || !m_bLabelTextures)
+    {
+        DrawGlyphRun(m_vGlyphs, pszText);
+        return;
+    }
+    // Labels change with every calculation; a view keeps the recent ones.
+    constexpr size_t kMaxLabelTextures = 64;
+    auto it = m_mapLabelTextures.find(pszText);
+    if (it == m_mapLabelTextures.end())
+    {
+        if (m_mapLabelTextures.size() >= kMaxLabelTextures)
+            DeleteLabelTextures();
+        const SGlyphRun run = MakeGlyphRun(m_vGlyphs, pszText);
+        SLabelTexture label;
+        label.nTexture = run.bits.empty() ? 0 : MakeRunTexture(run);
+        if (!run.bits.empty() && label.nTexture == 0)
+        {
+            DrawGlyphRun(m_vGlyphs, pszText); // no texture to be had: the bitmap
+            return;
+        }
+        label.nWidth = run.nWidth;
+        label.nHeight = run.nHeight;
+        label.nLeft = run.nLeft;
+        label.nBottom = run.nBottom;
+        label.nPen = run.nPen;
+        it = m_mapLabelTextures.emplace(pszText, label).first;
+    }
+    const SLabelTexture& label = it->second;
+    if (label.nTexture != 0)
+        DrawRunTexture(label.nTexture, label.nWidth, label.nHeight, label.nLeft, label.nBottom);
+    glBitmap(0, 0, 0.0f, 0.0f, static_cast<GLfloat>(label.nPen), 0.0f, nullptr);
+}
+
+void CGLWnd::DeleteLabelTextures()
+{
+    for (const auto& [strText, label] : m_mapLabelTextures)
+        if (label.nTexture != 0)
+            glDeleteTextures(1, &label.nTexture);
+    m_mapLabelTextures.clear();
 }
 
 void CGLWnd::DrawLabel(int x, int y, int z, const char* pszText)
@@ -480,7 +650,7 @@ void CGLWnd::DrawLabel(int x, int y, int z, const char* pszText)
         }
     }
     if (m_nFontBase != 0)
-        DrawGlyphRun(m_vGlyphs, pszText);
+        DrawLabelRun(pszText);
 }
 
 // ------------------------------------------------------------------ scene

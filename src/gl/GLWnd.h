@@ -27,6 +27,7 @@
 #include <QWidget>
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -164,8 +165,8 @@ protected:
     // Builds 96 display lists (codes 32..127) of bitmap glyphs for the face, pixel
     // height, weight (100..900) and italic flag in the current context; returns the
     // first list, 0 if none. pGlyphs, when given, receives the same 96 glyphs.
-    static unsigned int BuildLabelFont(const char* pszFace, int nHeight, int nWeight,
-                                       bool bItalic, std::vector<SLabelGlyph>* pGlyphs = nullptr);
+    static unsigned int BuildLabelFont(const char* pszFace, int nHeight, int nWeight, bool bItalic,
+                                       std::vector<SLabelGlyph>* pGlyphs = nullptr);
     // Draws the text at the current raster position; nothing when nBase is 0 or the
     // text is null. Characters outside 32..127 are skipped.
     static void DrawLabelText(unsigned int nBase, const char* pszText);
@@ -174,6 +175,11 @@ protected:
     // raster position afterwards as DrawLabelText, with one bitmap per label instead
     // of one per character, which software GL draws one at a time.
     static void DrawGlyphRun(const std::vector<SLabelGlyph>& glyphs, const char* pszText);
+    // The same pixels and raster position as DrawGlyphRun in this view's label font,
+    // drawn as a textured square kept per text, which software GL draws many times
+    // faster than a bitmap. Feedback and selection (and m_bLabelTextures false) get
+    // DrawGlyphRun's bitmap.
+    void DrawLabelRun(const char* pszText);
 
     // Context-menu commands by id.
     void OnCommand(int nId);
@@ -208,8 +214,22 @@ protected:
     double m_dTransX;
     double m_dTransY;
     double m_dTransZ;
-    unsigned int m_nFontBase = 0; // this window's label font lists, built in initializeGL
+    unsigned int m_nFontBase = 0;       // this window's label font lists, built in initializeGL
     std::vector<SLabelGlyph> m_vGlyphs; // the same font's glyphs, codes 32..127
+    // Label texts drawn so far, each as a texture of its glyph run (0 for a blank
+    // run) with the run's placement; in this view's context.
+    struct SLabelTexture
+    {
+        unsigned int nTexture = 0;
+        int nWidth = 0;
+        int nHeight = 0;
+        int nLeft = 0;
+        int nBottom = 0;
+        int nPen = 0;
+    };
+    std::map<std::string, SLabelTexture> m_mapLabelTextures;
+    bool m_bLabelTextures = true; // false: labels are drawn as bitmaps, as in feedback
+    void DeleteLabelTextures();
     float m_fZoom;
     int m_nMode = 0;
     float m_fW1 = 0.0f;

@@ -497,10 +497,17 @@ TEST(PreviewFont, LabelsNeedTheFontAndNothingElseDoes)
 class CFontProbeWnd : public CTestGLWnd
 {
 public:
-        // Clears, draws the text from (x, 20) moved by fMove (a move may leave the view
-    // on the left while the position stays valid), by the font's lists or as one
-    // glyph run; returns the frame and where the raster position ends.
-    QImage DrawText(float x, float fMove, const char* pszText, bool bRun, float& fEnd)
+    enum class EWay
+    {
+        Lists,
+        GlyphRun,
+        LabelRun,
+    };
+    // Clears, draws the text from (x, 20) moved by fMove (a move may leave the view on
+    // the left while the position stays valid) by the font's lists, as one glyph run
+    // bitmap or as the view's label texture; returns the frame and where the raster
+    // position ends.
+    QImage DrawText(float x, float fMove, const char* pszText, EWay eWay, float& fEnd)
     {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glMatrixMode(GL_PROJECTION);
@@ -513,8 +520,10 @@ public:
         glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
         glRasterPos2f(x, 20.0f);
         glBitmap(0, 0, 0.0f, 0.0f, fMove, 0.0f, nullptr);
-        if (bRun)
+        if (eWay == EWay::GlyphRun)
             DrawGlyphRun(m_vGlyphs, pszText);
+        else if (eWay == EWay::LabelRun)
+            DrawLabelRun(pszText);
         else
             DrawLabelText(m_nFontBase, pszText);
         GLfloat afPos[4] = {};
@@ -550,7 +559,7 @@ public:
     }
 };
 
-TEST(PreviewFont, AGlyphRunDrawsWhatTheListsDraw)
+TEST(PreviewFont, AGlyphRunAndALabelTextureDrawWhatTheListsDraw)
 {
     struct SRow
     {
@@ -572,14 +581,58 @@ TEST(PreviewFont, AGlyphRunDrawsWhatTheListsDraw)
     wnd.makeCurrent();
     for (const SRow& row : rows)
     {
-        float fListsEnd = 0.0f, fRunEnd = 0.0f;
-        const QImage lists = wnd.DrawText(row.x, row.fMove, row.pszText, false, fListsEnd);
-        const QImage run = wnd.DrawText(row.x, row.fMove, row.pszText, true, fRunEnd);
-        EXPECT_EQ(run, lists) << row.pszText;
-        EXPECT_EQ(fRunEnd, fListsEnd) << row.pszText;
-        EXPECT_GT(CountRedPixels(run), 0) << row.pszText;
+        using W = CFontProbeWnd::EWay;
+        float fListsEnd = 0.0f;
+        const QImage lists = wnd.DrawText(row.x, row.fMove, row.pszText, W::Lists, fListsEnd);
+        EXPECT_GT(CountRedPixels(lists), 0) << row.pszText;
+        // The label texture twice: made, then kept.
+        for (W eWay : {W::GlyphRun, W::LabelRun, W::LabelRun})
+        {
+            float fEnd = 0.0f;
+            EXPECT_EQ(wnd.DrawText(row.x, row.fMove, row.pszText, eWay, fEnd), lists)
+                << row.pszText << " way " << static_cast<int>(eWay);
+            EXPECT_EQ(fEnd, fListsEnd) << row.pszText << " way " << static_cast<int>(eWay);
+        }
     }
     wnd.doneCurrent();
+}
+
+// The preview, with its labels drawn either way.
+class CLabelWayWnd : public CTestGLWnd
+{
+public:
+    using CTestGLWnd::m_bLabelTextures;
+};
+
+TEST(PreviewFont, LabelTexturesDrawTheScenesTheBitmapsDraw)
+{
+    struct SRow
+    {
+        int nMode;
+        float afData[6];
+        double dRotY;
+    };
+    // Turned so that lines pass in front of and behind the labels' depths.
+    const SRow rows[] = {
+        {0, {4, 2.25f, 6, 4, 2.25f, 7.5f}, 0.0},  {0, {4, 2.25f, 6, 4, 2.25f, 7.5f}, 40.0},
+        {0, {4, 2.25f, 6, 4, 2.25f, 7.5f}, -70.0}, {1, {6.57f, 3.7f, 9, 5.42f, 3.05f, 9}, 25.0},
+        {0, {2, 1.125f, 1, 2, 1.125f, 1.3f}, 10.0},
+    };
+    CLabelWayWnd wnd;
+    wnd.ShowAt(40, 40);
+    for (const SRow& row : rows)
+    {
+        wnd.SetMode(row.nMode);
+        const float* d = row.afData;
+        wnd.SetViewData(d[0], d[1], d[2], d[3], d[4], d[5]);
+        wnd.m_dRotY = row.dRotY;
+        wnd.m_bLabelTextures = false;
+        const QImage bitmaps = wnd.grabFramebuffer();
+        wnd.m_bLabelTextures = true;
+        const QImage textures = wnd.grabFramebuffer();
+        EXPECT_EQ(textures, bitmaps) << row.nMode << " " << row.dRotY;
+        EXPECT_GT(CountRedPixels(textures), 50) << row.nMode << " " << row.dRotY;
+    }
 }
 
 TEST(PreviewFont, BlanksMoveTheRasterPosition)
