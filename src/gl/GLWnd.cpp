@@ -465,6 +465,10 @@ SGlyphRun MakeGlyphRun(const std::vector<CGLWnd::SLabelGlyph>& glyphs, const cha
 // The run as an alpha texture: 1 where a bit is set, 0 elsewhere.
 GLuint MakeRunTexture(const SGlyphRun& run)
 {
+    GLint nMaxSize = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &nMaxSize);
+    if (run.nWidth > nMaxSize || run.nHeight > nMaxSize)
+        return 0; // too long a label for a texture: the caller draws the bitmap
     const int nRowBytes = (run.nWidth + 7) / 8;
     std::vector<GLubyte> alpha(static_cast<size_t>(run.nWidth) * run.nHeight);
     for (int r = 0; r < run.nHeight; ++r)
