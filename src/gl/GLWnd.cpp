@@ -528,7 +528,8 @@ void DrawRunTexture(GLuint nTexture, int nWidth, int nHeight, int nLeft, int nBo
     const float z = afPos[2] * 2.0f - 1.0f;
 
     glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_COLOR_BUFFER_BIT | GL_CURRENT_BIT |
-                 GL_POLYGON_BIT | GL_TRANSFORM_BIT);
+                 GL_POLYGON_BIT | GL_TRANSFORM_BIT | GL_VIEWPORT_BIT);
+    glDepthRange(0.0, 1.0); // the raster position's depth is already a window depth
     glBindTexture(GL_TEXTURE_2D, nTexture);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glEnable(GL_TEXTURE_2D);
@@ -536,6 +537,8 @@ void DrawRunTexture(GLuint nTexture, int nWidth, int nHeight, int nLeft, int nBo
     glAlphaFunc(GL_GREATER, 0.0f);
     glDisable(GL_LIGHTING);
     glDisable(GL_CULL_FACE);
+    glDisable(GL_POLYGON_OFFSET_FILL);
+    glDisable(GL_POLYGON_STIPPLE);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
