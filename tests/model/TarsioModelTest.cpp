@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SNameCase{"Null", nullptr, 1, 0}),
     [](const testing::TestParamInfo<SNameCase>& info) { return info.param.pszLabel; });
 
-// Four catalogue models as the product description gives them.
+// Four catalogue models, every field written out by hand.
 struct SReferenceModel
 {
     const char* pszName;
