@@ -6,10 +6,6 @@
 #include <QPixmap>
 
 #include <map>
-#include <mutex>
-#include <thread>
-#include <utility>
-#include <vector>
 
 namespace
 {
@@ -40,17 +36,11 @@ QString BitmapResourcePath(int nId)
 namespace
 {
 // Decoded bitmaps by id. The resources never change, and the dialogs draw the same
-// few pictures on every paint; QImage's sharing hands out copies for free. Made
-// once and never destroyed, so a warm-up thread still running at exit finds it.
-struct SBitmapCache
+// few pictures on every paint; QImage's sharing hands out copies for free.
+std::map<int, QImage>& BitmapCache()
 {
-    std::mutex mutex; // held while decoding, so a second caller waits for the first
-    std::map<int, QImage> images;
-};
-SBitmapCache& BitmapCache()
-{
-    static auto* pCache = new SBitmapCache;
-    return *pCache;
+    static std::map<int, QImage> images;
+    return images;
 }
 } // namespace
 
@@ -58,28 +48,16 @@ QImage LoadBitmapResource(int nId)
 {
     if (nId <= 0)
         return {};
-    SBitmapCache& cache = BitmapCache();
-    const std::lock_guard<std::mutex> lock(cache.mutex);
-    if (const auto it = cache.images.find(nId); it != cache.images.end())
+    std::map<int, QImage>& cache = BitmapCache();
+    if (const auto it = cache.find(nId); it != cache.end())
         return it->second;
     QFile file(BitmapResourcePath(nId));
     QImage image;
     if (file.open(QIODevice::ReadOnly))
         image = DecodeBitmapFile(file.readAll());
     if (!image.isNull())
-        cache.images.emplace(nId, image);
+        cache.emplace(nId, image);
     return image;
-}
-
-void StartBitmapWarmUp(std::vector<int> vIds)
-{
-    std::thread(
-        [vIds = std::move(vIds)]
-        {
-            for (int nId : vIds)
-                LoadBitmapResource(nId);
-        })
-        .detach();
 }
 
 QIcon LoadIconResource(int nId)

@@ -8,14 +8,9 @@
 #include <QImage>
 #include <QString>
 
-#include <vector>
-
 // The bitmap with that id, or a null image when the program has none (such as -1).
-// Decoded once per process; safe to call from any thread.
+// Decoded once per process; GUI thread only.
 QImage LoadBitmapResource(int nId);
-// Start-up: decodes these bitmaps on a thread of its own while the toolkit connects
-// to the display, so the first paint finds them decoded (called from main()).
-void StartBitmapWarmUp(std::vector<int> vIds);
 // Resource path of a bitmap id (":/bitmaps/<id>.bmp").
 QString BitmapResourcePath(int nId);
 QIcon LoadIconResource(int nId);

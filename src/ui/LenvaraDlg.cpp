@@ -54,16 +54,10 @@ IMainDialog* CLenvaraDlg::New(CLenvaraApp& app)
 
 void StartMainDialogWarmUp()
 {
+    // Only fontconfig, which knows nothing of the toolkit: no thread of ours may touch
+    // the toolkit, or the first one to do so would become its main thread. Decoding
+    // the first pictures ahead of the dialog gained nothing measurable.
     StartFontWarmUp();
-    std::vector<int> vIds{kLogoBitmapId};
-    // The model list starts on its first entry.
-    for (const SCatalogueRow& row : GetCatalogue().main)
-        if (row.bListed)
-        {
-            vIds.push_back(row.nBitmapId);
-            break;
-        }
-    StartBitmapWarmUp(std::move(vIds));
 }
 
 CLenvaraDlg* CreateMainDialog(CLenvaraApp& app)

@@ -125,8 +125,8 @@ private:
 // application has no factory yet), built and owned by the application object.
 CLenvaraDlg* CreateMainDialog(CLenvaraApp& app);
 // Called first thing in main(), before the toolkit starts: loads the font
-// configuration and decodes the logo and the first model's picture on threads of
-// their own, while the toolkit connects to the display.
+// configuration on a thread of its own (one that never touches the toolkit) while
+// the toolkit connects to the display.
 void StartMainDialogWarmUp();
 // The application object's main dialog; nullptr when it has none.
 CLenvaraDlg* MainDialogOf(const CLenvaraApp& app);
