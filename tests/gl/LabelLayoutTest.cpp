@@ -1,0 +1,165 @@
+// Label placement: the rules on worked boxes, and the labels of the preview and the
+// vertical shift view read back from their frames where they used to overprint each
+// other or leave the view.
+#include "TestGLWnd.h"
+
+#include "gl/GLShiftWnd_Verticale.h"
+#include "gl/LabelLayout.h"
+
+#include <GL/gl.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+
+namespace
+{
+
+bool operator==(const SLabelBox& a, const SLabelBox& b)
+{
+    return a.nLeft == b.nLeft && a.nBottom == b.nBottom && a.nRight == b.nRight && a.nTop == b.nTop;
+}
+
+TEST(LabelLayout, MovesOnlyWhatWouldLeaveTheViewOrOverprint)
+{
+    // A 200 x 100 view, margin and gap 2; each row places its boxes in order and
+    // gives where the last one lands.
+    const SLabelBox view{0, 0, 200, 100};
+    const struct
+    {
+        const char* pszName;
+        std::vector<SLabelBox> boxes;
+        SLabelBox placed;
+    } rows[] = {
+        {"FitsAndStays", {{10, 10, 60, 22}}, {10, 10, 60, 22}},
+        {"RightEdge", {{170, 10, 230, 22}}, {138, 10, 198, 22}},
+        {"WiderThanTheViewKeepsItsStart", {{-20, 10, 230, 22}}, {2, 10, 252, 22}},
+        {"Top", {{10, 95, 60, 107}}, {10, 86, 60, 98}},
+        {"Bottom", {{10, -5, 60, 7}}, {10, 2, 60, 14}},
+        {"ClearOfOthersStays", {{10, 50, 60, 62}, {70, 50, 120, 62}}, {70, 50, 120, 62}},
+        {"OverprintGoesBelow", {{10, 50, 60, 62}, {30, 55, 90, 67}}, {30, 36, 90, 48}},
+        {"BelowPastAThird",
+         {{10, 50, 60, 62}, {10, 38, 60, 48}, {30, 55, 90, 67}},
+         {30, 24, 90, 36}},
+        {"NoRoomBelowGoesAbove", {{10, 4, 60, 16}, {30, 6, 90, 18}}, {30, 18, 90, 30}},
+    };
+    for (const auto& row : rows)
+    {
+        CLabelLayout layout;
+        SLabelBox last;
+        for (const SLabelBox& box : row.boxes)
+        {
+            const CLabelLayout::SMove move = layout.Place(box, view, 2);
+            last = {box.nLeft + move.dx, box.nBottom + move.dy, box.nRight + move.dx,
+                    box.nTop + move.dy};
+        }
+        EXPECT_TRUE(last == row.placed) << row.pszName << ": " << last.nLeft << "," << last.nBottom
+                                        << "," << last.nRight << "," << last.nTop;
+    }
+}
+
+// A view whose n-th label of a frame is drawn in the n-th colour of a set no geometry
+// uses, so that each label's pixels can be found in the frame.
+constexpr std::array<QRgb, 4> kLabelColours = {0xff00ff00, 0xffff00ff, 0xff00ffff, 0xffffff00};
+
+template <class TView> class CColouredLabels : public CTestView<TView>
+{
+protected:
+    void DrawLabel(int x, int y, int z, const char* pszText) override
+    {
+        const QRgb rgb = kLabelColours[this->m_vLabels.size() % kLabelColours.size()];
+        glColor4ub(qRed(rgb), qGreen(rgb), qBlue(rgb), 255);
+        CTestView<TView>::DrawLabel(x, y, z, pszText);
+    }
+};
+
+struct SFrameCase
+{
+    const char* pszName;
+    bool bVertical;
+    int nMode;
+    std::array<float, 6> data;
+    std::array<float, 4> angles; // WA minus, WA plus, TP minus, TP plus
+    float fRatio;
+};
+
+TEST(LabelLayout, LabelsStayInsideTheViewAndClearOfEachOther)
+{
+    // The programs' own numbers: fixed lenses at width 2 (16:9) on the distance page;
+    // the vertical shift view after a distance of 3 on the dimensions page.
+    const SFrameCase cases[] = {
+        {"KeldaWT", false, 0, {2, 1.125f, 1.6f, 2, 1.125f, 1.6f}, {}, 0},
+        {"Wexa3", false, 0, {2, 1.125f, 2, 2, 1.125f, 2}, {}, 0},
+        {"KeldaW1Vertical",
+         true,
+         1,
+         {2.18978f, 1.23175f, 3, 1.80723f, 1.01657f, 3},
+         {-0.00541f, 12.71f, -0.00447f, 10.5444f},
+         0},
+        {"PavoQCVertical",
+         true,
+         1,
+         {2.15827f, 1.21403f, 3, 1.60428f, 0.902406f, 3},
+         {7.34232f, 14.6114f, 5.47104f, 10.9667f},
+         0},
+        {"PavoQCVerticalFullUp",
+         true,
+         1,
+         {2.15827f, 1.21403f, 3, 1.60428f, 0.902406f, 3},
+         {7.34232f, 14.6114f, 5.47104f, 10.9667f},
+         1},
+    };
+    for (const SFrameCase& c : cases)
+    {
+        QImage frame;
+        size_t nLabels = 0;
+        if (c.bVertical)
+        {
+            CColouredLabels<CGLShiftWnd_Verticale> wnd;
+            wnd.ShowAt(40, 40);
+            wnd.SetWideAngles(c.angles[0], c.angles[1]);
+            wnd.SetTeleAngles(c.angles[2], c.angles[3]);
+            wnd.SetShiftRatio(c.fRatio);
+            wnd.SetMode(c.nMode);
+            wnd.SetViewData(c.data[0], c.data[1], c.data[2], c.data[3], c.data[4], c.data[5]);
+            frame = wnd.grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+            nLabels = wnd.RenderLabels().size();
+        }
+        else
+        {
+            CColouredLabels<CGLWnd> wnd;
+            wnd.ShowAt(40, 40);
+            wnd.SetMode(c.nMode);
+            wnd.SetViewData(c.data[0], c.data[1], c.data[2], c.data[3], c.data[4], c.data[5]);
+            frame = wnd.grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+            nLabels = wnd.RenderLabels().size();
+        }
+        ASSERT_FALSE(frame.isNull()) << c.pszName;
+        ASSERT_GE(nLabels, 3u) << c.pszName;
+
+        // Each label's pixels: a box clear of the frame's edge (nothing cut off) and
+        // of every other label's box.
+        std::vector<QRect> boxes;
+        for (size_t i = 0; i < nLabels; ++i)
+        {
+            QRect box;
+            int nPixels = 0;
+            for (int y = 0; y < frame.height(); ++y)
+                for (int x = 0; x < frame.width(); ++x)
+                    if (frame.pixel(x, y) == kLabelColours[i])
+                    {
+                        box |= QRect(x, y, 1, 1);
+                        ++nPixels;
+                    }
+            EXPECT_GT(nPixels, 30) << c.pszName << " label " << i;
+            EXPECT_TRUE(frame.rect().adjusted(1, 1, -1, -1).contains(box))
+                << c.pszName << " label " << i;
+            for (size_t j = 0; j < boxes.size(); ++j)
+                EXPECT_FALSE(box.intersects(boxes[j])) << c.pszName << " labels " << j << ", " << i;
+            boxes.push_back(box);
+        }
+    }
+}
+
+} // namespace
