@@ -13,6 +13,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QOpenGLContext>
@@ -971,6 +972,20 @@ void CGLWnd::contextMenuEvent(QContextMenuEvent* event)
     event->accept();
     if (nBuilt)
         menu.exec(ContextMenuPosition(*event));
+}
+
+void CGLWnd::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F10 &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier)
+    {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(0, 0), mapToGlobal(QPoint(0, 0)),
+                               event->modifiers());
+        contextMenuEvent(&menu);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CGLWnd::OnCommand(int nId)

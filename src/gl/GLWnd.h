@@ -34,6 +34,7 @@
 
 class CGLViewWindow;
 class QContextMenuEvent;
+class QKeyEvent;
 class QMouseEvent;
 class QOpenGLContext;
 
@@ -206,6 +207,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Shift+F10 opens the context menu as the menu key does.
+    void keyPressEvent(QKeyEvent* event) override;
 
     bool m_bLButtonDown = false;
     bool m_bSpin = true;
