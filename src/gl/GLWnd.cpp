@@ -396,7 +396,8 @@ namespace
 // and the pen's advance. Each glyph lands where the font's lists would draw it: the
 // lists draw glyph i at floor(x + pen_i - xorig_i), and as pen_i and xorig_i are
 // whole numbers that is floor(x) + pen_i - xorig_i, so one bitmap whose origin lies
-// as far inside it places every glyph exactly there. Empty bits: nothing to draw.
+// as far inside it places every glyph exactly there. Empty bits: nothing to draw
+// (or, without bBits, only the placement was asked for; width 0: nothing to draw).
 struct SGlyphRun
 {
     int nWidth = 0;
@@ -407,7 +408,8 @@ struct SGlyphRun
     std::vector<GLubyte> bits; // rows bottom-up, most significant bit first, byte-aligned
 };
 
-SGlyphRun MakeGlyphRun(const std::vector<CGLWnd::SLabelGlyph>& glyphs, const char* pszText)
+SGlyphRun MakeGlyphRun(const std::vector<CGLWnd::SLabelGlyph>& glyphs, const char* pszText,
+                       bool bBits = true)
 {
     SGlyphRun run;
     if (pszText == nullptr || glyphs.size() < static_cast<size_t>(kGlyphCount))
@@ -443,6 +445,8 @@ SGlyphRun MakeGlyphRun(const std::vector<CGLWnd::SLabelGlyph>& glyphs, const cha
     run.nBottom = nBottom;
     run.nWidth = nRight - nLeft;
     run.nHeight = nTop - nBottom;
+    if (!bBits)
+        return run;
     const int nRowBytes = (run.nWidth + 7) / 8;
     run.bits.assign(static_cast<size_t>(nRowBytes) * run.nHeight, 0);
     for (const SPlaced& place : placed)
@@ -641,10 +645,10 @@ void CGLWnd::DrawLabel(int x, int y, int z, const char* pszText)
         glGetIntegerv(GL_VIEWPORT, anViewport);
         // The text's pixels and its pen advance, from the pixel it starts at (as
         // DrawRunTexture rounds).
-        const SGlyphRun run = MakeGlyphRun(m_vGlyphs, pszText);
+        const SGlyphRun run = MakeGlyphRun(m_vGlyphs, pszText, false);
         const int nX = static_cast<int>(std::floor(afPos[0] + 0.0001f));
         const int nY = static_cast<int>(std::floor(afPos[1] + 0.0001f));
-        const bool bInk = !run.bits.empty();
+        const bool bInk = run.nWidth > 0;
         const SLabelBox box{nX + std::min(bInk ? run.nLeft : 0, 0), nY + run.nBottom,
                             nX + std::max(bInk ? run.nLeft + run.nWidth : 0, run.nPen),
                             nY + run.nBottom + run.nHeight};
