@@ -13,6 +13,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QOpenGLContext>
@@ -395,7 +396,8 @@ namespace
 // and the pen's advance. Each glyph lands where the font's lists would draw it: the
 // lists draw glyph i at floor(x + pen_i - xorig_i), and as pen_i and xorig_i are
 // whole numbers that is floor(x) + pen_i - xorig_i, so one bitmap whose origin lies
-// as far inside it places every glyph exactly there. Empty bits: nothing to draw.
+// as far inside it places every glyph exactly there. Empty bits: nothing to draw
+// (or, without bBits, only the placement was asked for; width 0: nothing to draw).
 struct SGlyphRun
 {
     int nWidth = 0;
@@ -406,7 +408,8 @@ struct SGlyphRun
     std::vector<GLubyte> bits; // rows bottom-up, most significant bit first, byte-aligned
 };
 
-SGlyphRun MakeGlyphRun(const std::vector<CGLWnd::SLabelGlyph>& glyphs, const char* pszText)
+SGlyphRun MakeGlyphRun(const std::vector<CGLWnd::SLabelGlyph>& glyphs, const char* pszText,
+                       bool bBits = true)
 {
     SGlyphRun run;
     if (pszText == nullptr || glyphs.size() < static_cast<size_t>(kGlyphCount))
@@ -442,6 +445,8 @@ SGlyphRun MakeGlyphRun(const std::vector<CGLWnd::SLabelGlyph>& glyphs, const cha
     run.nBottom = nBottom;
     run.nWidth = nRight - nLeft;
     run.nHeight = nTop - nBottom;
+    if (!bBits)
+        return run;
     const int nRowBytes = (run.nWidth + 7) / 8;
     run.bits.assign(static_cast<size_t>(nRowBytes) * run.nHeight, 0);
     for (const SPlaced& place : placed)
@@ -627,33 +632,35 @@ void CGLWnd::DeleteLabelTextures()
 void CGLWnd::DrawLabel(int x, int y, int z, const char* pszText)
 {
     glRasterPos3i(x, y, z);
-    // A label that would run past the view's right edge is moved left until it ends
-    // there (but no further than the left edge), so it stays readable.
+    if (m_nFontBase == 0)
+        return;
+    // The label goes where the view shows it whole, clear of the labels before it.
     GLint nValid = 0;
     glGetIntegerv(GL_CURRENT_RASTER_POSITION_VALID, &nValid);
-    if (nValid && pszText && m_nFontBase != 0 && !m_vGlyphs.empty())
+    if (nValid && pszText && m_vGlyphs.size() >= static_cast<size_t>(kGlyphCount))
     {
-        int nWidth = 0;
-        for (const char* p = pszText; *p; ++p)
-        {
-            const int c = static_cast<unsigned char>(*p);
-            if (c >= kFirstGlyph && c < kFirstGlyph + kGlyphCount)
-                nWidth += m_vGlyphs[static_cast<size_t>(c - kFirstGlyph)].nAdvance;
-        }
         GLfloat afPos[4] = {};
         GLint anViewport[4] = {};
         glGetFloatv(GL_CURRENT_RASTER_POSITION, afPos);
         glGetIntegerv(GL_VIEWPORT, anViewport);
-        const float fRight = static_cast<float>(anViewport[0] + anViewport[2]);
-        if (afPos[0] + nWidth > fRight)
-        {
-            const float fTarget = std::max(fRight - nWidth, static_cast<float>(anViewport[0]));
-            if (fTarget < afPos[0])
-                glBitmap(0, 0, 0.0f, 0.0f, fTarget - afPos[0], 0.0f, nullptr);
-        }
+        // The text's pixels and its pen advance, from the pixel it starts at (as
+        // DrawRunTexture rounds).
+        const SGlyphRun run = MakeGlyphRun(m_vGlyphs, pszText, false);
+        const int nX = static_cast<int>(std::floor(afPos[0] + 0.0001f));
+        const int nY = static_cast<int>(std::floor(afPos[1] + 0.0001f));
+        const bool bInk = run.nWidth > 0;
+        const SLabelBox box{nX + std::min(bInk ? run.nLeft : 0, 0), nY + run.nBottom,
+                            nX + std::max(bInk ? run.nLeft + run.nWidth : 0, run.nPen),
+                            nY + run.nBottom + run.nHeight};
+        const SLabelBox view{anViewport[0], anViewport[1], anViewport[0] + anViewport[2],
+                             anViewport[1] + anViewport[3]};
+        const int nSpacing = std::max(1, qRound(2 * devicePixelRatioF()));
+        const CLabelLayout::SMove move = m_labelLayout.Place(box, view, nSpacing);
+        if (move.dx != 0 || move.dy != 0)
+            glBitmap(0, 0, 0.0f, 0.0f, static_cast<GLfloat>(move.dx), static_cast<GLfloat>(move.dy),
+                     nullptr);
     }
-    if (m_nFontBase != 0)
-        DrawLabelRun(pszText);
+    DrawLabelRun(pszText);
 }
 
 // ------------------------------------------------------------------ scene
@@ -670,6 +677,7 @@ bool CGLWnd::BeginFrame(SExtents& ext)
     fM = ext.fD > fM ? ext.fD : fM;
 
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    m_labelLayout.Clear();
     // No data yet (or none that can be scaled): the cleared window is the picture.
     if (!(fM > 0.0f) || !std::isfinite(fM))
     {
@@ -968,6 +976,20 @@ void CGLWnd::contextMenuEvent(QContextMenuEvent* event)
     event->accept();
     if (nBuilt)
         menu.exec(ContextMenuPosition(*event));
+}
+
+void CGLWnd::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F10 &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier)
+    {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(0, 0), mapToGlobal(QPoint(0, 0)),
+                               event->modifiers());
+        contextMenuEvent(&menu);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CGLWnd::OnCommand(int nId)

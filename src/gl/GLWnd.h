@@ -19,6 +19,7 @@
 #pragma once
 
 #include "DialogTemplates.h"
+#include "gl/LabelLayout.h"
 
 #include <QCursor>
 #include <QImage>
@@ -33,6 +34,7 @@
 
 class CGLViewWindow;
 class QContextMenuEvent;
+class QKeyEvent;
 class QMouseEvent;
 class QOpenGLContext;
 
@@ -126,8 +128,10 @@ public:
 
 protected:
     // One label: sets the raster position (integer scene units of the current frame)
-    // and draws the text there with the label font, in the current colour; a text
-    // that would run past the view's right edge is moved left to end there.
+    // and draws the text there with the label font, in the current colour. A text
+    // that would leave the view is moved inside it (one running past the right edge
+    // ends there), and one that would overprint a label drawn before it in the same
+    // frame goes below it (see CLabelLayout).
     virtual void DrawLabel(int x, int y, int z, const char* pszText);
 
     // The largest width, height and distance of the two triples (ties take the first).
@@ -203,6 +207,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Shift+F10 opens the context menu as the menu key does.
+    void keyPressEvent(QKeyEvent* event) override;
 
     bool m_bLButtonDown = false;
     bool m_bSpin = true;
@@ -229,6 +235,7 @@ protected:
     };
     std::map<std::string, SLabelTexture> m_mapLabelTextures;
     bool m_bLabelTextures = true; // false: labels are drawn as bitmaps, as in feedback
+    CLabelLayout m_labelLayout;   // the labels of the frame being drawn
     void DeleteLabelTextures();
     float m_fZoom;
     int m_nMode = 0;
