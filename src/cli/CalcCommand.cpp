@@ -169,7 +169,9 @@ std::size_t Utf8SequenceLength(std::string_view text, char32_t& cCode)
 // A user's text for an error line: quoted, with quotes and backslashes escaped, and
 // every byte that could steer the terminal written as \xNN: the C0 controls, DEL,
 // the C1 controls (U+0080-U+009F, which some terminals also take as raw bytes
-// 0x80-0x9F) and bytes that are no well-formed UTF-8. Other characters stay.
+// 0x80-0x9F) and bytes that are no well-formed UTF-8. Other characters stay. Only
+// the first kShownLength characters are shown; a longer text ends in "…".
+constexpr std::size_t kShownLength = 80;
 std::string ShowText(std::string_view text)
 {
     static const char kHex[] = "0123456789abcdef";
@@ -180,8 +182,11 @@ std::string ShowText(std::string_view text)
         szOut += kHex[b & 15];
     };
     std::string szOut = "\"";
-    for (std::size_t i = 0; i < text.size();)
+    std::size_t nShown = 0;
+    for (std::size_t i = 0; i < text.size(); ++nShown)
     {
+        if (nShown == kShownLength)
+            return szOut + "\"\xe2\x80\xa6"; // …
         const char c = text[i];
         const auto b = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\')

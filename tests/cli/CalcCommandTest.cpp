@@ -122,6 +122,9 @@ INSTANTIATE_TEST_SUITE_P(
         // other characters stay.
         SErrorRow{"C1Controls", {"shift", "K\x9b" "1m\xc2\x9b\xff\xe2\x82\xac"}, 3,
                   "unknown model: \"K\\x9b1m\\xc2\\x9b\\xff\xe2\x82\xac\"", true},
+        // A long argument is shown by its first 80 characters (here three bytes each).
+        SErrorRow{"LongArgument", {"shift", "\xe2\x82\xac" + std::string(130000, 'x')}, 3,
+                  "unknown model: \"\xe2\x82\xac" + std::string(79, 'x') + "\"\xe2\x80\xa6", true},
         SErrorRow{"ZeroWidth", {"distance", kKelda, "--width", "0"}, 3,
                   "the width must be greater than 0", true},
         SErrorRow{"NegativeZeroHeight", {"distance", kKelda, "--height", "-0.0"}, 3,
