@@ -1,13 +1,13 @@
 #include "platform/DialogBuilder.h"
 
 #include "platform/Controls.h"
+#include "platform/GroupBox.h"
 #include "platform/PlainRadioButton.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -103,7 +103,7 @@ QWidget* CDialogBuilder::CreateStandard(const SControlTemplate& ctl, QWidget* pP
     switch (ctl.eKind)
     {
     case EControlKind::GroupBox:
-        return new QGroupBox(strText, pParent);
+        return new CGroupBox(strText, pParent);
     case EControlKind::Static:
     {
         auto* pLabel = new QLabel(strText, pParent);
