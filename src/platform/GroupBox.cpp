@@ -27,9 +27,11 @@ void CGroupBox::paintEvent(QPaintEvent*)
         return;
     const QFontMetrics metrics = fontMetrics();
     const int nPad = 2;
-    const int nLeft = metrics.averageCharWidth() + 2;
     const int nTextWidth = metrics.horizontalAdvance(QString(strTitle).remove(QLatin1Char('&')));
-    const QRect caption(nLeft, 0, std::min(nTextWidth + 2 * nPad, width() - nLeft - 2),
+    // Indented by about a character, less where a long caption would not fit then.
+    const int nLeft =
+        std::clamp(width() - 2 - (nTextWidth + 2 * nPad), 0, metrics.averageCharWidth() + 2);
+    const QRect caption(nLeft, 0, std::min(nTextWidth + 2 * nPad, width() - nLeft),
                         metrics.height());
     painter.fillRect(caption, palette.color(backgroundRole()));
     painter.setPen(
