@@ -156,6 +156,10 @@ bool CLenvaraDlg::OnInitDialog()
 
     if (m_comboModel && m_comboModel->count() > 0)
         m_comboModel->setCurrentIndex(0);
+    // Enter on the name's offers takes one and calculates, as Enter anywhere does.
+    if (m_comboModel)
+        connect(m_comboModel, &CModelComboBox::completionEntered, this,
+                [this] { OnReturnKey(); });
     m_app.SelectPicture(catalogue.main[0].szName);
 
     ReadDealerData();
@@ -330,6 +334,8 @@ SMainChoices CLenvaraDlg::GetChoices() const
 
 void CLenvaraDlg::ShowLuminances(float fWide, float fTele)
 {
+    for (int nId : {kIdLumWide, kIdLumTele, kIdGain})
+        SetWarning(this, nId, false, QString());
     SetControlText(this, kIdLumWide, FormatLuminance(fWide));
     SetControlText(this, kIdLumTele, FormatLuminance(fTele));
     const char* pszLabel = nullptr;
@@ -344,6 +350,14 @@ void CLenvaraDlg::ShowLuminances(float fWide, float fTele)
         SetControlText(this, kIdLumUnitWide, pszLabel);
         SetControlText(this, kIdLumUnitTele, pszLabel);
     }
+}
+
+void CLenvaraDlg::ShowFailedCalculation(const QString& strWhy, bool bGainRefused)
+{
+    SetWarning(this, kIdLumWide, true, strWhy);
+    SetWarning(this, kIdLumTele, true, strWhy);
+    if (bGainRefused)
+        SetWarning(this, kIdGain, true, strWhy);
 }
 
 void CLenvaraDlg::ShowChosenModel()

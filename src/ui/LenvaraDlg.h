@@ -57,8 +57,13 @@ public:
     // code (0; 1 when 16:9 is checked; 2 when 2.35:1 is, a later test winning).
     SMainChoices GetChoices() const;
     // The luminances with "%3.2f" and their label: "Nits" for meters, "FtL" for
-    // inches and feet (no label when no unit is checked).
+    // inches and feet (no label when no unit is checked). Takes away the marks of a
+    // failed calculation.
     void ShowLuminances(float fWide, float fTele);
+    // After a failed calculation: both luminances, which stay as they were, marked
+    // with the reason (they may now stand under another unit's label), and the gain
+    // marked when the calculation refused it.
+    void ShowFailedCalculation(const QString& strWhy, bool bGainRefused);
     // The start values the second page's initialisation writes: gain and both
     // luminances with "%3.2f", the labels untouched.
     void ResetLuminancePanel(double dGain, double dWide, double dTele);
