@@ -158,8 +158,7 @@ bool CLenvaraDlg::OnInitDialog()
         m_comboModel->setCurrentIndex(0);
     // Enter on the name's offers takes one and calculates, as Enter anywhere does.
     if (m_comboModel)
-        connect(m_comboModel, &CModelComboBox::completionEntered, this,
-                [this] { OnReturnKey(); });
+        connect(m_comboModel, &CModelComboBox::completionEntered, this, [this] { OnReturnKey(); });
     m_app.SelectPicture(catalogue.main[0].szName);
 
     ReadDealerData();
@@ -350,12 +349,17 @@ void CLenvaraDlg::ShowLuminances(float fWide, float fTele)
         SetControlText(this, kIdLumUnitWide, pszLabel);
         SetControlText(this, kIdLumUnitTele, pszLabel);
     }
+    m_strLumUnitShown = QString::fromStdString(GetControlText(this, kIdLumUnitWide, 16));
 }
 
 void CLenvaraDlg::ShowFailedCalculation(const QString& strWhy, bool bGainRefused)
 {
-    SetWarning(this, kIdLumWide, true, strWhy);
-    SetWarning(this, kIdLumTele, true, strWhy);
+    QString strTip = strWhy;
+    if (!m_strLumUnitShown.isEmpty() &&
+        m_strLumUnitShown != QString::fromStdString(GetControlText(this, kIdLumUnitWide, 16)))
+        strTip += QStringLiteral("\nThe luminance shown was computed in %1").arg(m_strLumUnitShown);
+    SetWarning(this, kIdLumWide, true, strTip);
+    SetWarning(this, kIdLumTele, true, strTip);
     if (bGainRefused)
         SetWarning(this, kIdGain, true, strWhy);
 }

@@ -61,8 +61,9 @@ public:
     // failed calculation.
     void ShowLuminances(float fWide, float fTele);
     // After a failed calculation: both luminances, which stay as they were, marked
-    // with the reason (they may now stand under another unit's label), and the gain
-    // marked when the calculation refused it.
+    // with the reason (and the unit they were computed in when a unit change has
+    // put another label beside them), and the gain marked when the calculation
+    // refused it.
     void ShowFailedCalculation(const QString& strWhy, bool bGainRefused);
     // The start values the second page's initialisation writes: gain and both
     // luminances with "%3.2f", the labels untouched.
@@ -123,6 +124,8 @@ private:
     QFrame* m_wndPreviewBorder = nullptr; // the preview window's border
     CGLWnd* m_wndPreview = nullptr;
     bool m_bPreviewPending = false;
+    // The label of the luminances shown, as their calculation wrote it; empty before.
+    QString m_strLumUnitShown;
     QIcon m_hIcon;
 };
 

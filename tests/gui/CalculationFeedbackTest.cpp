@@ -113,7 +113,7 @@ TEST_F(CalculationFeedbackTest, AFailedCalculationMarksItsInputAndTheLuminancePa
         {false, "Kelda W1", "1", "abc", kEnter, "Enter a width, height or diagonal"},
         {false, "Kelda W1", "1e39", "3", kEnter, "Gain out of range"},
         {false, "Kelda", "1", "3", kEnter, "Unknown projector model"},
-        // The labels turn to FtL over numbers computed in Nits.
+        // The labels turn to FtL over numbers computed in Nits, which the mark tells.
         {false, "Kelda W1", "1", "abc", kInches, "Enter a width, height or diagonal"},
         {false, "Kelda W1", "1", "", kPrint, "Enter a width, height or diagonal"},
         {true, "Kelda W1", "1", "", kEnter, "Enter a projection distance"},
@@ -160,7 +160,11 @@ TEST_F(CalculationFeedbackTest, AFailedCalculationMarksItsInputAndTheLuminancePa
         }
         EXPECT_EQ(LookOf(pPage, nInputId).strTip, strWhy) << strCase;
         EXPECT_NE(LookOf(pPage, nInputId).base, input.base) << strCase;
-        EXPECT_EQ(LookOf(m_pDlg, Dlg::kIdLumTele).strTip, strWhy) << strCase;
+        EXPECT_EQ(LookOf(m_pDlg, Dlg::kIdLumTele).strTip,
+                  strWhy + (c.eAction == kInches
+                                ? QStringLiteral("\nThe luminance shown was computed in Nits")
+                                : QString()))
+            << strCase;
         EXPECT_NE(LookOf(m_pDlg, Dlg::kIdLumTele).base, lum.base) << strCase;
         EXPECT_EQ(LookOf(m_pDlg, Dlg::kIdGain).strTip,
                   QString::fromLatin1(c.pszGain) != "1" ? strWhy : QString())
