@@ -19,12 +19,12 @@ bool LoadChosenModel(const SMainChoices& choices, CTarsioModel& model)
 }
 } // namespace
 
-void ShowCalculationFailure(CLenvaraApp& app, QWidget* pPage, int nInputId,
-                            const SPageFailureTexts& texts)
+QString ShowCalculationFailure(CLenvaraApp& app, QWidget* pPage, int nInputId,
+                               const SPageFailureTexts& texts)
 {
     CLenvaraDlg* pMain = MainDialogOf(app);
     if (!pMain)
-        return;
+        return QString();
     const bool bGainRefused = !std::isfinite(app.GetGain());
     CTarsioModel model;
     const char* pszWhy = texts.pszNoResult;
@@ -37,6 +37,7 @@ void ShowCalculationFailure(CLenvaraApp& app, QWidget* pPage, int nInputId,
     const QString strWhy = QString::fromUtf8(pszWhy);
     SetWarning(pPage, nInputId, true, strWhy);
     pMain->ShowFailedCalculation(strWhy, bGainRefused);
+    return strWhy;
 }
 
 void RunShiftCommand(CLenvaraApp& app, QWidget* pParent, bool bCalculated, int nMode,

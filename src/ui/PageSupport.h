@@ -2,6 +2,8 @@
 // "Shift" command. Used by CPage_Image and CPage_Lenvara.
 #pragma once
 
+#include <QString>
+
 class CLenvaraApp;
 class QWidget;
 
@@ -18,9 +20,9 @@ struct SPageFailureTexts
 // lacks ("Unknown projector model"), nothing entered, else no finite result. The
 // main dialog's luminance panel, which still shows an earlier calculation's numbers,
 // is marked with the same reason. Every field keeps its text; the page's next
-// successful calculation takes the marks away.
-void ShowCalculationFailure(CLenvaraApp& app, QWidget* pPage, int nInputId,
-                            const SPageFailureTexts& texts);
+// successful calculation takes the marks away. Returns the reason.
+QString ShowCalculationFailure(CLenvaraApp& app, QWidget* pPage, int nInputId,
+                               const SPageFailureTexts& texts);
 
 // The "Shift" command after the page's recalculation (bCalculated when it
 // succeeded): the message for a model without shift data, which does not depend on

@@ -47,9 +47,6 @@ void CPage_Image::OnSetFocus(int nId, Qt::FocusReason eReason)
 
 void CPage_Image::ChooseInput(int nId)
 {
-    // A new entry begins: the mark of a failed one goes.
-    for (int nSizeId : kSizeEdits)
-        SetWarning(this, nSizeId, false, QString());
     for (int nOther : kSizeEdits)
     {
         if (nOther == nId)
@@ -58,6 +55,10 @@ void CPage_Image::ChooseInput(int nId)
         m_app.SetControlNumber(this, nOther, 0.0f);
     }
     SetReadOnly(this, nId, false);
+    // The results shown still do not belong to the input: a failed calculation's
+    // mark moves to the new input.
+    for (int nSizeId : kSizeEdits)
+        SetWarning(this, nSizeId, nSizeId == nId && !m_strFailure.isEmpty(), m_strFailure);
 }
 
 void CPage_Image::OnCommand(int nId)
@@ -105,6 +106,7 @@ int CPage_Image::Calculate()
         return 0;
     }
 
+    m_strFailure.clear();
     for (int nSizeId : kSizeEdits)
         SetWarning(this, nSizeId, false, QString());
     m_app.SetControlNumber(this, kIdWidth, fWidth);
@@ -132,7 +134,7 @@ int CPage_Image::InputId() const
 
 void CPage_Image::ShowCalculationFailure()
 {
-    ::ShowCalculationFailure(m_app, this, InputId(), kFailureTexts);
+    m_strFailure = ::ShowCalculationFailure(m_app, this, InputId(), kFailureTexts);
 }
 
 void CPage_Image::ConvertUnits()

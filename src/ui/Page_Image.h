@@ -7,6 +7,8 @@
 
 #include "platform/PropertyPage.h"
 
+#include <QString>
+
 class CLenvaraApp;
 
 class CPage_Image : public CPropertyPage
@@ -28,7 +30,8 @@ public:
     // inputs, or, only when the recalculation succeeded, the Shift Calculator for
     // this page's installation.
     void OnShift();
-    // Makes that size edit the input: writable, the other two read-only and 0.00.
+    // Makes that size edit the input: writable, the other two read-only and 0.00. The
+    // mark of a failed calculation moves with the input.
     void ChooseInput(int nId);
 
 protected:
@@ -42,4 +45,6 @@ private:
     int InputId() const;
 
     CLenvaraApp& m_app;
+    // The reason the last calculation failed; empty after a successful one.
+    QString m_strFailure;
 };

@@ -180,6 +180,16 @@ TEST_F(CalculationFeedbackTest, AFailedCalculationMarksItsInputAndTheLuminancePa
         EXPECT_EQ(LookOf(m_pDlg, Dlg::kIdLumWide), lum) << strCase;
         EXPECT_EQ(LookOf(m_pDlg, Dlg::kIdGain), gain) << strCase;
     }
+
+    // Another input chosen after a failure takes the mark over.
+    QWidget* pImage = Page(false);
+    D::Type(pImage, Img::kIdWidth, QStringLiteral("abc"));
+    D::PressEnter(pImage, Img::kIdWidth);
+    D::Click(pImage, Img::kIdHeight);
+    EXPECT_EQ(LookOf(pImage, Img::kIdWidth).strTip, QString());
+    EXPECT_NE(LookOf(pImage, Img::kIdHeight).base, LookOf(m_pDlg, Dlg::kIdGain).base);
+    EXPECT_EQ(LookOf(pImage, Img::kIdHeight).strTip,
+              QStringLiteral("Enter a width, height or diagonal"));
 }
 
 TEST_F(CalculationFeedbackTest, ShiftSaysAModelHasNoShiftDataWhateverTheInputs)
