@@ -150,6 +150,9 @@ bool CLenvaraDlg::OnInitDialog()
 
     if (m_comboModel && m_comboModel->count() > 0)
         m_comboModel->setCurrentIndex(0);
+    // Enter on the name's offers takes one and calculates, as Enter anywhere does.
+    if (m_comboModel)
+        connect(m_comboModel, &CModelComboBox::completionEntered, this, [this] { OnReturnKey(); });
     m_app.SelectPicture(catalogue.main[0].szName);
 
     ReadDealerData();
@@ -324,6 +327,8 @@ SMainChoices CLenvaraDlg::GetChoices() const
 
 void CLenvaraDlg::ShowLuminances(float fWide, float fTele)
 {
+    for (int nId : {kIdLumWide, kIdLumTele, kIdGain})
+        SetWarning(this, nId, false, QString());
     SetControlText(this, kIdLumWide, FormatLuminance(fWide));
     SetControlText(this, kIdLumTele, FormatLuminance(fTele));
     const char* pszLabel = nullptr;
@@ -338,6 +343,19 @@ void CLenvaraDlg::ShowLuminances(float fWide, float fTele)
         SetControlText(this, kIdLumUnitWide, pszLabel);
         SetControlText(this, kIdLumUnitTele, pszLabel);
     }
+    m_strLumUnitShown = QString::fromStdString(GetControlText(this, kIdLumUnitWide, 16));
+}
+
+void CLenvaraDlg::ShowFailedCalculation(const QString& strWhy, bool bGainRefused)
+{
+    QString strTip = strWhy;
+    if (!m_strLumUnitShown.isEmpty() &&
+        m_strLumUnitShown != QString::fromStdString(GetControlText(this, kIdLumUnitWide, 16)))
+        strTip += QStringLiteral("\nThe luminance shown was computed in %1").arg(m_strLumUnitShown);
+    SetWarning(this, kIdLumWide, true, strTip);
+    SetWarning(this, kIdLumTele, true, strTip);
+    if (bGainRefused)
+        SetWarning(this, kIdGain, true, strWhy);
 }
 
 void CLenvaraDlg::ShowChosenModel()

@@ -57,8 +57,14 @@ public:
     // code (0; 1 when 16:9 is checked; 2 when 2.35:1 is, a later test winning).
     SMainChoices GetChoices() const;
     // The luminances with "%3.2f" and their label: "Nits" for meters, "FtL" for
-    // inches and feet (no label when no unit is checked).
+    // inches and feet (no label when no unit is checked). Takes away the marks of a
+    // failed calculation.
     void ShowLuminances(float fWide, float fTele);
+    // After a failed calculation: both luminances, which stay as they were, marked
+    // with the reason (and the unit they were computed in when a unit change has
+    // put another label beside them), and the gain marked when the calculation
+    // refused it.
+    void ShowFailedCalculation(const QString& strWhy, bool bGainRefused);
     // The start values the second page's initialisation writes: gain and both
     // luminances with "%3.2f", the labels untouched.
     void ResetLuminancePanel(double dGain, double dWide, double dTele);
@@ -118,6 +124,8 @@ private:
     QFrame* m_wndPreviewBorder = nullptr; // the preview window's border
     CGLWnd* m_wndPreview = nullptr;
     bool m_bPreviewPending = false;
+    // The label of the luminances shown, as their calculation wrote it; empty before.
+    QString m_strLumUnitShown;
     QIcon m_hIcon;
 };
 

@@ -1,13 +1,14 @@
 #include "ui/ModelComboBox.h"
 
 #include "app/LenvaraApp.h"
-#include "platform/Controls.h"
 #include "core/ModelName.h"
 #include "model/CatalogueTable.h"
+#include "platform/Controls.h"
 #include "ui/ModelListBox.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QStandardItemModel>
 #include <QTimer>
@@ -31,7 +32,8 @@ public:
         {
             if (!row.bListed)
                 continue;
-            const QByteArray name(row.szName, static_cast<qsizetype>(strnlen(row.szName, sizeof row.szName)));
+            const QByteArray name(row.szName,
+                                  static_cast<qsizetype>(strnlen(row.szName, sizeof row.szName)));
             auto* pItem = new QStandardItem(QString::fromUtf8(name));
             pItem->setData(QString::fromStdString(NormaliseModelName(name.toStdString())),
                            kNormalisedRole);
@@ -66,6 +68,9 @@ CModelComboBox::CModelComboBox(CLenvaraApp& app, QWidget* pParent)
     // A chosen completion is a chosen model: its picture, once the name is in the box.
     connect(completer(), qOverload<const QModelIndex&>(&QCompleter::activated), this,
             [this] { QTimer::singleShot(0, this, [this] { ShowNamedPicture(); }); });
+    // The completer watches its list for keys; a filter installed after it sees them
+    // first.
+    completer()->popup()->installEventFilter(this);
     // A name typed in full needs no offers: the list would only stand in the way of
     // the next click.
     connect(lineEdit(), &QLineEdit::textEdited, this,
@@ -91,8 +96,7 @@ CModelComboBox::CModelComboBox(CLenvaraApp& app, QWidget* pParent)
 bool CModelComboBox::HoldsModelName() const
 {
     const QByteArray name = currentText().toUtf8();
-    return m_app.FindPictureId(name.constData()) != -1 && !name.isEmpty() &&
-           !name.contains('\0');
+    return m_app.FindPictureId(name.constData()) != -1 && !name.isEmpty() && !name.contains('\0');
 }
 
 void CModelComboBox::ShowChosenModel()
@@ -120,6 +124,26 @@ void CModelComboBox::focusOutEvent(QFocusEvent* pEvent)
     QComboBox::focusOutEvent(pEvent);
     if (!HoldsModelName())
         SetWarning(true);
+}
+
+bool CModelComboBox::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    QCompleter* pCompleter = completer();
+    if (pEvent->type() == QEvent::KeyPress && pCompleter && pWatched == pCompleter->popup())
+    {
+        const int nKey = static_cast<QKeyEvent*>(pEvent)->key();
+        QAbstractItemView* pPopup = pCompleter->popup();
+        if ((nKey == Qt::Key_Return || nKey == Qt::Key_Enter) && pPopup->isVisible())
+        {
+            // The completer takes the current offer and closes the list; without one it
+            // would only close the list.
+            if (!pPopup->currentIndex().isValid())
+                pPopup->setCurrentIndex(pPopup->model()->index(0, pCompleter->completionColumn()));
+            // Once the completer has put the name into the box.
+            QTimer::singleShot(0, this, [this] { emit completionEntered(); });
+        }
+    }
+    return QComboBox::eventFilter(pWatched, pEvent);
 }
 
 void CModelComboBox::SetWarning(bool bWarning)

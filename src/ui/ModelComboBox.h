@@ -4,6 +4,8 @@
 // list closes, the picture of the name in the box is shown again. Typing offers the
 // catalogue's names that start with what was typed, ignoring letter case and runs of
 // blanks ("vela x2" offers "Vela  X2"); choosing one puts the exact name into the box.
+// Enter while the offers are shown takes the highlighted one (the first when none
+// is) and then asks for a calculation (completionEntered).
 // A name the catalogue lacks is shown in a warning colour once a calculation or the
 // end of editing has met it, until the box holds a name again. A change of selection
 // does nothing else: the results change at the next recalculation.
@@ -31,8 +33,14 @@ public:
 
     void hidePopup() override;
 
+signals:
+    // Enter took an offered name; the owner calculates, as for Enter in the box.
+    void completionEntered();
+
 protected:
     void focusOutEvent(QFocusEvent* pEvent) override;
+    // Enter in the completer's list of offers.
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     void SetWarning(bool bWarning);

@@ -13,6 +13,8 @@ namespace
 {
 constexpr int kSizeEdits[] = {kIdWidth, kIdHeight, kIdDiagonal};
 constexpr int kNumberEdits[] = {kIdWidth, kIdHeight, kIdDiagonal, kIdDistWide, kIdDistTele};
+constexpr SPageFailureTexts kFailureTexts = {"Enter a width, height or diagonal",
+                                             "No result for this size"};
 } // namespace
 
 CPage_Image::CPage_Image(CLenvaraApp& app, QWidget* pParent)
@@ -53,6 +55,10 @@ void CPage_Image::ChooseInput(int nId)
         m_app.SetControlNumber(this, nOther, 0.0f);
     }
     SetReadOnly(this, nId, false);
+    // The results shown still do not belong to the input: a failed calculation's
+    // mark moves to the new input.
+    for (int nSizeId : kSizeEdits)
+        SetWarning(this, nSizeId, nSizeId == nId && !m_strFailure.isEmpty(), m_strFailure);
 }
 
 void CPage_Image::OnCommand(int nId)
@@ -95,8 +101,14 @@ int CPage_Image::Calculate()
                            fHeight, fDiagonal, fDistWide, fDistTele, fLumWide, fLumTele, fGain);
     pMain->ShowChosenModel();
     if (!nDone)
+    {
+        ShowCalculationFailure();
         return 0;
+    }
 
+    m_strFailure.clear();
+    for (int nSizeId : kSizeEdits)
+        SetWarning(this, nSizeId, false, QString());
     m_app.SetControlNumber(this, kIdWidth, fWidth);
     m_app.SetControlNumber(this, kIdHeight, fHeight);
     m_app.SetControlNumber(this, kIdDiagonal, fDiagonal);
@@ -112,6 +124,19 @@ int CPage_Image::Calculate()
     return 1;
 }
 
+int CPage_Image::InputId() const
+{
+    for (int nId : kSizeEdits)
+        if (!IsReadOnly(this, nId))
+            return nId;
+    return kIdWidth;
+}
+
+void CPage_Image::ShowCalculationFailure()
+{
+    m_strFailure = ::ShowCalculationFailure(m_app, this, InputId(), kFailureTexts);
+}
+
 void CPage_Image::ConvertUnits()
 {
     for (int nId : kNumberEdits)
@@ -121,12 +146,9 @@ void CPage_Image::ConvertUnits()
 
 void CPage_Image::OnShift()
 {
-    // A failed recalculation leaves the record as an earlier calculation, perhaps of
-    // the other page or another model, left it: nothing of it belongs here.
-    if (!Calculate())
-        return;
+    const int nDone = Calculate();
     const CTarsioModel& model = m_app.m_model;
-    const float afView[6] = {model.GetWidth(),  model.GetHeight(), model.GetDistWide(),
-                             model.GetWidth(),  model.GetHeight(), model.GetDistTele()};
-    RunShiftCommand(m_app, this, 0, afView);
+    const float afView[6] = {model.GetWidth(), model.GetHeight(), model.GetDistWide(),
+                             model.GetWidth(), model.GetHeight(), model.GetDistTele()};
+    RunShiftCommand(m_app, this, nDone != 0, 0, afView);
 }

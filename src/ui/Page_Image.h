@@ -7,6 +7,8 @@
 
 #include "platform/PropertyPage.h"
 
+#include <QString>
+
 class CLenvaraApp;
 
 class CPage_Image : public CPropertyPage
@@ -17,13 +19,19 @@ public:
     explicit CPage_Image(CLenvaraApp& app, QWidget* pParent = nullptr);
 
     // 1 when the calculation succeeded (the record then holds its results), else 0
-    // with every field as it was.
+    // with every field as it was and the failure marked (ShowCalculationFailure).
     int Calculate();
+    // Marks the input in the warning colour with the reason the calculation of what
+    // the dialog shows now fails, and the luminance panel the same way; the next
+    // successful calculation takes the marks away.
+    void ShowCalculationFailure();
     void ConvertUnits();
-    // Recalculates; only when that succeeds, the Shift Calculator for this page's
-    // installation, or the message for a model without shift data.
+    // Recalculates; then the message for a model without shift data, whatever the
+    // inputs, or, only when the recalculation succeeded, the Shift Calculator for
+    // this page's installation.
     void OnShift();
-    // Makes that size edit the input: writable, the other two read-only and 0.00.
+    // Makes that size edit the input: writable, the other two read-only and 0.00. The
+    // mark of a failed calculation moves with the input.
     void ChooseInput(int nId);
 
 protected:
@@ -33,5 +41,10 @@ protected:
     void OnSetFocus(int nId, Qt::FocusReason eReason) override;
 
 private:
+    // The writable size edit.
+    int InputId() const;
+
     CLenvaraApp& m_app;
+    // The reason the last calculation failed; empty after a successful one.
+    QString m_strFailure;
 };

@@ -12,8 +12,10 @@ using namespace LenvaraPageIds;
 namespace
 {
 // In id order, the distance included.
-constexpr int kNumberEdits[] = {kIdWidthWide, kIdHeightWide, kIdDiagWide, kIdDistance,
+constexpr int kNumberEdits[] = {kIdWidthWide, kIdHeightWide, kIdDiagWide,  kIdDistance,
                                 kIdDiagTele,  kIdWidthTele,  kIdHeightTele};
+constexpr SPageFailureTexts kFailureTexts = {"Enter a projection distance",
+                                             "No result for this distance"};
 } // namespace
 
 CPage_Lenvara::CPage_Lenvara(CLenvaraApp& app, QWidget* pParent)
@@ -67,6 +69,7 @@ int CPage_Lenvara::Calculate()
                               fDiagWide, fDiagTele, fLumWide, fLumTele, fGain))
     {
         pMain->ShowChosenModel();
+        ShowCalculationFailure();
         return 0;
     }
     pMain->ShowChosenModel();
@@ -86,6 +89,11 @@ int CPage_Lenvara::Calculate()
     return 1;
 }
 
+void CPage_Lenvara::ShowCalculationFailure()
+{
+    ::ShowCalculationFailure(m_app, this, kIdDistance, kFailureTexts);
+}
+
 void CPage_Lenvara::ConvertUnits()
 {
     for (int nId : kNumberEdits)
@@ -95,12 +103,9 @@ void CPage_Lenvara::ConvertUnits()
 
 void CPage_Lenvara::OnShift()
 {
-    // A failed recalculation leaves the record as an earlier calculation, perhaps of
-    // the other page or another model, left it: nothing of it belongs here.
-    if (!Calculate())
-        return;
+    const int nDone = Calculate();
     const CTarsioModel& model = m_app.m_model;
     const float afView[6] = {model.GetWidthWide(), model.GetHeightWide(), model.GetDistance(),
                              model.GetWidthTele(), model.GetHeightTele(), model.GetDistance()};
-    RunShiftCommand(m_app, this, 1, afView);
+    RunShiftCommand(m_app, this, nDone != 0, 1, afView);
 }

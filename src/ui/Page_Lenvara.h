@@ -17,11 +17,16 @@ public:
     explicit CPage_Lenvara(CLenvaraApp& app, QWidget* pParent = nullptr);
 
     // 1 when the calculation succeeded (the record then holds its results), else 0
-    // with every field as it was.
+    // with every field as it was and the failure marked (ShowCalculationFailure).
     int Calculate();
+    // Marks the input in the warning colour with the reason the calculation of what
+    // the dialog shows now fails, and the luminance panel the same way; the next
+    // successful calculation takes the marks away.
+    void ShowCalculationFailure();
     void ConvertUnits();
-    // Recalculates; only when that succeeds, the Shift Calculator for this page's
-    // installation, or the message for a model without shift data.
+    // Recalculates; then the message for a model without shift data, whatever the
+    // inputs, or, only when the recalculation succeeded, the Shift Calculator for
+    // this page's installation.
     void OnShift();
 
 protected:
