@@ -15,6 +15,116 @@
 
 namespace
 {
+using SPixelList = std::vector<std::pair<int, int>>;
+
+// The key-coloured pixels of an image by ring: 0 the image's own colour, n reached by
+// ring n, kFar key colour not reached by any ring.
+class CKeyRings
+{
+public:
+    static constexpr std::uint8_t kFar = 255;
+
+    CKeyRings(QImage& image, QRgb rgbKey)
+        : m_nWidth(image.width()), m_nHeight(image.height()),
+          m_pBits(reinterpret_cast<QRgb*>(image.bits())), // one detach, then plain access
+          m_nStride(static_cast<size_t>(image.bytesPerLine()) / sizeof(QRgb)),
+          m_vRing(static_cast<size_t>(m_nWidth) * m_nHeight, 0)
+    {
+        for (int y = 0; y < m_nHeight; ++y)
+            for (int x = 0; x < m_nWidth; ++x)
+                if ((Pixel(x, y) & 0xFFFFFFu) == rgbKey)
+                    Ring(x, y) = kFar;
+    }
+
+    // Ring 1: key pixels with a neighbour of the image's own colours. Per row, whether
+    // such a colour lies within one column; a pixel then looks at three rows of that.
+    SPixelList FirstRing() const
+    {
+        std::vector<std::uint8_t> vNear(m_vRing.size(), 0);
+        for (int y = 0; y < m_nHeight; ++y)
+            for (int x = 0; x < m_nWidth; ++x)
+                if (Ring(x, y) == 0)
+                    for (int nx = std::max(0, x - 1); nx <= std::min(m_nWidth - 1, x + 1); ++nx)
+                        vNear[At(nx, y)] = 1;
+        SPixelList vFront;
+        for (int y = 0; y < m_nHeight; ++y)
+            for (int x = 0; x < m_nWidth; ++x)
+                if (Ring(x, y) == kFar && (vNear[At(x, y)] || (y > 0 && vNear[At(x, y - 1)]) ||
+                                           (y + 1 < m_nHeight && vNear[At(x, y + 1)])))
+                    vFront.emplace_back(x, y);
+        return vFront;
+    }
+
+    // Every pixel of the ring from its neighbours of the earlier rings, all read
+    // before any is written.
+    void Fill(const SPixelList& vFront, std::uint8_t nRing)
+    {
+        m_vColors.clear();
+        for (const auto& [x, y] : vFront)
+        {
+            int nR = 0, nG = 0, nB = 0, nCount = 0;
+            ForNeighbours(x, y,
+                          [&](int nx, int ny)
+                          {
+                              if (Ring(nx, ny) >= nRing)
+                                  return;
+                              const QRgb rgb = Pixel(nx, ny);
+                              nR += qRed(rgb);
+                              nG += qGreen(rgb);
+                              nB += qBlue(rgb);
+                              ++nCount;
+                          });
+            m_vColors.push_back(qRgb(nR / nCount, nG / nCount, nB / nCount));
+        }
+        for (size_t i = 0; i < vFront.size(); ++i)
+        {
+            const auto [x, y] = vFront[i];
+            m_pBits[m_nStride * y + x] = m_vColors[i];
+            Ring(x, y) = nRing;
+        }
+    }
+
+    // The next ring: key pixels touching this one, each once.
+    SPixelList Next(const SPixelList& vFront)
+    {
+        SPixelList vNext;
+        for (const auto& [x, y] : vFront)
+            ForNeighbours(x, y,
+                          [&](int nx, int ny)
+                          {
+                              std::uint8_t& nState = Ring(nx, ny);
+                              if (nState == kFar)
+                              {
+                                  nState = kFar - 1; // queued once
+                                  vNext.emplace_back(nx, ny);
+                              }
+                          });
+        for (const auto& [x, y] : vNext)
+            Ring(x, y) = kFar;
+        return vNext;
+    }
+
+private:
+    size_t At(int x, int y) const { return static_cast<size_t>(y) * m_nWidth + x; }
+    std::uint8_t& Ring(int x, int y) { return m_vRing[At(x, y)]; }
+    std::uint8_t Ring(int x, int y) const { return m_vRing[At(x, y)]; }
+    QRgb Pixel(int x, int y) const { return m_pBits[m_nStride * y + x]; }
+    template <typename F> void ForNeighbours(int x, int y, F&& visit) const
+    {
+        for (int ny = std::max(0, y - 1); ny <= std::min(m_nHeight - 1, y + 1); ++ny)
+            for (int nx = std::max(0, x - 1); nx <= std::min(m_nWidth - 1, x + 1); ++nx)
+                if (nx != x || ny != y)
+                    visit(nx, ny);
+    }
+
+    int m_nWidth;
+    int m_nHeight;
+    QRgb* m_pBits;
+    size_t m_nStride;
+    std::vector<std::uint8_t> m_vRing;
+    std::vector<QRgb> m_vColors;
+};
+
 // A copy of the image in which every pixel of the key colour next to other colours
 // takes the average of those neighbours, a few rings deep (as far as smooth
 // stretching reaches): ring 1 are the key pixels touching other colours, ring n + 1
@@ -25,89 +135,15 @@ namespace
 QImage SpreadIntoKey(const QImage& source, QRgb rgbKey)
 {
     constexpr std::uint8_t kRings = 3;
-    constexpr std::uint8_t kFar = 255; // a key pixel no ring has reached
     QImage image = source.convertToFormat(QImage::Format_RGB32);
-    const int w = image.width();
-    const int h = image.height();
-    if (w == 0 || h == 0)
+    if (image.width() == 0 || image.height() == 0)
         return image;
-    QRgb* pBits = reinterpret_cast<QRgb*>(image.bits()); // one detach, then plain access
-    const size_t nStride = static_cast<size_t>(image.bytesPerLine()) / sizeof(QRgb);
-    auto at = [w](int x, int y) { return static_cast<size_t>(y) * w + x; };
-    // 0: the image's own colour; n: reached by ring n; kFar: key colour, not reached.
-    std::vector<std::uint8_t> vRing(static_cast<size_t>(w) * h, 0);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if ((pBits[nStride * y + x] & 0xFFFFFFu) == rgbKey)
-                vRing[at(x, y)] = kFar;
-    auto forNeighbours = [w, h](int x, int y, auto&& visit)
-    {
-        for (int ny = std::max(0, y - 1); ny <= std::min(h - 1, y + 1); ++ny)
-            for (int nx = std::max(0, x - 1); nx <= std::min(w - 1, x + 1); ++nx)
-                if (nx != x || ny != y)
-                    visit(nx, ny);
-    };
-
-    // Ring 1: key pixels with a neighbour of the image's own colours. Per row, whether
-    // such a colour lies within one column; a pixel then looks at three rows of that.
-    std::vector<std::uint8_t> vNear(static_cast<size_t>(w) * h, 0);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (vRing[at(x, y)] == 0)
-                for (int nx = std::max(0, x - 1); nx <= std::min(w - 1, x + 1); ++nx)
-                    vNear[at(nx, y)] = 1;
-    std::vector<std::pair<int, int>> vFront;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (vRing[at(x, y)] == kFar && (vNear[at(x, y)] || (y > 0 && vNear[at(x, y - 1)]) ||
-                                            (y + 1 < h && vNear[at(x, y + 1)])))
-                vFront.emplace_back(x, y);
-
-    std::vector<QRgb> vColors;
-    std::vector<std::pair<int, int>> vNext;
+    CKeyRings rings(image, rgbKey);
+    SPixelList vFront = rings.FirstRing();
     for (std::uint8_t nRing = 1; nRing <= kRings && !vFront.empty(); ++nRing)
     {
-        // Every pixel of the ring from its neighbours of the earlier rings, all read
-        // before any is written.
-        vColors.clear();
-        for (const auto& [x, y] : vFront)
-        {
-            int nR = 0, nG = 0, nB = 0, nCount = 0;
-            forNeighbours(x, y,
-                          [&](int nx, int ny)
-                          {
-                              if (vRing[at(nx, ny)] >= nRing)
-                                  return;
-                              const QRgb rgb = pBits[nStride * ny + nx];
-                              nR += qRed(rgb);
-                              nG += qGreen(rgb);
-                              nB += qBlue(rgb);
-                              ++nCount;
-                          });
-            vColors.push_back(qRgb(nR / nCount, nG / nCount, nB / nCount));
-        }
-        for (size_t i = 0; i < vFront.size(); ++i)
-        {
-            const auto [x, y] = vFront[i];
-            pBits[nStride * y + x] = vColors[i];
-            vRing[at(x, y)] = nRing;
-        }
-        // The next ring: key pixels touching this one.
-        vNext.clear();
-        for (const auto& [x, y] : vFront)
-            forNeighbours(x, y,
-                          [&](int nx, int ny)
-                          {
-                              std::uint8_t& nState = vRing[at(nx, ny)];
-                              if (nState == kFar)
-                              {
-                                  nState = kFar - 1; // queued once
-                                  vNext.emplace_back(nx, ny);
-                              }
-                          });
-        for (const auto& [x, y] : vNext)
-            vRing[at(x, y)] = kFar;
-        vFront.swap(vNext);
+        rings.Fill(vFront, nRing);
+        vFront = rings.Next(vFront);
     }
     return image;
 }

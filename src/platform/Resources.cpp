@@ -17,15 +17,6 @@ struct SCursorSpot
 };
 // Hot spots of the GL views' mouse-mode cursors (images are 32 x 32): all centred.
 constexpr SCursorSpot kCursorSpots[] = {{143, 16, 16}, {145, 16, 16}, {146, 16, 16}};
-
-struct SStringEntry
-{
-    int nId;
-    const char* pszText;
-};
-constexpr SStringEntry kStrings[] = {
-    {101, "Infor&mazioni su Lenvara"},
-};
 } // namespace
 
 QString BitmapResourcePath(int nId)
@@ -80,12 +71,4 @@ QCursor LoadCursorResource(int nId)
             nHotY = spot.nHotY * pixmap.height() / 32;
         }
     return QCursor(pixmap, nHotX, nHotY);
-}
-
-QString LoadStringResource(int nId)
-{
-    for (const SStringEntry& entry : kStrings)
-        if (entry.nId == nId)
-            return QString::fromUtf8(entry.pszText);
-    return {};
 }

@@ -1,4 +1,4 @@
-// Resources by numeric id: bitmaps, icons, cursors and string resources, served from
+// Resources by numeric id: bitmaps, icons and cursors, served from
 // the Qt resource system (res/bitmaps/<id>.bmp, res/icons/<id>.png,
 // res/cursors/<id>.png). Used by the dialogs, the model list and the GL views.
 #pragma once
@@ -16,5 +16,3 @@ QString BitmapResourcePath(int nId);
 QIcon LoadIconResource(int nId);
 // The cursor with that id; the arrow cursor when the program has none.
 QCursor LoadCursorResource(int nId);
-// String table entry; empty when the id has no string.
-QString LoadStringResource(int nId);
