@@ -117,10 +117,14 @@ void CPrintInfoDialog::Initialise()
 {
     SetControlText(this, kIdDealer1, m_app.GetDealer1Text());
     SetControlText(this, kIdDealer2, m_app.GetDealer2Text());
-    // A long dealer line shows its start, as the result edits do.
+    // A long dealer line shows its start, as the result edits do; its mark (which
+    // setting the text's tooltip replaced) is set again.
     for (QLineEdit* pEdit : {m_editDealer1, m_editDealer2})
         if (pEdit)
+        {
             pEdit->setCursorPosition(0);
+            UpdateFitMark(pEdit);
+        }
     SetControlText(this, kIdCustomer1, std::string());
     m_app.SetCustomer1("");
     SetControlText(this, kIdCustomer2, std::string());
@@ -166,12 +170,17 @@ void CPrintInfoDialog::UpdateFitMark(QLineEdit* pEdit)
     const bool bFits = m_pGauge->Fits(eText, pEdit->text());
     const bool bMarked = pEdit->property("lenvaraWarning").toBool();
     if (!bFits)
-        SetWarningLook(pEdit, true,
-                       eText == EReportText::Notes
-                           ? QStringLiteral("Too long for the three lines of notes on the printed "
-                                            "page: the last line will be cut short")
-                           : QStringLiteral("Too long for its place on the printed page: it will "
-                                            "be cut short"));
+    {
+        QString strTip = eText == EReportText::Notes
+                             ? QStringLiteral("Too long for the three lines of notes on the "
+                                              "printed page: the last line will be cut short")
+                             : QStringLiteral("Too long for its place on the printed page: it "
+                                              "will be cut short");
+        // A dealer line cannot be scrolled: the tip shows all of it.
+        if (eText == EReportText::Dealer)
+            strTip += QLatin1Char('\n') + pEdit->text();
+        SetWarningLook(pEdit, true, strTip);
+    }
     else if (bMarked)
     {
         // Back to the edit's own look.
