@@ -1,8 +1,7 @@
-// Texts counted in characters, never bytes: the record keeps 255 characters of any
-// script, and the notes lines break by what fits their cell (a predicate here: at
-// most a number of characters), with 85 characters as the upper bound.
+// The notes lines break by what fits their cell (a predicate here: at most a number of
+// characters), with 85 characters, never bytes, as the upper bound.
 #include "core/ReportLayout.h"
-#include "model/TarsioModel.h"
+#include "model/TextField.h"
 
 #include <gtest/gtest.h>
 
@@ -44,18 +43,6 @@ class NotesLines : public ::testing::TestWithParam<SLinesCase>
 {
 };
 } // namespace
-
-TEST(RecordText, HoldsTwoHundredFiftyFiveCharactersOfAnyScript)
-{
-    CTarsioModel model;
-    // 40 words of umlauts: 239 characters in 439 bytes, kept whole.
-    const std::string strWords = Repeat(kUmlauts + " ", 39) + kUmlauts;
-    model.SetNotes(strWords.c_str());
-    EXPECT_EQ(model.GetNotes(), strWords);
-    // 300 four-byte characters keep their first 255, none of them broken.
-    model.SetCustomer1(Repeat("\xF0\x9F\x8E\xA5", 300).c_str());
-    EXPECT_EQ(model.GetCustomer1(), Repeat("\xF0\x9F\x8E\xA5", 255));
-}
 
 TEST_P(NotesLines, BreakBetweenWordsByWhatFits)
 {
