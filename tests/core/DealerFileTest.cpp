@@ -7,73 +7,48 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <string>
 #include <sys/stat.h>
+#include <vector>
 
-namespace
+TEST(DealerFile, LinesAsUtf8)
 {
-struct SDealerBytes
-{
-    const char* pszName;
-    std::string bytes;
-    std::optional<std::string> line1, line2;
-};
-
-void PrintTo(const SDealerBytes& row, std::ostream* pOut)
-{
-    *pOut << row.pszName;
+    std::string strUmlauts;
+    for (int i = 0; i < 300; ++i)
+        strUmlauts += "\xC3\xA4";
+    struct SCase
+    {
+        const char* pszName;
+        std::string bytes;
+        std::optional<std::string> line1, line2;
+    };
+    const std::vector<SCase> cases{
+        {"Windows-1252",
+         "M\xFCller & S\xF6hne\r\n\x80 1.200 \x96 Stra\xDF"
+         "e 5\r\n",
+         "M\xC3\xBCller & S\xC3\xB6hne",
+         "\xE2\x82\xAC 1.200 \xE2\x80\x93 Stra\xC3\x9F"
+         "e 5"},
+        // One byte that is not UTF-8 makes both lines Windows-1252.
+        {"UTF-8 first line, Windows second", "\xC3\xA9\n\xE9", "\xC3\x83\xC2\xA9", "\xC3\xA9"},
+        {"UTF-8 with byte order mark", "\xEF\xBB\xBFM\xC3\xBCller\nb", "M\xC3\xBCller", "b"},
+        {"300 umlauts keep 255 whole", strUmlauts + "\nb", strUmlauts.substr(0, 510), "b"},
+        // The second line starts beyond the bytes read: it is not guessed.
+        {"line beyond the read limit", std::string(5000, 'a') + "\nb", std::string(255, 'a'),
+         std::nullopt}};
+    for (const SCase& c : cases)
+    {
+        const SDealerLines lines = DealerLinesFromBytes(c.bytes, true);
+        EXPECT_EQ(lines.line1, c.line1) << c.pszName;
+        EXPECT_EQ(lines.line2, c.line2) << c.pszName;
+    }
 }
-
-class DealerBytes : public ::testing::TestWithParam<SDealerBytes>
-{
-};
-
-std::string Repeat(const std::string& str, std::size_t n)
-{
-    std::string out;
-    for (std::size_t i = 0; i < n; ++i)
-        out += str;
-    return out;
-}
-} // namespace
-
-TEST_P(DealerBytes, LinesAsUtf8)
-{
-    const SDealerLines lines = DealerLinesFromBytes(GetParam().bytes, true);
-    EXPECT_EQ(lines.line1, GetParam().line1);
-    EXPECT_EQ(lines.line2, GetParam().line2);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    DealerFile, DealerBytes,
-    ::testing::Values(SDealerBytes{"Windows1252",
-                                   "M\xFCller & S\xF6hne\r\n\x80 1.200 \x96 Stra\xDF"
-                                   "e 5\r\n",
-                                   "M\xC3\xBCller & S\xC3\xB6hne",
-                                   "\xE2\x82\xAC 1.200 \xE2\x80\x93 Stra\xC3\x9F"
-                                   "e 5"},
-                      // One byte that is not UTF-8 makes both lines Windows-1252.
-                      SDealerBytes{"Utf8FirstLineWindowsSecond", "\xC3\xA9\n\xE9",
-                                   "\xC3\x83\xC2\xA9", "\xC3\xA9"},
-                      SDealerBytes{"Utf8WithByteOrderMark",
-                                   "\xEF\xBB\xBFM\xC3\xBCller\nZ\xC3\xBCrich", "M\xC3\xBCller",
-                                   "Z\xC3\xBCrich"},
-                      // 300 two-byte characters keep 255 whole ones.
-                      SDealerBytes{"LongUtf8LineKeeps255Characters",
-                                   Repeat("\xC3\xA4", 300) + "\nb", Repeat("\xC3\xA4", 255), "b"},
-                      // The second line starts beyond the bytes read: it is not guessed.
-                      SDealerBytes{"LineBeyondTheReadLimit", Repeat("a", 5000) + "\nb",
-                                   Repeat("a", 255), std::nullopt}),
-    [](const ::testing::TestParamInfo<SDealerBytes>& info)
-    { return std::string(info.param.pszName); });
 
 TEST(DealerFile, OnlyARegularFileIsReadAndNeverWaitedFor)
 {
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("dealer-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
-    const std::string strFifo = (dir / "fifo").string();
-    ASSERT_EQ(::mkfifo(strFifo.c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
     std::filesystem::create_symlink("/dev/zero", dir / "zero");
     std::ofstream(dir / "plain") << "Dealer\nStreet\n";
 
