@@ -78,10 +78,12 @@ std::optional<SRect> PlaceBelow(const SRect& rParent, std::span<const SRect> chi
 std::optional<SRect> FitImage(const SRect& rBox, std::int32_t nImageWidth,
                               std::int32_t nImageHeight, int nAlign);
 
-// How many leading characters of a text of nTextLength characters are drawn in a box
-// nBoxWidth wide when the whole text measures nExtentWidth: all of it when it is
-// narrower than the box, else (box width x length) / extent - 1, never negative.
-// A box without width keeps nothing.
+// An estimate, from the widths alone, of how many leading characters of a text of
+// nTextLength characters fit a box nBoxWidth wide when the whole text measures
+// nExtentWidth: all of it when it is narrower than the box, else (box width x length)
+// / extent - 1, never negative; a box without width keeps nothing. The report's boxes
+// measure instead (CBox), since an average over a text's characters may still leave
+// its last one half outside.
 int KeptTextLength(std::int32_t nBoxWidth, int nTextLength, std::int32_t nExtentWidth);
 
 // The row and column sizes of the report, from its page rectangle.
