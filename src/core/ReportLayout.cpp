@@ -3,6 +3,7 @@
 #include "core/ReportLayout.h"
 
 #include "core/StringTokenizer.h"
+#include "model/TextField.h"
 
 #include <algorithm>
 #include <cmath>
@@ -166,7 +167,7 @@ SRect ReportPageRect(const SRect& rDrawing, std::int32_t nFooterHeight)
                  Wrap(std::int64_t{rDrawing.nRight} - 300), Wrap(nBottom - 600)};
 }
 
-std::string TakeLine(std::string& rText, int nLimit)
+std::string TakeLine(std::string& rText, int nLimit, const FLineFits& fits)
 {
     // Every run of non-blank characters is one word, taken as written: no numbers,
     // quotes or comments, so the notes print exactly as the user typed them.
@@ -179,14 +180,35 @@ std::string TakeLine(std::string& rText, int nLimit)
     tokenizer.SetBraceComments(false);
 
     std::string line;
+    std::string rest;
     while (tokenizer.NextToken() == CStringTokenizer::kTokenWord)
     {
-        line += tokenizer.GetWord();
+        const std::string word = tokenizer.GetWord();
+        if (fits && !fits(line + word + ' '))
+        {
+            if (!line.empty())
+            {
+                rest = word + ' ';
+                break;
+            }
+            // Alone too wide: as much of it as fits, at least one character.
+            std::size_t nKept = Utf8PrefixBytes(word, 1, word.size());
+            for (std::size_t nChars = 2; nChars <= Utf8Length(word); ++nChars)
+            {
+                const std::size_t nBytes = Utf8PrefixBytes(word, nChars, word.size());
+                if (!fits(word.substr(0, nBytes)))
+                    break;
+                nKept = nBytes;
+            }
+            line = word.substr(0, nKept);
+            rest = word.substr(nKept) + ' ';
+            break;
+        }
+        line += word;
         line += ' ';
-        if (static_cast<std::int64_t>(line.size()) > nLimit)
+        if (static_cast<std::int64_t>(Utf8Length(line)) > nLimit)
             break;
     }
-    std::string rest;
     while (tokenizer.NextToken() == CStringTokenizer::kTokenWord)
     {
         rest += tokenizer.GetWord();

@@ -4,12 +4,13 @@
 // column sizes of the report, and the wrapping of the notes into lines.
 //
 // Inputs: rectangles, sizes and text extents in the printer's device units (the
-// report's boxes are laid out in those); image sizes in pixels; texts as bytes.
+// report's boxes are laid out in those); image sizes in pixels; texts as UTF-8.
 // Used by the report's CBox (placement, image fitting, text cutting) and by
 // PrintReport / PrintPage (page rectangle, row and column sizes, notes lines).
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -77,10 +78,12 @@ std::optional<SRect> PlaceBelow(const SRect& rParent, std::span<const SRect> chi
 std::optional<SRect> FitImage(const SRect& rBox, std::int32_t nImageWidth,
                               std::int32_t nImageHeight, int nAlign);
 
-// How many leading characters of a text of nTextLength characters are drawn in a box
-// nBoxWidth wide when the whole text measures nExtentWidth: all of it when it is
-// narrower than the box, else (box width x length) / extent - 1, never negative.
-// A box without width keeps nothing.
+// An estimate, from the widths alone, of how many leading characters of a text of
+// nTextLength characters fit a box nBoxWidth wide when the whole text measures
+// nExtentWidth: all of it when it is narrower than the box, else (box width x length)
+// / extent - 1, never negative; a box without width keeps nothing. The report's boxes
+// measure instead (CBox), since an average over a text's characters may still leave
+// its last one half outside.
 int KeptTextLength(std::int32_t nBoxWidth, int nTextLength, std::int32_t nExtentWidth);
 
 // The row and column sizes of the report, from its page rectangle.
@@ -104,10 +107,17 @@ SReportMetrics ReportMetrics(const SRect& rPage);
 // and 600 at the bottom.
 SRect ReportPageRect(const SRect& rDrawing, std::int32_t nFooterHeight);
 
+// Whether a line, as it would be printed, fits its place.
+using FLineFits = std::function<bool(const std::string& strLine)>;
+
 // Takes the first line off a text: its blank-separated words, each followed by one
 // blank, until the words are used up or the line has become longer than nLimit
 // characters (the word that makes it longer stays, so a word longer than the limit is
 // never split or lost). The remaining words, each followed by one blank, are left in
-// rText. Words are kept verbatim: any run of characters other than codes 0-32. An
-// exhausted text gives "".
-std::string TakeLine(std::string& rText, int nLimit);
+// rText. Words are kept verbatim: any run of characters other than codes 0-32;
+// characters are UTF-8 characters. An exhausted text gives "".
+// With fits, a word also ends the line before it when the line with it (and its
+// blank) would not fit; a word that does not fit even alone is broken after its
+// longest leading part that fits (one character at least), and the rest of it starts
+// the remaining text.
+std::string TakeLine(std::string& rText, int nLimit, const FLineFits& fits = {});

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstring>
 #include <initializer_list>
+#include <string_view>
 
 namespace
 {
@@ -23,17 +24,17 @@ constexpr std::uint32_t kPanelBits848x480 = 0x3FE22222u;              // 53/30
 constexpr double kPi = 3.141592653589793;
 constexpr double kDegreesPerRadian = 57.29577951308232;
 
-// Copies at most 255 characters and always terminates; a null text empties the field.
-void CopyText(char (&szField)[kCatalogueTextSize], const char* pszText)
+// Copies at most 255 characters, whole ones, and always terminates; a null text
+// empties the field.
+template <std::size_t N> void CopyText(char (&szField)[N], const char* pszText)
 {
     if (pszText == nullptr)
     {
         szField[0] = '\0';
         return;
     }
-    std::size_t n = 0;
-    while (n < kCatalogueTextSize - 1 && pszText[n] != '\0')
-        ++n;
+    const std::string_view text(pszText, strnlen(pszText, N));
+    const std::size_t n = Utf8PrefixBytes(text, kRecordTextChars, N - 1);
     std::memcpy(szField, pszText, n);
     szField[n] = '\0';
 }

@@ -1,6 +1,6 @@
 // The current-model record: catalogue data of the chosen model and aspect, the
 // user's unit, aspect value and gain, the results of the last calculation in each
-// direction, and the six Print Information texts.
+// direction, and the six Print Information texts (UTF-8, up to 255 characters each).
 //
 // Lengths are in the record's unit (0 meters, 1 inches, 2 feet); throw ratios are
 // distance / image width; luminance in cd/m2 (meters) or foot-lamberts (inches,
@@ -11,6 +11,7 @@
 #pragma once
 
 #include "model/CatalogueTable.h"
+#include "model/TextField.h"
 
 #include <cstdint>
 
@@ -87,7 +88,9 @@ public:
     const char* GetNotes() const { return m_szNotes; }
     int GetMode() const { return m_nMode; }
 
-    // Setters store the value unchanged; texts are cut to the 255 characters a field holds.
+    // Setters store the value unchanged; texts are cut to the 255 characters a field holds
+    // (UTF-8 characters, never bytes: the six Print Information texts have room for any
+    // 255 characters).
     void SetAspect(float fAspect) { m_fAspect = fAspect; }
     void SetUnit(int nUnit) { m_nUnit = nUnit; }
     void SetGain(float fGain) { m_fGain = fGain; }
@@ -140,11 +143,11 @@ private:
     float m_fVOffset2;
     std::int32_t m_nShiftCaps;
     float m_fGain;
-    char m_szDealer2[kCatalogueTextSize];
-    char m_szDealer1[kCatalogueTextSize];
-    char m_szCustomer1[kCatalogueTextSize];
-    char m_szCustomer2[kCatalogueTextSize];
-    char m_szQuotation[kCatalogueTextSize];
-    char m_szNotes[kCatalogueTextSize];
+    char m_szDealer2[kRecordTextSize];
+    char m_szDealer1[kRecordTextSize];
+    char m_szCustomer1[kRecordTextSize];
+    char m_szCustomer2[kRecordTextSize];
+    char m_szQuotation[kRecordTextSize];
+    char m_szNotes[kRecordTextSize];
     std::int32_t m_nMode;
 };

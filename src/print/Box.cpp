@@ -5,6 +5,10 @@
 #include "print/FontSet.h"
 
 #include <QRect>
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace
 {
@@ -150,6 +154,55 @@ void CBox::DrawImage(const SRect& r) const
     }
 }
 
+bool CBox::TextFits(CDC& dc, const CFontSet& fonts, int nFont, std::int64_t nWidth,
+                    const QString& strText)
+{
+    const SLogFont* pFont = fonts.GetFont(nFont);
+    SLogFont oldFont;
+    if (pFont)
+        oldFont = dc.SelectFont(*pFont);
+    const bool bFits = dc.GetTextExtent(strText).width() < nWidth;
+    if (pFont)
+        dc.SelectFont(oldFont);
+    return bFits;
+}
+
+namespace
+{
+const QString kEllipsis = QStringLiteral("\u2026");
+
+// The text cut after its last whole character (grapheme) that leaves room for the
+// ellipsis in nWidth, with the ellipsis; the ellipsis alone when nothing fits.
+QString CutVisibly(CDC& dc, const QString& strText, std::int64_t nWidth)
+{
+    std::vector<qsizetype> vEnds; // where whole characters end, shortest first
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, strText);
+    for (qsizetype n = finder.toNextBoundary(); n > 0; n = finder.toNextBoundary())
+        vEnds.push_back(n);
+    auto shown = [&](std::size_t nEnds)
+    {
+        if (nEnds == 0)
+            return kEllipsis;
+        QString str = strText.left(vEnds[nEnds - 1]);
+        while (!str.isEmpty() && str.back().isSpace())
+            str.chop(1);
+        return str + kEllipsis;
+    };
+    // The widths grow with the number of characters kept: the last count that fits.
+    std::size_t nLow = 0;
+    std::size_t nHigh = vEnds.size();
+    while (nLow < nHigh)
+    {
+        const std::size_t nMid = (nLow + nHigh + 1) / 2;
+        if (dc.GetTextExtent(shown(nMid)).width() < nWidth)
+            nLow = nMid;
+        else
+            nHigh = nMid - 1;
+    }
+    return shown(nLow);
+}
+} // namespace
+
 void CBox::DrawTextIn(const SRect& r, const CFontSet& fonts) const
 {
     if (m_strText.isEmpty())
@@ -160,16 +213,29 @@ void CBox::DrawTextIn(const SRect& r, const CFontSet& fonts) const
     if (pFont)
         oldFont = m_pDC->SelectFont(*pFont);
     QString strShown = m_strText;
+    const std::int64_t nBoxWidth = rText.Width();
     const int nExtent = m_pDC->GetTextExtent(strShown).width();
-    const auto nBoxWidth = static_cast<std::int32_t>(rText.Width());
-    const int nKept = KeptTextLength(nBoxWidth, static_cast<int>(strShown.size()), nExtent);
-    if (nKept < strShown.size())
+    if (nBoxWidth <= 0)
+        strShown.clear();
+    else if (nExtent >= nBoxWidth)
     {
-        int nCut = nKept;
-        // Never half of a character outside the basic plane.
-        if (nCut > 0 && strShown.at(nCut - 1).isHighSurrogate())
-            --nCut;
-        strShown.truncate(nCut);
+        if (m_eFit == ETextFit::ScaleDown && pFont)
+        {
+            // The height in proportion to the room, then smaller until it fits.
+            SLogFont scaled = *pFont;
+            const int nSign = pFont->nHeight < 0 ? -1 : 1;
+            int nHeight = static_cast<int>(std::abs(std::int64_t{pFont->nHeight}) * nBoxWidth /
+                                           std::max(nExtent, 1));
+            for (nHeight = std::max(nHeight, 1);; --nHeight)
+            {
+                scaled.nHeight = nSign * nHeight;
+                m_pDC->SelectFont(scaled);
+                if (nHeight == 1 || m_pDC->GetTextExtent(strShown).width() < nBoxWidth)
+                    break;
+            }
+        }
+        else
+            strShown = CutVisibly(*m_pDC, strShown, nBoxWidth);
     }
     m_pDC->DrawText(strShown, ToQRect(rText), m_nFormat | kDtNoPrefix);
     if (pFont)

@@ -27,6 +27,15 @@ public:
     // The default text format: centred both ways on one line.
     static constexpr unsigned kDefaultFormat = 37;
 
+    // What a text at least as wide as its rectangle becomes: cut after its last
+    // whole character that leaves room for "…", so that a cut shows; or, for a value
+    // that must print whole, drawn in its font scaled down just enough to fit.
+    enum class ETextFit
+    {
+        CutVisibly,
+        ScaleDown
+    };
+
     // pDC is not owned; a box without one draws nothing.
     CBox(int nLeft, int nTop, int nRight, int nBottom, CDC* pDC);
     virtual ~CBox() = default;
@@ -39,6 +48,7 @@ public:
     // The text is drawn as it is: "&" and "%" are plain characters.
     void SetText(const QString& strText, unsigned nFormat);
     void SetFont(int nIndex) { m_nFont = nIndex; }
+    void SetTextFit(ETextFit eFit) { m_eFit = eFit; }
     // The image alignment (EImageAlign) shares the field of the text format.
     void SetImageResource(int nResourceId, unsigned nAlign);
     // At most 255 characters of the path are kept.
@@ -52,6 +62,11 @@ public:
 
     // Draws the tree on the root: its borders, then every child in list order.
     void Draw(const CFontSet& fonts) const;
+
+    // Whether strText in font nFont of the set prints whole in a box nWidth wide (the
+    // text's rectangle is as wide as its box): narrower than nWidth on dc.
+    static bool TextFits(CDC& dc, const CFontSet& fonts, int nFont, std::int64_t nWidth,
+                         const QString& strText);
 
     const SRect& GetRect() const { return m_rect; }
     const std::vector<CBox>& GetChildren() const { return m_vChildren; }
@@ -70,6 +85,7 @@ private:
     int m_nLastPlacement = 0;
     int m_nBorders = 0;
     int m_nFont = 1;
+    ETextFit m_eFit = ETextFit::CutVisibly;
     CDC* m_pDC = nullptr;
     QString m_strText;
     unsigned m_nFormat = kDefaultFormat;

@@ -5,6 +5,7 @@
 #include "platform/DC.h"
 #include "print/Box.h"
 #include "print/FontSet.h"
+#include "print/ReportText.h"
 
 #include <QFile>
 
@@ -14,7 +15,6 @@ namespace
 {
 constexpr int kLogoBitmapId = 138;
 constexpr unsigned kTextFormat = kDtVCenter | kDtSingleLine; // 36: left, centred up and down
-constexpr int kNotesLineLimit = 85;
 
 // Fonts of the set by index.
 constexpr int kFont10 = 1;
@@ -228,25 +228,24 @@ void PrintReport(CDC& dc, const SRect& rPage, const CFontSet& fonts, const SRepo
                   b.Text(c, r, content.strAspect, kFont10Italic, true), b.Box(g, r)}));
     add(b.Row(r, {b.Box(g, r), b.Border(2 * c, r), b.Border(c, r), b.Box(g, r)}));
     for (int i = 0; i < 4; ++i)
-        add(b.Row(r,
-                  {b.Box(g, r), b.Text(2 * c, r, content.astrResultLabels[i], kFont10Bold, true),
-                   b.Text(c, r, content.astrResultValues[i], kFont10Italic, true), b.Box(g, r)}));
+    {
+        // A result prints whole, smaller when it must.
+        CBox value = b.Text(c, r, content.astrResultValues[i], kFont10Italic, true);
+        value.SetTextFit(CBox::ETextFit::ScaleDown);
+        add(b.Row(r, {b.Box(g, r), b.Text(2 * c, r, content.astrResultLabels[i], kFont10Bold, true),
+                      value, b.Box(g, r)}));
+    }
     // 23: price, on the lower half of its row.
     add(b.Row(2 * r, {b.Text(g + 2 * c, r, QString(), kFont10Bold, false),
-                      b.Text(c, r, QStringLiteral("Price:  ") + content.strQuotation, kFont10Bold,
-                             true)}));
+                      b.Text(c, r, ReportPriceText(content.strQuotation), kFont10Bold, true)}));
     add(spacer);
     add(spacer);
     add(spacer);
     // 27-30: notes.
     add(b.Row(r, {b.Box(g, r), b.Text(2 * c, r, QStringLiteral("Notes:"), kFont10Bold, true),
                   b.Border(c, r), b.Box(g, r)}));
-    std::string strNotes = content.strNotes.toStdString();
-    for (int i = 0; i < 3; ++i)
-    {
-        const QString strLine = QString::fromStdString(TakeLine(strNotes, kNotesLineLimit));
+    for (const QString& strLine : ReportNotesLines(dc, fonts, 3 * c, content.strNotes))
         add(b.Row(r, {b.Box(g, r), b.Text(3 * c, r, strLine, kFont10, true)}));
-    }
 
     root.Draw(fonts);
 }

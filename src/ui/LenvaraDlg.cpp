@@ -167,17 +167,17 @@ bool CLenvaraDlg::OnInitDialog()
 
 void CLenvaraDlg::ReadDealerData()
 {
-    std::ifstream file("DealerData.txt", std::ios::in | std::ios::binary);
-    if (!file)
+    int nError = 0;
+    const std::optional<SDealerLines> lines = ReadDealerFile("DealerData.txt", nError);
+    if (!lines)
     {
-        DebugTrace("File not found %d\n", errno);
+        DebugTrace("File not found %d\n", nError);
         return;
     }
-    const SDealerLines lines = ReadDealerLines(file);
-    if (lines.line1)
-        m_app.SetDealer1(lines.line1->c_str());
-    if (lines.line2)
-        m_app.SetDealer2(lines.line2->c_str());
+    if (lines->line1)
+        m_app.SetDealer1(lines->line1->c_str());
+    if (lines->line2)
+        m_app.SetDealer2(lines->line2->c_str());
 }
 
 void CLenvaraDlg::OnCommand(int nId)

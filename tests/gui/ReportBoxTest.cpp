@@ -96,8 +96,8 @@ TEST(CBox, DrawsBordersImageTextAndChildrenInOrder)
                        CBox::kBorderBottom);
     root.AddRight(picture, kPlaceTop);
 
-    CBox text(0, 0, 10, 20, &dc);
-    text.SetText(QStringLiteral("%&ab"), 36); // 20 pixels in a 10-unit box
+    CBox text(0, 0, 16, 20, &dc);
+    text.SetText(QStringLiteral("%&ab"), 36); // 20 pixels in a 16-unit box
     text.SetFont(1);
     root.AddBelow(text, kPlaceLeft);
 
@@ -115,10 +115,11 @@ TEST(CBox, DrawsBordersImageTextAndChildrenInOrder)
     // 200 x 100 in 100 x 100, centred: (1, 26, 99, 74) inside the box.
     ASSERT_EQ(dc.m_vBlts.size(), 1u);
     EXPECT_EQ(dc.m_vBlts[0].dst, QRect(QPoint(101, 226), QPoint(198, 273)));
-    // 10 x 4 / 20 - 1 = 1 character, 20 units right of the box, never a mnemonic.
+    // Cut to the whole characters that leave room for the ellipsis (15 of 16 units),
+    // 20 units right of the box, never a mnemonic.
     ASSERT_EQ(dc.m_vTexts.size(), 1u);
-    EXPECT_EQ(dc.m_vTexts[0].strText, QStringLiteral("%"));
-    EXPECT_EQ(dc.m_vTexts[0].rect, QRect(120, 300, 10, 20));
+    EXPECT_EQ(dc.m_vTexts[0].strText, QStringLiteral("%&\u2026"));
+    EXPECT_EQ(dc.m_vTexts[0].rect, QRect(120, 300, 16, 20));
     EXPECT_EQ(dc.m_vTexts[0].nFlags, 36u | kDtNoPrefix);
     EXPECT_EQ(dc.m_vTexts[0].font.nHeight, -10);
     // The font before the box's is selected back.
