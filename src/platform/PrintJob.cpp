@@ -250,12 +250,21 @@ bool CPrintJob::WritePdfFile()
 {
     const QByteArray& pdf = m_pBuffer->data();
     QSaveFile& file = *m_pFile;
-    bool bWritten = !pdf.isEmpty() && file.write(pdf) == pdf.size() && file.flush();
+    // A short write (a full disk, a file size limit) is written on until the system
+    // refuses with its reason.
+    qint64 nWritten = 0;
+    while (nWritten < pdf.size())
+    {
+        const qint64 n = file.write(pdf.constData() + nWritten, pdf.size() - nWritten);
+        if (n <= 0)
+            break;
+        nWritten += n;
+    }
+    bool bWritten = !pdf.isEmpty() && nWritten == pdf.size() && file.flush();
     if (!bWritten)
         m_strError = pdf.isEmpty() ? QStringLiteral("The PDF document could not be made.")
                                    : file.errorString();
-    // A short write (a full disk, a file size limit) can still be reported as
-    // written: only what reached the file counts.
+    // Only what reached the file counts.
     else if (file.size() != pdf.size())
     {
         bWritten = false;
