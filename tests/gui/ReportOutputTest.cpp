@@ -1,6 +1,6 @@
 // Where the report goes: a PDF file written whole or not at all with the mode the
 // umask gives, only the snapshot this print took on the page (whatever "ogl.bmp"
-// holds), and the same page from the export, the preview and a real print queue.
+// holds), and the preview on the exported page's set-up.
 #include "DialogDriver.h"
 #include "ImagePageIds.h"
 #include "LenvaraDlgIds.h"
@@ -14,32 +14,22 @@
 #include "ui/LenvaraDlg.h"
 #include "ui/LenvaraPropertySheet.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QDateTime>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
-#include <QMap>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -218,7 +208,9 @@ TEST_F(ReportOutputTest, FailedPdfWriteLeavesTheOldFileAndTellsWhy)
             }
             EXPECT_EQ(nResult, 0);
             EXPECT_EQ(strError, strReason);
-            EXPECT_EQ(ReadAll(strPdf), bOldFile ? old : QByteArray("<missing>"));
+            const QByteArray now = ReadAll(strPdf);
+            EXPECT_TRUE(now == (bOldFile ? old : QByteArray("<missing>")))
+                << now.size() << " bytes";
             EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(),
                       bOldFile ? 1 : 0);
         }
@@ -325,98 +317,4 @@ TEST_F(ReportOutputTest, PreviewKeepsItsSnapshotAndShowsTheExportedPage)
     EXPECT_EQ(nHandled, 1);
     ASSERT_FALSE(first.isNull());
     EXPECT_TRUE(first == second);
-}
-
-namespace
-{
-// A horizontal line on a page: its row and the ends of its longest dark run.
-struct SPageLine
-{
-    int nY, nLeft, nRight;
-};
-
-// The page's lines of at least an inch, rendered at 100 dpi without smoothing.
-std::vector<SPageLine> PageLines(const QString& strPdf, const QString& strBase)
-{
-    RunTool("pdftoppm",
-            {"-r", "100", "-gray", "-aa", "no", "-aaVector", "no", "-singlefile", strPdf, strBase});
-    const QImage page(strBase + ".pgm");
-    std::vector<SPageLine> lines;
-    for (int y = 0; y < page.height(); ++y)
-    {
-        SPageLine longest{y, 0, 0};
-        for (int x = 0, nStart = 0; x <= page.width(); ++x)
-            if (x == page.width() || qGray(page.pixel(x, y)) > 128)
-            {
-                if (x - nStart > longest.nRight - longest.nLeft)
-                    longest = {y, nStart, x};
-                nStart = x + 1;
-            }
-        if (longest.nRight - longest.nLeft >= 100 && (lines.empty() || lines.back().nY != y - 1))
-            lines.push_back(longest);
-    }
-    return lines;
-}
-} // namespace
-
-TEST_F(ReportOutputTest, ExportedPageIsThePrintedPage)
-{
-    const QString strQueue = qEnvironmentVariable("LENVARA_CUPS_QUEUE");
-    const QString strOut = qEnvironmentVariable("LENVARA_CUPS_OUT");
-    if (strQueue.isEmpty() || strOut.isEmpty() || QPrinterInfo::printerInfo(strQueue).isNull())
-        GTEST_SKIP() << "no print queue: scripts/test starts one (LENVARA_CUPS_QUEUE)";
-    if (QPrinter().printerName() != strQueue)
-        GTEST_SKIP() << "the queue " << strQueue.toStdString() << " is not the default printer";
-
-    const QString strExport = m_dir.filePath("export.pdf");
-    ASSERT_EQ(ExportReportPdf(strExport, DefaultReportPageSetup(), m_content, nullptr), 1);
-
-    // As the print command prints after its dialog. The queue names its file after
-    // the document: a new file, or one written anew.
-    auto outputs = [&]
-    {
-        QMap<QString, QDateTime> files;
-        for (const QFileInfo& info : QDir(strOut).entryInfoList({"*.pdf"}, QDir::Files))
-            files.insert(info.filePath(), info.lastModified());
-        return files;
-    };
-    const QMap<QString, QDateTime> before = outputs();
-    QPrinter printer(QPrinter::HighResolution);
-    SetUpReportPrinter(printer);
-    CPrintJob job(printer);
-    ASSERT_EQ(PrintReportJob(job, m_content, nullptr), 1);
-    QString strPrinted;
-    for (QDeadlineTimer deadline(60000); !deadline.hasExpired() && strPrinted.isEmpty();
-         QThread::msleep(100))
-    {
-        const QMap<QString, QDateTime> after = outputs();
-        for (auto it = after.begin(); it != after.end(); ++it)
-            if (before.value(it.key()) != it.value() && !RunTool("pdfinfo", {it.key()}).isEmpty())
-                strPrinted = it.key();
-    }
-    ASSERT_FALSE(strPrinted.isEmpty()) << "nothing came out of the queue";
-
-    // Every line of the page within 0.02 in of where the export has it.
-    const std::vector<SPageLine> exported = PageLines(strExport, m_dir.filePath("exported"));
-    const std::vector<SPageLine> printed = PageLines(strPrinted, m_dir.filePath("printed"));
-    QFile::remove(strPrinted);
-    ASSERT_GT(exported.size(), 15u);
-    ASSERT_EQ(printed.size(), exported.size());
-    int nWorst = 0;
-    QString strLines;
-    for (size_t i = 0; i < exported.size(); ++i)
-    {
-        const SPageLine& e = exported[i];
-        const SPageLine& p = printed[i];
-        nWorst = std::max({nWorst, std::abs(p.nY - e.nY), std::abs(p.nLeft - e.nLeft),
-                           std::abs(p.nRight - e.nRight)});
-        strLines += QString("(%1 %2-%3 | %4 %5-%6) ")
-                        .arg(e.nY)
-                        .arg(e.nLeft)
-                        .arg(e.nRight)
-                        .arg(p.nY)
-                        .arg(p.nLeft)
-                        .arg(p.nRight);
-    }
-    EXPECT_LE(nWorst, 2) << "exported | printed, 1/100 in: " << strLines.toStdString();
 }
