@@ -98,9 +98,9 @@ int ExportReportPdf(const QString& strPath, const SReportPageSetup& setup,
 int ExportReportPdf(const QString& strPath, int nDpi, const SReportContent& content,
                     const SReportSnapshot* pSnapshot)
 {
-    SReportPageSetup setup = DefaultReportPageSetup();
-    setup.nDpi = nDpi;
-    return ExportReportPdf(strPath, setup, content, pSnapshot);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    return ExportReportPdf(strPath, {printer.pageLayout(), nDpi}, content, pSnapshot);
 }
 
 void PreviewReport(QWidget* pParent, const SReportContent& content,

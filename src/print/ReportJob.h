@@ -49,7 +49,7 @@ int PrintReportJob(CPrintJob& job, const SReportContent& content, const SReportS
 int ExportReportPdf(const QString& strPath, const SReportPageSetup& setup,
                     const SReportContent& content, const SReportSnapshot* pSnapshot,
                     QString* pError = nullptr);
-// The same on the default page setup at nDpi dots per inch.
+// The same on the page the toolkit gives PDF output, at nDpi dots per inch.
 int ExportReportPdf(const QString& strPath, int nDpi, const SReportContent& content,
                     const SReportSnapshot* pSnapshot);
 
