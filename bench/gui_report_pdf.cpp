@@ -92,6 +92,7 @@ int main(int argc, char** argv)
         painter.drawLine(10, 10, 200, 180);
     }
     snapshot.save(content.strSnapshotPath, "BMP");
+    content.imgSnapshot = snapshot;
 
     for (int i = 1; i + 1 < argc; ++i)
         if (std::strcmp(argv[i], "--keep") == 0)

@@ -4,11 +4,14 @@
 #include "gl/GetOGLBitmap.h"
 #include "platform/DC.h"
 #include "print/Box.h"
+#include "print/DIBSectionLite.h"
 #include "print/FontSet.h"
 #include "print/ReportText.h"
 
 #include <QFile>
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace
@@ -98,6 +101,28 @@ public:
     CDC& m_dc;
     const SReportMetrics& m_metrics;
 };
+
+// A child's rectangle in absolute coordinates, from its parent's.
+SRect Within(const SRect& r, const SRect& rParent)
+{
+    auto sum = [](std::int32_t a, std::int32_t b)
+    { return static_cast<std::int32_t>(std::int64_t{a} + b); };
+    return SRect{sum(r.nLeft, rParent.nLeft), sum(r.nTop, rParent.nTop),
+                 sum(r.nRight, rParent.nLeft), sum(r.nBottom, rParent.nTop)};
+}
+
+// Draws the picture into the box rectangle r as a box draws its image file:
+// scaled to fit, centred, nearest pixel.
+void DrawSnapshot(CDC& dc, const SRect& r, const QImage& image)
+{
+    CDIBSectionLite dib;
+    if (image.isNull() || !dib.SetBitmap(image))
+        return;
+    const int nHeight = dib.GetHeight() < 0 ? -dib.GetHeight() : dib.GetHeight();
+    if (const std::optional<SRect> target = FitImage(r, dib.GetWidth(), nHeight, kImageCentered))
+        dib.Stretch(dc, QPoint(target->nLeft, target->nTop),
+                    QSize(static_cast<int>(target->Width()), static_cast<int>(target->Height())));
+}
 } // namespace
 
 SReportContent ReportContent(const CLenvaraEngine& engine, int nPage)
@@ -203,8 +228,7 @@ void PrintReport(CDC& dc, const SRect& rPage, const CFontSet& fonts, const SRepo
          b.Column(c, 5 * r, {b.Border(c, r), b.Box(c, r), b.Box(c, r), b.Box(c, r), b.Box(c, r)}),
          picture, b.Box(g, 5 * r)}));
     // 13: snapshot and glossary.
-    CBox snapshot = b.Box(2 * c, 9 * r);
-    snapshot.SetImageFile(content.strSnapshotPath, kImageCentered);
+    const CBox snapshot = b.Box(2 * c, 9 * r);
     CBox glossary = b.Box(q, 9 * r);
     glossary.AddBelow(b.Box(q, r), kPlaceLeft);
     glossary.AddBelow(b.Text(q, r, QStringLiteral("Glossary:"), kFont10Bold, true), kPlaceLeft);
@@ -218,6 +242,9 @@ void PrintReport(CDC& dc, const SRect& rPage, const CFontSet& fonts, const SRepo
         glossary.AddBelow(line, kPlaceLeft);
     }
     add(b.Row(9 * r, {b.Box(g, 9 * r), snapshot, glossary}));
+    const CBox& rowSnapshot = root.GetChildren().back();
+    const SRect rSnapshot = Within(rowSnapshot.GetChildren()[1].GetRect(),
+                                   Within(rowSnapshot.GetRect(), root.GetRect()));
     add(spacer);
     add(spacer);
     // 16-22: unit, aspect ratio and the results.
@@ -248,10 +275,24 @@ void PrintReport(CDC& dc, const SRect& rPage, const CFontSet& fonts, const SRepo
         add(b.Row(r, {b.Box(g, r), b.Text(3 * c, r, strLine, kFont10, true)}));
 
     root.Draw(fonts);
+    // The snapshot from memory, in its cell (which holds nothing else).
+    DrawSnapshot(dc, rSnapshot, content.imgSnapshot);
 }
 
-void PrintPage(CDC& dc, const QRect& rDraw, int nPage, int nMaxPage, const SReportContent& content,
-               const SReportSnapshot* pSnapshot)
+QImage TakeReportSnapshot(const SReportSnapshot& snapshot, const QString& strPath)
+{
+    if (!snapshot.pPreview || !snapshot.pCapture)
+    {
+        QFile::remove(strPath);
+        return {};
+    }
+    // SaveSnapshot removes the file itself when either step fails.
+    if (!snapshot.pCapture->SaveSnapshot(*snapshot.pPreview, snapshot.rect, strPath))
+        return {};
+    return snapshot.pCapture->ToImage();
+}
+
+void PrintPage(CDC& dc, const QRect& rDraw, int nPage, int nMaxPage, const SReportContent& content)
 {
     // The footer is never drawn, but its height in the printer's font moves the
     // page's bottom edge.
@@ -260,16 +301,6 @@ void PrintPage(CDC& dc, const QRect& rDraw, int nPage, int nMaxPage, const SRepo
     const SRect rDrawing{rDraw.left(), rDraw.top(), rDraw.left() + rDraw.width(),
                          rDraw.top() + rDraw.height()};
     const SRect rPage = ReportPageRect(rDrawing, nFooterHeight);
-
-    if (pSnapshot)
-    {
-        const bool bSaved = pSnapshot->pPreview && pSnapshot->pCapture &&
-                            pSnapshot->pCapture->SaveSnapshot(*pSnapshot->pPreview, pSnapshot->rect,
-                                                              content.strSnapshotPath);
-        if (!bSaved)
-            QFile::remove(content.strSnapshotPath);
-    }
-
     const CFontSet fonts(dc);
     PrintReport(dc, rPage, fonts, content);
 }

@@ -3,7 +3,8 @@
 // a glossary, unit and aspect ratio, the results of the calculation page, the price
 // and three lines of notes. Laid out as a tree of CBox rows in the page rectangle
 // and drawn on any device context (a printer page, a PDF, a print preview) in
-// device pixels; the preview snapshot travels through a .bmp file ("ogl.bmp").
+// device pixels. The preview snapshot is captured once for a print, written to
+// "ogl.bmp" and drawn from memory: the file is never read back into a page.
 // Inputs: the record's values at print time (lengths formatted "%2.2f"), the page
 // (0 projection distance, 1 screen dimensions), the preview window.
 // Used by the main dialog's print, print preview and PDF export commands.
@@ -11,6 +12,7 @@
 
 #include "core/ReportLayout.h"
 
+#include <QImage>
 #include <QRect>
 #include <QString>
 
@@ -36,7 +38,10 @@ struct SReportContent
     // The four result rows of the page: label and value.
     QString astrResultLabels[4];
     QString astrResultValues[4];
+    // Where a print writes its snapshot of the preview.
     QString strSnapshotPath = QStringLiteral("ogl.bmp");
+    // The snapshot the page shows; a null image leaves its cell empty.
+    QImage imgSnapshot;
 };
 
 // The content of the record's last calculation on page nPage, dated now.
@@ -57,11 +62,13 @@ struct SReportSnapshot
     CGetOGLBitmap* pCapture = nullptr;
 };
 
+// Captures the preview once for one print and writes it to strPath. The picture
+// when both succeeded; otherwise a null image (the page's cell then stays empty:
+// only a snapshot this print wrote is printed) and, after a failed capture, any
+// older file at strPath removed where that is possible.
+QImage TakeReportSnapshot(const SReportSnapshot& snapshot, const QString& strPath);
+
 // One page: the page rectangle from rDraw (the printable area) adjusted by the
-// height of "Page <n> of <max>" in the context's current font and the margins;
-// with pSnapshot, the preview's snapshot written to the content's snapshot path
-// (removed when there is no preview or the capture fails, so an old picture never
-// prints; without it the file is used as it stands); then the report in the
-// report fonts.
-void PrintPage(CDC& dc, const QRect& rDraw, int nPage, int nMaxPage, const SReportContent& content,
-               const SReportSnapshot* pSnapshot);
+// height of "Page <n> of <max>" in the context's current font and the margins,
+// then the report in the report fonts.
+void PrintPage(CDC& dc, const QRect& rDraw, int nPage, int nMaxPage, const SReportContent& content);

@@ -4,21 +4,58 @@
 #include "platform/PrintJob.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QLocale>
+#include <QMarginsF>
+#include <QMessageBox>
+#include <QPageSize>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QTemporaryFile>
-
-#include <cstdio>
 
 namespace
 {
 constexpr int kMaxPage = 1;
+// Without a printer, and for a printer that does not tell its resolution.
+constexpr int kDefaultDpi = 600;
+constexpr double kDefaultMarginInch = 0.25;
+} // namespace
+
+QString ReportFileFailure(const QString& strPath, const QString& strReason)
+{
+    QString strText = QStringLiteral("The report could not be written to\n%1")
+                          .arg(QDir::toNativeSeparators(strPath));
+    if (!strReason.isEmpty())
+        strText += QStringLiteral("\n\n") + strReason;
+    return strText;
+}
+
+void SetUpReportPrinter(QPrinter& printer)
+{
+    if (printer.outputFormat() == QPrinter::NativeFormat)
+    {
+        if (!UsePrinterResolution(printer))
+            printer.setResolution(kDefaultDpi);
+        return;
+    }
+    const bool bLetter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+    const double m = kDefaultMarginInch;
+    printer.setPageLayout(QPageLayout(QPageSize(bLetter ? QPageSize::Letter : QPageSize::A4),
+                                      QPageLayout::Portrait, QMarginsF(m, m, m, m),
+                                      QPageLayout::Inch));
+    printer.setResolution(kDefaultDpi);
+}
+
+SReportPageSetup DefaultReportPageSetup()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpReportPrinter(printer);
+    return {printer.pageLayout(), printer.resolution()};
 }
 
 int PrintReportJob(CPrintJob& job, const SReportContent& content, const SReportSnapshot* pSnapshot)
 {
+    SReportContent shown = content;
+    if (pSnapshot)
+        shown.imgSnapshot = TakeReportSnapshot(*pSnapshot, content.strSnapshotPath);
     if (job.StartDoc(ReportDocName(content)) <= 0)
         return 0;
     bool bGood = true;
@@ -27,7 +64,7 @@ int PrintReportJob(CPrintJob& job, const SReportContent& content, const SReportS
         bGood = job.StartPage() > 0 && job.GetDC();
         if (!bGood)
             break;
-        PrintPage(*job.GetDC(), job.GetDrawRect(), nPage, kMaxPage, content, pSnapshot);
+        PrintPage(*job.GetDC(), job.GetDrawRect(), nPage, kMaxPage, shown);
         bGood = job.EndPage() > 0;
     }
     if (bGood)
@@ -36,61 +73,61 @@ int PrintReportJob(CPrintJob& job, const SReportContent& content, const SReportS
     return 0;
 }
 
+int ExportReportPdf(const QString& strPath, const SReportPageSetup& setup,
+                    const SReportContent& content, const SReportSnapshot* pSnapshot,
+                    QString* pError)
+{
+    if (strPath.isEmpty())
+    {
+        if (pError)
+            *pError = QStringLiteral("No file name was given.");
+        return 0;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(strPath);
+    printer.setPageLayout(setup.layout);
+    printer.setResolution(setup.nDpi);
+    CPrintJob job(printer);
+    const int nResult = PrintReportJob(job, content, pSnapshot);
+    if (!nResult && pError)
+        *pError = job.GetErrorString();
+    return nResult;
+}
+
 int ExportReportPdf(const QString& strPath, int nDpi, const SReportContent& content,
                     const SReportSnapshot* pSnapshot)
 {
-    if (strPath.isEmpty())
-        return 0;
-    // A fresh name beside the target; the printer writes it, then it replaces the
-    // target in one rename.
-    QString strTemp;
-    {
-        QTemporaryFile temp(strPath + QStringLiteral(".XXXXXX"));
-        temp.setAutoRemove(false);
-        if (!temp.open())
-        {
-            DebugTrace("PDF file could not be created\n");
-            return 0;
-        }
-        strTemp = temp.fileName();
-    }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setResolution(nDpi);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(strTemp);
-    printer.setDocName(ReportDocName(content));
-    int nResult = 0;
-    {
-        CPrintJob job(printer);
-        nResult = PrintReportJob(job, content, pSnapshot);
-    }
-    // The temporary file was made private; the report is an ordinary document.
-    QFile::setPermissions(strTemp, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                       QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    const QByteArray target = QFile::encodeName(strPath);
-    const QByteArray temp = QFile::encodeName(strTemp);
-    if (nResult && std::rename(temp.constData(), target.constData()) == 0)
-        return 1;
-    QFile::remove(strTemp);
-    return 0;
+    return ExportReportPdf(strPath, {printer.pageLayout(), nDpi}, content, pSnapshot);
 }
 
 void PreviewReport(QWidget* pParent, const SReportContent& content,
                    const SReportSnapshot* pSnapshot)
 {
     QPrinter printer(QPrinter::HighResolution);
+    SetUpReportPrinter(printer);
     printer.setDocName(ReportDocName(content));
+    // The one snapshot of this preview: every drawing of the page (zoom, page
+    // set-up, printing from the preview) shows it.
+    SReportContent shown = content;
+    if (pSnapshot)
+        shown.imgSnapshot = TakeReportSnapshot(*pSnapshot, content.strSnapshotPath);
     QPrintPreviewDialog dialog(&printer, pParent);
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
-    // The first drawing takes the snapshot; the preview redraws the page from the
-    // file as often as it needs (zoom, page set-up, printing from the preview).
-    bool bFirst = true;
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&](QPrinter* pPrinter)
                      {
                          CPrintJob job(*pPrinter);
-                         PrintReportJob(job, content, bFirst ? pSnapshot : nullptr);
-                         bFirst = false;
+                         if (PrintReportJob(job, shown, nullptr))
+                             return;
+                         DebugTrace("Printing the report failed\n");
+                         // Only printing into a file from the preview has a reason to tell.
+                         if (!job.GetErrorString().isEmpty())
+                             QMessageBox::warning(&dialog, dialog.windowTitle(),
+                                                  ReportFileFailure(pPrinter->outputFileName(),
+                                                                    job.GetErrorString()));
                      });
     dialog.exec();
 }

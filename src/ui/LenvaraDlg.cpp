@@ -465,12 +465,18 @@ void CLenvaraDlg::OnPrintCurrentPage()
     if (!PrepareReport(content))
         return;
     QPrinter printer(QPrinter::HighResolution);
+    SetUpReportPrinter(printer);
     CPrintJob job(printer);
     if (!job.DoPrintDialog(this))
         return;
     const SReportSnapshot snapshot = ReportSnapshot();
-    if (!PrintReportJob(job, content, &snapshot))
-        DebugTrace("Printing the report failed\n");
+    if (PrintReportJob(job, content, &snapshot))
+        return;
+    DebugTrace("Printing the report failed\n");
+    // "Print to File": the file could not be written, and the user is told why.
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        QMessageBox::warning(this, QStringLiteral("Print Current Page"),
+                             ReportFileFailure(printer.outputFileName(), job.GetErrorString()));
 }
 
 void CLenvaraDlg::OnPrintPreview()
@@ -496,8 +502,8 @@ void CLenvaraDlg::OnExportPdf()
         return;
     const QString strPath = dialog.selectedFiles().constFirst();
     const SReportSnapshot snapshot = ReportSnapshot();
-    if (!ExportReportPdf(strPath, 600, content, &snapshot))
+    QString strError;
+    if (!ExportReportPdf(strPath, DefaultReportPageSetup(), content, &snapshot, &strError))
         QMessageBox::warning(this, QStringLiteral("Export Report as PDF"),
-                             QStringLiteral("The report could not be written to\n%1")
-                                 .arg(QDir::toNativeSeparators(strPath)));
+                             ReportFileFailure(strPath, strError));
 }

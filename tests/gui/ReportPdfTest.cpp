@@ -1,7 +1,8 @@
 // The printed report end to end: calculated in the main dialog, printed into PDF
 // files (at 300 and 600 dpi, through the menu commands, and through a real print
 // queue) and read back with pdftotext and pdfimages: every label and value in its
-// row, the glossary of the page, and the three pictures as images.
+// row, the glossary of the page, and the three pictures as images; the queue's page
+// has its lines where the exported page has them.
 #include "DialogDriver.h"
 #include "DialogTemplates.h"
 #include "ImagePageIds.h"
@@ -21,6 +22,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QImage>
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -34,7 +36,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <ostream>
+#include <vector>
 
 #include <memory>
 
@@ -72,6 +76,35 @@ QStringList PdfImageSizes(const QString& strPdf)
     return sizes;
 }
 
+// A horizontal line on a page: its row and the ends of its longest dark run.
+struct SPageLine
+{
+    int nY, nLeft, nRight;
+};
+
+// The page's lines of at least an inch, rendered at 100 dpi without smoothing.
+std::vector<SPageLine> PageLines(const QString& strPdf, const QString& strBase)
+{
+    RunTool("pdftoppm",
+            {"-r", "100", "-gray", "-aa", "no", "-aaVector", "no", "-singlefile", strPdf, strBase});
+    const QImage page(strBase + ".pgm");
+    std::vector<SPageLine> lines;
+    for (int y = 0; y < page.height(); ++y)
+    {
+        SPageLine longest{y, 0, 0};
+        for (int x = 0, nStart = 0; x <= page.width(); ++x)
+            if (x == page.width() || qGray(page.pixel(x, y)) > 128)
+            {
+                if (x - nStart > longest.nRight - longest.nLeft)
+                    longest = {y, nStart, x};
+                nStart = x + 1;
+            }
+        if (longest.nRight - longest.nLeft >= 100 && (lines.empty() || lines.back().nY != y - 1))
+            lines.push_back(longest);
+    }
+    return lines;
+}
+
 // Whether one line holds all of the texts, in their order.
 bool HasLine(const QStringList& lines, const QStringList& texts)
 {
@@ -94,7 +127,7 @@ void PrintTo(const SPdfCase& row, std::ostream* pOut)
 
 class ReportPdfTest : public ::testing::Test
 {
-  protected:
+protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
@@ -312,6 +345,29 @@ TEST_F(ReportPdfTest, PrintsThroughARealQueue)
     const QStringList sizes = PdfImageSizes(strPdf);
     EXPECT_TRUE(sizes.contains("385x162") && sizes.contains(PreviewSize()))
         << sizes.join(' ').toStdString();
+
+    // The exported page is the printed one when the queue is the default printer:
+    // every line within 0.02 in of where the queue put it.
+    if (QPrinter().printerName() == strQueue)
+    {
+        SReportContent exported = content;
+        exported.imgSnapshot = m_capture.ToImage();
+        const QString strExport = m_dir.filePath("export.pdf");
+        ASSERT_EQ(ExportReportPdf(strExport, DefaultReportPageSetup(), exported, nullptr), 1);
+        const std::vector<SPageLine> expected = PageLines(strExport, m_dir.filePath("exported"));
+        const std::vector<SPageLine> printed = PageLines(strPdf, m_dir.filePath("printed"));
+        ASSERT_GT(expected.size(), 15u);
+        ASSERT_EQ(printed.size(), expected.size());
+        for (size_t i = 0; i < expected.size(); ++i)
+        {
+            const SPageLine& e = expected[i];
+            const SPageLine& p = printed[i];
+            EXPECT_TRUE(std::abs(p.nY - e.nY) <= 2 && std::abs(p.nLeft - e.nLeft) <= 2 &&
+                        std::abs(p.nRight - e.nRight) <= 2)
+                << "line " << i << " (1/100 in): exported " << e.nY << " " << e.nLeft << "-"
+                << e.nRight << ", printed " << p.nY << " " << p.nLeft << "-" << p.nRight;
+        }
+    }
     if (!HasFailure())
         QFile::remove(strPdf);
 }
