@@ -3,6 +3,7 @@
 #include "core/LenvaraEngine.h"
 #include "gl/GetOGLBitmap.h"
 #include "platform/DC.h"
+#include "platform/DebugTrace.h"
 #include "print/Box.h"
 #include "print/DIBSectionLite.h"
 #include "print/FontSet.h"
@@ -286,9 +287,19 @@ QImage TakeReportSnapshot(const SReportSnapshot& snapshot, const QString& strPat
         QFile::remove(strPath);
         return {};
     }
-    // SaveSnapshot removes the file itself when either step fails.
-    if (!snapshot.pCapture->SaveSnapshot(*snapshot.pPreview, snapshot.rect, strPath))
+    // The page draws this capture from memory whether or not the file could be
+    // written; a file that could not be written is removed, so no older snapshot
+    // stays behind under its name (where it can be).
+    if (!snapshot.pCapture->Capture(*snapshot.pPreview, snapshot.rect))
+    {
+        QFile::remove(strPath);
         return {};
+    }
+    if (!snapshot.pCapture->WriteBitmapFile(strPath))
+    {
+        DebugTrace("Snapshot file could not be written\n");
+        QFile::remove(strPath);
+    }
     return snapshot.pCapture->ToImage();
 }
 

@@ -51,13 +51,19 @@ QByteArray ReadAll(const QString& strPath)
 }
 
 // How many images the PDF holds.
-int PdfImageCount(const QString& strPdf)
+// "width x height" of each picture in the PDF, in page order.
+QStringList PdfImageSizes(const QString& strPdf)
 {
     QProcess process;
     process.start("pdfimages", {"-list", strPdf});
     process.waitForFinished(30000);
-    // After the heading and its rule, one line each.
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed().count('\n') - 1;
+    // After the heading and its rule, one line each: page, num, type, width, height...
+    QStringList sizes;
+    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n');
+    for (const QString& strLine : lines.mid(2))
+        if (const QStringList f = strLine.simplified().split(' '); f.size() > 4)
+            sizes << f[3] + "x" + f[4];
+    return sizes;
 }
 
 // While alive, no file may grow beyond 4 KiB: a full disk, even for root.
@@ -238,7 +244,7 @@ TEST_F(ReportOutputTest, NewPdfTakesTheModeTheUmaskGives)
     }
 }
 
-TEST_F(ReportOutputTest, OnlyTheSnapshotThisPrintWroteIsPrinted)
+TEST_F(ReportOutputTest, OnlyThisPrintsCaptureIsPrinted)
 {
     // An old "ogl.bmp", left by someone else.
     const QString strWork = m_dir.filePath("work");
@@ -249,16 +255,21 @@ TEST_F(ReportOutputTest, OnlyTheSnapshotThisPrintWroteIsPrinted)
     ASSERT_TRUE(stale.save(m_content.strSnapshotPath, "BMP"));
     const QByteArray staleFile = ReadAll(m_content.strSnapshotPath);
 
-    // Captured but not written (a folder the user cannot write): the cell stays
-    // empty, beside the logo and the model picture.
+    // Captured but not written (a folder the user cannot write): the page shows this
+    // print's capture, beside the logo and the model picture, never the old file.
     const QString strPdf = m_dir.filePath("report.pdf");
+    const SReportSnapshot snapshot = Snapshot();
     {
-        const SReportSnapshot snapshot = Snapshot();
         CUnwritableFolder folder(strWork);
         ASSERT_EQ(ExportReportPdf(strPdf, 600, m_content, &snapshot), 1);
     }
     EXPECT_EQ(ReadAll(m_content.strSnapshotPath), staleFile);
-    EXPECT_EQ(PdfImageCount(strPdf), 2);
+    const QStringList sizes = PdfImageSizes(strPdf);
+    EXPECT_EQ(sizes.size(), 3) << sizes.join(' ').toStdString();
+    EXPECT_TRUE(sizes.contains(
+        QStringLiteral("%1x%2").arg(snapshot.rect.width()).arg(snapshot.rect.height())))
+        << sizes.join(' ').toStdString();
+    EXPECT_FALSE(sizes.contains(QStringLiteral("37x23")));
 }
 
 TEST_F(ReportOutputTest, PreviewKeepsItsSnapshotAndShowsTheExportedPage)
