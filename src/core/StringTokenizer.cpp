@@ -32,18 +32,9 @@ int CharIndex(int nChar)
 } // namespace
 
 CStringTokenizer::CStringTokenizer(std::string_view text)
-    : m_szText(text),
-      m_bSlashSlashComments(1),
-      m_bSlashStarComments(1),
-      m_bBraceComments(1),
-      m_bEolSignificant(0),
-      m_bLowerCaseMode(0),
-      m_bPushedBack(0),
-      m_nLookAhead(kNeedChar),
-      m_classes{},
-      m_nLineNumber(1),
-      m_nTokenType(kNoToken),
-      m_nReadPos(0),
+    : m_szText(text), m_bSlashSlashComments(1), m_bSlashStarComments(1), m_bBraceComments(1),
+      m_bEolSignificant(0), m_bLowerCaseMode(0), m_bPushedBack(0),
+      m_nLookAhead(kNeedChar), m_classes{}, m_nLineNumber(1), m_nTokenType(kNoToken), m_nReadPos(0),
       m_dNumber(0.0)
 {
     AddWordChars('a', 'z');
@@ -126,119 +117,122 @@ int CStringTokenizer::NextToken()
     for (;;)
     {
         int c = m_nLookAhead == kNeedChar ? ReadChar() : m_nLookAhead;
-        if (c < 0)
-        {
-            m_nLookAhead = -1;
-            return m_nTokenType = kTokenEnd;
-        }
-        int nClass = ClassOf(c);
+        if (const std::optional<int> nBreak = SkipWhitespace(c))
+            return *nBreak;
+        if (const std::optional<int> nToken = ReadToken(c))
+            return *nToken;
+    }
+}
 
-        while (nClass & kClassWhitespace)
+int CStringTokenizer::EndOfText()
+{
+    m_nLookAhead = -1;
+    return m_nTokenType = kTokenEnd;
+}
+
+std::optional<int> CStringTokenizer::SkipWhitespace(int& c)
+{
+    if (c < 0)
+        return EndOfText();
+    while (ClassOf(c) & kClassWhitespace)
+    {
+        if (c == '\r')
         {
-            if (c == '\r')
+            ++m_nLineNumber;
+            c = ReadChar();
+            if (c == '\n')
+                c = ReadChar();
+            if (m_bEolSignificant)
+            {
+                m_nLookAhead = c;
+                return m_nTokenType = kTokenEndOfLine;
+            }
+        }
+        else
+        {
+            if (c == '\n')
             {
                 ++m_nLineNumber;
-                c = ReadChar();
-                if (c == '\n')
-                    c = ReadChar();
                 if (m_bEolSignificant)
                 {
-                    m_nLookAhead = c;
+                    m_nLookAhead = kNeedChar;
                     return m_nTokenType = kTokenEndOfLine;
                 }
             }
-            else
-            {
-                if (c == '\n')
-                {
-                    ++m_nLineNumber;
-                    if (m_bEolSignificant)
-                    {
-                        m_nLookAhead = kNeedChar;
-                        return m_nTokenType = kTokenEndOfLine;
-                    }
-                }
-                c = ReadChar();
-            }
-            if (c < 0)
-            {
-                m_nLookAhead = -1;
-                return m_nTokenType = kTokenEnd;
-            }
-            nClass = ClassOf(c);
+            c = ReadChar();
         }
+        if (c < 0)
+            return EndOfText();
+    }
+    return std::nullopt;
+}
 
-        if (nClass & kClassNumeric)
-        {
-            if (c == '-')
-            {
-                const int nNext = ReadChar();
-                if (nNext != '.' && !IsDigit(nNext))
-                {
-                    m_nLookAhead = nNext;
-                    return m_nTokenType = '-';
-                }
-                ReadNumber(nNext, true);
-                return m_nTokenType;
-            }
-            ReadNumber(c, false);
-            return m_nTokenType;
-        }
-
-        if (nClass & kClassWord)
-        {
-            ReadWord(c);
-            return m_nTokenType = kTokenWord;
-        }
-
-        if (nClass & kClassComment)
-        {
-            SkipToLineEnd();
-            continue;
-        }
-
-        if (nClass & kClassQuote)
-        {
-            ReadQuoted(c);
-            return m_nTokenType = kTokenQuoted;
-        }
-
-        if (c == '{' && m_bBraceComments)
-        {
-            if (!SkipBraceComment())
-            {
-                m_nLookAhead = -1;
-                return m_nTokenType = kTokenEnd;
-            }
-            m_nLookAhead = kNeedChar;
-            continue;
-        }
-
-        if (c == '/' && (m_bSlashSlashComments || m_bSlashStarComments))
+std::optional<int> CStringTokenizer::ReadToken(int c)
+{
+    const int nClass = ClassOf(c);
+    if (nClass & kClassNumeric)
+    {
+        if (c == '-')
         {
             const int nNext = ReadChar();
-            if (nNext == '*' && m_bSlashStarComments)
+            if (nNext != '.' && !IsDigit(nNext))
             {
-                if (!SkipSlashStarComment())
-                {
-                    m_nLookAhead = -1;
-                    return m_nTokenType = kTokenEnd;
-                }
-                m_nLookAhead = kNeedChar;
-                continue;
+                m_nLookAhead = nNext;
+                return m_nTokenType = '-';
             }
-            if (nNext == '/' && m_bSlashSlashComments)
-            {
-                SkipToLineEnd();
-                continue;
-            }
-            m_nLookAhead = nNext;
-            return m_nTokenType = '/';
+            ReadNumber(nNext, true);
+            return m_nTokenType;
         }
-
-        m_nLookAhead = kNeedChar;
-        return m_nTokenType = c;
+        ReadNumber(c, false);
+        return m_nTokenType;
     }
+    if (nClass & kClassWord)
+    {
+        ReadWord(c);
+        return m_nTokenType = kTokenWord;
+    }
+    if (nClass & kClassComment)
+    {
+        SkipToLineEnd();
+        return std::nullopt;
+    }
+    if (nClass & kClassQuote)
+    {
+        ReadQuoted(c);
+        return m_nTokenType = kTokenQuoted;
+    }
+    return ReadCommentOrChar(c);
+}
+
+std::optional<int> CStringTokenizer::ReadCommentOrChar(int c)
+{
+    if (c == '{' && m_bBraceComments)
+    {
+        if (!SkipBraceComment())
+            return EndOfText();
+        m_nLookAhead = kNeedChar;
+        return std::nullopt;
+    }
+    if (c == '/' && (m_bSlashSlashComments || m_bSlashStarComments))
+    {
+        const int nNext = ReadChar();
+        if (nNext == '*' && m_bSlashStarComments)
+        {
+            if (!SkipSlashStarComment())
+                return EndOfText();
+            m_nLookAhead = kNeedChar;
+            return std::nullopt;
+        }
+        if (nNext == '/' && m_bSlashSlashComments)
+        {
+            SkipToLineEnd();
+            return std::nullopt;
+        }
+        m_nLookAhead = nNext;
+        return m_nTokenType = '/';
+    }
+    m_nLookAhead = kNeedChar;
+    return m_nTokenType = c;
 }
 
 // c is the first digit or point, after the '-' when bNegative. The digits are
@@ -310,14 +304,29 @@ void CStringTokenizer::ReadQuoted(int nQuote)
         }
         switch (c)
         {
-        case 'a': c = 7; break;
-        case 'b': c = 8; break;
-        case 'f': c = 12; break;
-        case 'n': c = 10; break;
-        case 'r': c = 13; break;
-        case 't': c = 9; break;
-        case 'v': c = 11; break;
-        default: break;
+        case 'a':
+            c = 7;
+            break;
+        case 'b':
+            c = 8;
+            break;
+        case 'f':
+            c = 12;
+            break;
+        case 'n':
+            c = 10;
+            break;
+        case 'r':
+            c = 13;
+            break;
+        case 't':
+            c = 9;
+            break;
+        case 'v':
+            c = 11;
+            break;
+        default:
+            break;
         }
         m_szWord += static_cast<char>(c);
         d = ReadChar();

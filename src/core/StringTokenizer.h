@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -75,6 +76,12 @@ private:
     static constexpr int kNoToken = -6; // before the first NextToken
 
     int ReadChar();
+    // Steps of NextToken. Each returns the token it ends on, or nothing when the
+    // token is still to come (after blanks, or after a comment).
+    int EndOfText();
+    std::optional<int> SkipWhitespace(int& c);
+    std::optional<int> ReadToken(int c);
+    std::optional<int> ReadCommentOrChar(int c);
     int ClassOf(int c) const { return c < 0 ? 0 : m_classes[static_cast<std::size_t>(c)]; }
     void ReadNumber(int c, bool bNegative);
     void ReadWord(int c);
