@@ -9,8 +9,8 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QMouseEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -19,6 +19,7 @@
 #include <cmath>
 #include <map>
 #include <set>
+#include <utility>
 
 namespace
 {
@@ -75,11 +76,12 @@ INSTANTIATE_TEST_SUITE_P(
                     {1152, 0, 0, "H=2.25"},
                     {960, -540, 1728, "P_WA=6.00"},
                     {576, -540, 2700, "P_TP=7.50"}}},
-        SLabelCase{"ZeroWidthHidesOnlyW",
-                   0,
-                   {0, 2.25f, 6, 0, 2.25f, 7.5f},
-                   1.0f,
-                   {{0, 0, 0, "H=2.25"}, {0, -270, 864, "P_WA=6.00"}, {0, -270, 1350, "P_TP=7.50"}}},
+        SLabelCase{
+            "ZeroWidthHidesOnlyW",
+            0,
+            {0, 2.25f, 6, 0, 2.25f, 7.5f},
+            1.0f,
+            {{0, 0, 0, "H=2.25"}, {0, -270, 864, "P_WA=6.00"}, {0, -270, 1350, "P_TP=7.50"}}},
         SLabelCase{"ZeroHeightHidesOnlyH",
                    0,
                    {4, 0, 6, 4, 0, 7.5f},
@@ -159,7 +161,7 @@ std::set<Edge> PyramidEdges(int w, int h, int d)
 {
     const Point lb{-w / 2, -h / 2, 0}, rb{w / 2, -h / 2, 0}, rt{w / 2, h / 2, 0},
         lt{-w / 2, h / 2, 0}, apex{0, 0, d};
-    return {E(lb, rb), E(rb, rt), E(rt, lt), E(lt, lb),
+    return {E(lb, rb),   E(rb, rt),   E(rt, lt),   E(lt, lb),
             E(apex, lb), E(apex, rb), E(apex, rt), E(apex, lt)};
 }
 
@@ -180,8 +182,7 @@ TEST(PreviewGeometry, WorkedExampleInFeedback)
 
     // Dimension lines, red: top edge, right edge, axis to the farthest lens.
     const std::set<Edge> lines = {E({-2000, 1125, 0}, {2000, 1125, 0}),
-                                  E({2000, -1125, 0}, {2000, 1125, 0}),
-                                  E({0, 0, 0}, {0, 0, 7500})};
+                                  E({2000, -1125, 0}, {2000, 1125, 0}), E({0, 0, 0}, {0, 0, 7500})};
     EXPECT_EQ(Edges(sections[1]), lines);
     EXPECT_EQ(sections[1].size(), 3u);
     EXPECT_TRUE(AllColoured(sections[1], 1, 0, 0));
@@ -314,12 +315,17 @@ INSTANTIATE_TEST_SUITE_P(
         SDragCase{"SpinRightUp", CGLWnd::kIdSpin, {103, 98}, 33.0, -17.5, 250, 500, 1.0f},
         // Ten units per pixel: 3 right moves x by +30, 2 up moves y by +20.
         SDragCase{"MoveRightUp", CGLWnd::kIdMove, {103, 98}, 34.0, -19.0, 280, 520, 1.0f},
-        SDragCase{"ZoomSidewaysZoomsOut", CGLWnd::kIdZoom, {104, 100}, 34.0, -19.0, 250, 500,
+        SDragCase{"ZoomSidewaysZoomsOut",
+                  CGLWnd::kIdZoom,
+                  {104, 100},
+                  34.0,
+                  -19.0,
+                  250,
+                  500,
                   1.0f / 1.025f},
-        SDragCase{"ZoomUpZoomsOut", CGLWnd::kIdZoom, {100, 90}, 34.0, -19.0, 250, 500,
-                  1.0f / 1.025f},
-        SDragCase{"ZoomDownZoomsIn", CGLWnd::kIdZoom, {100, 101}, 34.0, -19.0, 250, 500,
-                  1.025f}),
+        SDragCase{
+            "ZoomUpZoomsOut", CGLWnd::kIdZoom, {100, 90}, 34.0, -19.0, 250, 500, 1.0f / 1.025f},
+        SDragCase{"ZoomDownZoomsIn", CGLWnd::kIdZoom, {100, 101}, 34.0, -19.0, 250, 500, 1.025f}),
     [](const ::testing::TestParamInfo<SDragCase>& info) { return info.param.pszName; });
 
 TEST(PreviewMouse, ZoomStopsBeforeItCanNoLongerComeBack)
@@ -376,20 +382,22 @@ QPoint PickFromMenu(CTestGLWnd& wnd, QContextMenuEvent::Reason eReason, const QP
                     const QString& strItem, QStringList* pItems = nullptr)
 {
     QPoint ptMenu(-1, -1);
-    QTimer::singleShot(50, [&]() {
-        auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!pMenu)
-            return;
-        ptMenu = pMenu->pos();
-        for (QAction* pAction : pMenu->actions())
-        {
-            if (pItems)
-                pItems->append(pAction->text());
-            if (pAction->text() == strItem)
-                pMenu->setActiveAction(pAction);
-        }
-        QTest::keyClick(pMenu, Qt::Key_Return);
-    });
+    QTimer::singleShot(50,
+                       [&]()
+                       {
+                           auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                           if (!pMenu)
+                               return;
+                           ptMenu = pMenu->pos();
+                           for (QAction* pAction : pMenu->actions())
+                           {
+                               if (pItems)
+                                   pItems->append(pAction->text());
+                               if (pAction->text() == strItem)
+                                   pMenu->setActiveAction(pAction);
+                           }
+                           QTest::keyClick(pMenu, Qt::Key_Return);
+                       });
     QContextMenuEvent event(eReason, ptLocal, wnd.mapToGlobal(ptLocal));
     QApplication::sendEvent(&wnd, &event);
     return ptMenu;
@@ -474,17 +482,17 @@ TEST(PreviewFont, LabelsNeedTheFontAndNothingElseDoes)
     wnd.SetViewData(4, 2.25f, 6, 4, 2.25f, 7.5f);
     wnd.ResetView();
     const QImage withFont = wnd.grabFramebuffer();
-    ASSERT_NE(wnd.m_nFontBase, 0u);
+    ASSERT_NE(wnd.m_labelFont.GetBase(), 0u);
     wnd.makeCurrent();
     for (unsigned int i = 0; i < 96; ++i)
-        EXPECT_TRUE(glIsList(wnd.m_nFontBase + i));
+        EXPECT_TRUE(glIsList(wnd.m_labelFont.GetBase() + i));
     wnd.doneCurrent();
 
     // Without lists the labels vanish and the rest of the frame is unchanged.
-    const unsigned int nBase = wnd.m_nFontBase;
-    wnd.m_nFontBase = 0;
+    CGLLabelFont noFont;
+    std::swap(wnd.m_labelFont, noFont);
     const QImage withoutFont = wnd.grabFramebuffer();
-    wnd.m_nFontBase = nBase;
+    std::swap(wnd.m_labelFont, noFont);
     wnd.m_bSuppressLabels = true;
     const QImage withoutLabels = wnd.grabFramebuffer();
     EXPECT_EQ(withoutFont, withoutLabels);
@@ -521,11 +529,11 @@ public:
         glRasterPos2f(x, 20.0f);
         glBitmap(0, 0, 0.0f, 0.0f, fMove, 0.0f, nullptr);
         if (eWay == EWay::GlyphRun)
-            DrawGlyphRun(m_vGlyphs, pszText);
+            m_labelFont.DrawBitmap(pszText);
         else if (eWay == EWay::LabelRun)
-            DrawLabelRun(pszText);
+            m_labelFont.Draw(pszText);
         else
-            DrawLabelText(m_nFontBase, pszText);
+            CGLLabelFont::DrawLabelText(m_labelFont.GetBase(), pszText);
         GLfloat afPos[4] = {};
         glGetFloatv(GL_CURRENT_RASTER_POSITION, afPos);
         fEnd = afPos[0];
@@ -548,7 +556,7 @@ public:
         glPushMatrix();
         glLoadIdentity();
         glRasterPos2i(5, 20);
-        DrawLabelText(m_nFontBase, pszText);
+        CGLLabelFont::DrawLabelText(m_labelFont.GetBase(), pszText);
         GLfloat afPos[4] = {};
         glGetFloatv(GL_CURRENT_RASTER_POSITION, afPos);
         glPopMatrix();
@@ -573,8 +581,9 @@ TEST(PreviewFont, AGlyphRunAndALabelTextureDrawWhatTheListsDraw)
         {6.999f, 0.0f, "fjf/|\\Wg_Qy ()"},
         {10.25f, -18.0f, "W=12345.67"}, // starts left of the view
         {3.75f, 0.0f, "  A  "},
-        {8.5f, 0.0f, " !\"#$%&'*+,-.0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[]^`"
-                     "abcdefghijklmnopqrstuvwxyz{}~\x7f\xe9\x01"},
+        {8.5f, 0.0f,
+         " !\"#$%&'*+,-.0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[]^`"
+         "abcdefghijklmnopqrstuvwxyz{}~\x7f\xe9\x01"},
     };
     CFontProbeWnd wnd;
     wnd.ShowAt(40, 40, 900, 60);
@@ -601,7 +610,7 @@ TEST(PreviewFont, AGlyphRunAndALabelTextureDrawWhatTheListsDraw)
 class CLabelWayWnd : public CTestGLWnd
 {
 public:
-    using CTestGLWnd::m_bLabelTextures;
+    void SetLabelTextures(bool bTextures) { m_labelFont.SetTextures(bTextures); }
 };
 
 TEST(PreviewFont, LabelTexturesDrawTheScenesTheBitmapsDraw)
@@ -614,8 +623,8 @@ TEST(PreviewFont, LabelTexturesDrawTheScenesTheBitmapsDraw)
     };
     // Turned so that lines pass in front of and behind the labels' depths.
     const SRow rows[] = {
-        {0, {4, 2.25f, 6, 4, 2.25f, 7.5f}, 0.0},  {0, {4, 2.25f, 6, 4, 2.25f, 7.5f}, 40.0},
-        {0, {4, 2.25f, 6, 4, 2.25f, 7.5f}, -70.0}, {1, {6.57f, 3.7f, 9, 5.42f, 3.05f, 9}, 25.0},
+        {0, {4, 2.25f, 6, 4, 2.25f, 7.5f}, 0.0},    {0, {4, 2.25f, 6, 4, 2.25f, 7.5f}, 40.0},
+        {0, {4, 2.25f, 6, 4, 2.25f, 7.5f}, -70.0},  {1, {6.57f, 3.7f, 9, 5.42f, 3.05f, 9}, 25.0},
         {0, {2, 1.125f, 1, 2, 1.125f, 1.3f}, 10.0},
     };
     CLabelWayWnd wnd;
@@ -626,9 +635,9 @@ TEST(PreviewFont, LabelTexturesDrawTheScenesTheBitmapsDraw)
         const float* d = row.afData;
         wnd.SetViewData(d[0], d[1], d[2], d[3], d[4], d[5]);
         wnd.m_dRotY = row.dRotY;
-        wnd.m_bLabelTextures = false;
+        wnd.SetLabelTextures(false);
         const QImage bitmaps = wnd.grabFramebuffer();
-        wnd.m_bLabelTextures = true;
+        wnd.SetLabelTextures(true);
         const QImage textures = wnd.grabFramebuffer();
         EXPECT_EQ(textures, bitmaps) << row.nMode << " " << row.dRotY;
         EXPECT_GT(CountRedPixels(textures), 50) << row.nMode << " " << row.dRotY;
@@ -666,9 +675,9 @@ TEST(PreviewFont, WindowsSideBySideEachHaveTheirContextAndFont)
         frames.push_back(pWnd->grabFramebuffer());
     }
     EXPECT_NE(left.context(), right.context());
-    EXPECT_NE(left.m_nFontBase, 0u);
-    EXPECT_NE(right.m_nFontBase, 0u);
-    EXPECT_NE(left.m_nFontBase, right.m_nFontBase);
+    EXPECT_NE(left.m_labelFont.GetBase(), 0u);
+    EXPECT_NE(right.m_labelFont.GetBase(), 0u);
+    EXPECT_NE(left.m_labelFont.GetBase(), right.m_labelFont.GetBase());
     EXPECT_EQ(frames[0], frames[1]);
     EXPECT_GT(CountRedPixels(frames[1]), 500); // the lines alone give about 150
 }
