@@ -104,25 +104,17 @@ void CGLShiftWnd::DrawShiftLabel(const char* pszText, float fValue, float w, flo
     DrawLabelAt(x, y, 0.0f, (bHorizontal ? "H" : "V") + (pszText + FormatLength(fValue)));
 }
 
-// The WA edge in blue; the two distances in black.
 void CGLShiftWnd::DrawLabelsDistance(float x, float y, float z, float w, float h, float d)
 {
-    if (d == 0.0f)
-        return;
-    const float g = LabelScale(w, h, d);
-    glPushMatrix();
-    glTranslated(x, y, z);
-    glColor4f(0.0f, 0.0f, 1.0f, 1.0f);
-    DrawShiftLabel(" Shift = ", EdgeOffsetWide(m_fShiftRatio), w, h, g, 0.0f);
-    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
-    DrawThrowLabels(w, h, g);
-    glPopMatrix();
+    DrawShiftLabels(x, y, z, w, h, d, 0);
 }
 
-// Both edges, the WA one (blue) 200 units above the TP one (red): the horizontal
-// view raises the WA label, the vertical view lowers the TP label. The one distance
-// in black.
 void CGLShiftWnd::DrawLabelsScreen(float x, float y, float z, float w, float h, float d)
+{
+    DrawShiftLabels(x, y, z, w, h, d, 1);
+}
+
+void CGLShiftWnd::DrawShiftLabels(float x, float y, float z, float w, float h, float d, int nMode)
 {
     if (d == 0.0f)
         return;
@@ -131,13 +123,22 @@ void CGLShiftWnd::DrawLabelsScreen(float x, float y, float z, float w, float h, 
     glPushMatrix();
     glTranslated(x, y, z);
     glColor4f(0.0f, 0.0f, 1.0f, 1.0f);
-    DrawShiftLabel(" Shift(WA)= ", EdgeOffsetWide(m_fShiftRatio), w, h, g,
-                   bHorizontal ? 200.0f : 0.0f);
-    glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
-    DrawShiftLabel(" Shift(TP)= ", EdgeOffsetTele(m_fShiftRatio), w, h, g,
-                   bHorizontal ? 0.0f : -200.0f);
-    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
-    DrawProjectionLabel(w, h, g);
+    if (nMode == 0)
+    {
+        DrawShiftLabel(" Shift = ", EdgeOffsetWide(m_fShiftRatio), w, h, g, 0.0f);
+        glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
+        DrawThrowLabels(w, h, g);
+    }
+    else
+    {
+        DrawShiftLabel(" Shift(WA)= ", EdgeOffsetWide(m_fShiftRatio), w, h, g,
+                       bHorizontal ? 200.0f : 0.0f);
+        glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
+        DrawShiftLabel(" Shift(TP)= ", EdgeOffsetTele(m_fShiftRatio), w, h, g,
+                       bHorizontal ? 0.0f : -200.0f);
+        glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
+        DrawProjectionLabel(w, h, g);
+    }
     glPopMatrix();
 }
 

@@ -76,6 +76,11 @@ private:
     void DrawMarker(float e, float fAcross, float t) const;
     // A vertex at fAlong on the shift axis and fAcross on the other, at z = 0.
     void Vertex(float fAlong, float fAcross) const;
+    // The labels of mode 0: the WA edge in blue, the two distances in black; of mode
+    // 1: both edges, the WA one (blue) 200 units above the TP one (red; the
+    // horizontal view raises the WA label, the vertical view lowers the TP label),
+    // and the one distance in black.
+    void DrawShiftLabels(float x, float y, float z, float w, float h, float d, int nMode);
     // One shift label ("H" or "V" and pszText, then the value) at the WA picture's
     // centre: above the pictures (horizontal) or beside them (vertical); fRaise
     // moves it up.

@@ -348,22 +348,17 @@ void CGLWnd::DrawProjectionLabel(float w, float h, float g)
     DrawLabelAt(w * 0.5f * g, -h * 0.5f * g, m_fD1 * 0.5f * g, "PJD=" + FormatLength(m_fD1));
 }
 
-// The preview's labels, in red: the sizes, the wide and the tele distance.
 void CGLWnd::DrawLabelsDistance(float x, float y, float z, float w, float h, float d)
 {
-    if (d == 0.0f)
-        return;
-    const float g = LabelScale(w, h, d);
-    glPushMatrix();
-    glTranslated(x, y, z);
-    glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
-    DrawSizeLabels(w, h, g);
-    DrawThrowLabels(w, h, g);
-    glPopMatrix();
+    DrawPreviewLabels(x, y, z, w, h, d, 0);
 }
 
-// The preview's labels, in red: the sizes and the one distance.
 void CGLWnd::DrawLabelsScreen(float x, float y, float z, float w, float h, float d)
+{
+    DrawPreviewLabels(x, y, z, w, h, d, 1);
+}
+
+void CGLWnd::DrawPreviewLabels(float x, float y, float z, float w, float h, float d, int nMode)
 {
     if (d == 0.0f)
         return;
@@ -372,7 +367,10 @@ void CGLWnd::DrawLabelsScreen(float x, float y, float z, float w, float h, float
     glTranslated(x, y, z);
     glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
     DrawSizeLabels(w, h, g);
-    DrawProjectionLabel(w, h, g);
+    if (nMode == 0)
+        DrawThrowLabels(w, h, g);
+    else
+        DrawProjectionLabel(w, h, g);
     glPopMatrix();
 }
 
@@ -473,26 +471,16 @@ void CGLWnd::DrawWirePyramid(float l, float r, float b, float t, float d)
     glVertex3f(r, b, 0.0f);
     glVertex3f(r, t, 0.0f);
     glVertex3f(l, t, 0.0f);
-    // Side triangles to the lens, top, bottom, right, left (apex first and last).
-    glVertex3f(0.0f, 0.0f, d);
-    glVertex3f(l, t, 0.0f);
-    glVertex3f(r, t, 0.0f);
-    glVertex3f(0.0f, 0.0f, d);
-
-    glVertex3f(0.0f, 0.0f, d);
-    glVertex3f(l, b, 0.0f);
-    glVertex3f(r, b, 0.0f);
-    glVertex3f(0.0f, 0.0f, d);
-
-    glVertex3f(0.0f, 0.0f, d);
-    glVertex3f(r, b, 0.0f);
-    glVertex3f(r, t, 0.0f);
-    glVertex3f(0.0f, 0.0f, d);
-
-    glVertex3f(0.0f, 0.0f, d);
-    glVertex3f(l, b, 0.0f);
-    glVertex3f(l, t, 0.0f);
-    glVertex3f(0.0f, 0.0f, d);
+    // Side triangles to the lens, top, bottom, right, left: each edge's two corners
+    // (x, y) between the lens first and last.
+    const float afSides[4][4] = {{l, t, r, t}, {l, b, r, b}, {r, b, r, t}, {l, b, l, t}};
+    for (const auto& side : afSides)
+    {
+        glVertex3f(0.0f, 0.0f, d);
+        glVertex3f(side[0], side[1], 0.0f);
+        glVertex3f(side[2], side[3], 0.0f);
+        glVertex3f(0.0f, 0.0f, d);
+    }
     glEnd();
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
 }

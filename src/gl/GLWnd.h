@@ -194,6 +194,9 @@ protected:
 private:
     friend class CGLViewWindow;
 
+    // The preview's labels, in red: the sizes, then the wide and the tele distance
+    // (mode 0) or the one distance (mode 1).
+    void DrawPreviewLabels(float x, float y, float z, float w, float h, float d, int nMode);
     // The "W=" and "H=" rows of the preview's two label layouts.
     void DrawSizeLabels(float w, float h, float g);
     // The cursor of the mouse mode.
