@@ -1,66 +1,17 @@
 // The vertical shift view of the shift calculator, the vertical twin of the
-// horizontal one: the WA picture (blue) and the TP picture (red) moved up or down
-// by the shift slider, each with its beam to the lens and the black lens axis, the
-// translucent outline of the area the shift can reach at each end, a dimension
-// marker beside the pictures from the lens axis to the picture's edge and the shift
-// values as labels.
-// Inputs: the mode and the (width, height, distance) triples of the WA end (first)
-// and the TP end (second) in the user's unit, the WA and TP shift angles downwards
-// (minus) and upwards (plus) in degrees, and the shift ratio from -1 (full down) to
-// 1 (full up). The window, its GL context and label font, the mouse modes, the
-// context menu and the common frame of the scene are CGLWnd's. Used by the shift
-// calculator dialog.
+// horizontal one: the WA and TP pictures moved up or down by the shift slider, with
+// the outline of the area the shift can reach, a dimension marker beside the
+// pictures from the lens axis to the edge they move to, and the "V Shift" labels
+// (see CGLShiftWnd). The angles are those downwards (minus) and upwards (plus); the
+// ratio runs from -1 (full down) to 1 (full up). Used by the shift calculator dialog.
 #pragma once
 
-#include "gl/GLWnd.h"
+#include "gl/GLShiftWnd.h"
 
-class CGLShiftWnd_Verticale : public CGLWnd
+class CGLShiftWnd_Verticale : public CGLShiftWnd
 {
     Q_OBJECT
 
 public:
     explicit CGLShiftWnd_Verticale(QWidget* parent = nullptr);
-
-    // Store the angles (degrees) and the ratio; the owner repaints.
-    void SetWideAngles(float fMinus, float fPlus);
-    void SetTeleAngles(float fMinus, float fPlus);
-    void SetShiftRatio(float r);
-
-    // The picture centre's height above the lens axis at the ratio r, WA and TP end.
-    float CenterOffsetWide(float r) const;
-    float CenterOffsetTele(float r) const;
-    // The picture edge on the side the picture moves to (top edge for r >= 0).
-    float EdgeOffsetWide(float r) const;
-    float EdgeOffsetTele(float r) const;
-
-protected:
-    void RenderScene() override;
-    void DrawLabelsDistance(float x, float y, float z, float w, float h, float d) override;
-    void DrawLabelsScreen(float x, float y, float z, float w, float h, float d) override;
-    // The preview's lines and box have no place here.
-    void DrawDimensionLines(float x, float y, float z, float w, float h, float d) override;
-    void DrawBoundingBox(float x, float y, float z, float w, float h, float d) override;
-    void DrawPyramid(float x, float y, float z, float w, float h, float d) override;
-
-    // The w x h picture at z = 0 moved up by c, its four side triangles to the lens
-    // at (0, 0, d) and the lens axis in black.
-    virtual void DrawShiftedPyramid(float w, float h, float d, float c);
-    // The area the picture (w' x h', the enlarged size) can reach at the WA or TP end.
-    virtual void DrawShiftRangeWide(float w, float h);
-    virtual void DrawShiftRangeTele(float w, float h);
-    // The dimension marker from the lens axis to the picture edge: the WA edge after
-    // size to distance, the WA and the TP edge after distance to size.
-    virtual void DrawShiftMarkerDistance(float w, float h);
-    virtual void DrawShiftMarkerScreen(float w, float h);
-
-    float m_fAngleWideMinus = 0.0f;
-    float m_fAngleWidePlus = 0.0f;
-    float m_fAngleTeleMinus = 0.0f;
-    float m_fAngleTelePlus = 0.0f;
-    float m_fShiftRatio = 0.0f;
-
-private:
-    // One vertical dimension line at x0 from the axis to e, with a tick of
-    // half-length t at both ends; nothing when e is 0.
-    static void DrawMarker(float e, float x0, float t);
 };

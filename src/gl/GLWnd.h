@@ -1,9 +1,9 @@
 // The GL window base and the 3D installation preview, drawn in immediate mode
 // through the system's libGL/libGLU. Every instance owns its GL context and its
-// label font lists, and shares with its derived views the perspective projection,
-// the bitmap label font, the mouse modes (spin, move, zoom) with their context
-// menu, the view state and the common frame of a scene (extents, automatic scale,
-// translation and rotations, labels by mode). Its own drawing operations draw the
+// label font (CGLLabelFont), and shares with its derived views the perspective
+// projection, the mouse modes (spin, move, zoom) with their context menu, the view
+// (CGLCamera), the offscreen frame and the common frame of a scene (extents,
+// automatic scale, translation and rotations, labels by mode). Its own drawing operations draw the
 // preview: the screen(s), the light beam from each screen to the lens, a box around
 // the installation, red dimension lines and red numeric labels.
 // The view is a widget the dialogs place and size; its picture is drawn by a native
@@ -19,6 +19,8 @@
 #pragma once
 
 #include "DialogTemplates.h"
+#include "gl/GLCamera.h"
+#include "gl/GLLabelFont.h"
 #include "gl/LabelLayout.h"
 
 #include <QCursor>
@@ -28,9 +30,7 @@
 #include <QWidget>
 
 #include <array>
-#include <map>
 #include <string>
-#include <vector>
 
 class CGLViewWindow;
 class QContextMenuEvent;
@@ -43,39 +43,14 @@ class CGLWnd : public QWidget
     Q_OBJECT
 
 public:
-    // One glyph of the label font as a one-bit bitmap: rows bottom-up, most
-    // significant bit first, rows byte-aligned; the origin is the pen position on the
-    // baseline, nXOrig pixels right of the bitmap's left column and nYOrig above its
-    // bottom row.
-    struct SLabelGlyph
-    {
-        int nWidth = 0;
-        int nHeight = 0;
-        int nXOrig = 0;
-        int nYOrig = 0;
-        int nAdvance = 0;
-        std::vector<unsigned char> bits;
-    };
-
     // Context-menu command ids (menu 139; the values live with its table).
     static constexpr int kIdMove = kCmdGLMove;
     static constexpr int kIdSpin = kCmdGLSpin;
     static constexpr int kIdZoom = kCmdGLZoom;
     static constexpr int kIdResize = kCmdGLResize;
 
-    // A view of the scene: rotations about x and y in degrees, the translation in
-    // scene units and the zoom on top of the automatic scale. The defaults are the
-    // preview's initial view; a derived view changes what differs, e.g.
-    // SViewState{.dTransX = -250.0, .dTransY = 400.0}.
-    struct SViewState
-    {
-        double dRotX = 34.0;
-        double dRotY = -19.0;
-        double dTransX = 250.0;
-        double dTransY = 500.0;
-        double dTransZ = -4000.0;
-        float fZoom = 1.0f;
-    };
+    // A view of the scene: rotations, translation and zoom (see CGLCamera).
+    using SViewState = CGLCamera::SViewState;
 
     // The preview, starting with the default view.
     explicit CGLWnd(QWidget* parent = nullptr);
@@ -165,25 +140,15 @@ protected:
     static int TruncRaster(float fValue);
     // DrawLabel at (x, y, z), each coordinate truncated towards zero.
     void DrawLabelAt(float x, float y, float z, const std::string& strText);
+    // The distance labels below the installation with the largest width w and height
+    // h at the label scale g: "P_WA=" and "P_TP=" (mode 0), "PJD=" (mode 1).
+    void DrawThrowLabels(float w, float h, float g);
+    void DrawProjectionLabel(float w, float h, float g);
 
-    // Builds 96 display lists (codes 32..127) of bitmap glyphs for the face, pixel
-    // height, weight (100..900) and italic flag in the current context; returns the
-    // first list, 0 if none. pGlyphs, when given, receives the same 96 glyphs.
-    static unsigned int BuildLabelFont(const char* pszFace, int nHeight, int nWeight, bool bItalic,
-                                       std::vector<SLabelGlyph>* pGlyphs = nullptr);
-    // Draws the text at the current raster position; nothing when nBase is 0 or the
-    // text is null. Characters outside 32..127 are skipped.
-    static void DrawLabelText(unsigned int nBase, const char* pszText);
-    // Draws the text at the current raster position as one bitmap made of the
-    // glyphs, each where the font's lists would put it: the same pixels and the same
-    // raster position afterwards as DrawLabelText, with one bitmap per label instead
-    // of one per character, which software GL draws one at a time.
-    static void DrawGlyphRun(const std::vector<SLabelGlyph>& glyphs, const char* pszText);
-    // The same pixels and raster position as DrawGlyphRun in this view's label font,
-    // drawn as a textured square kept per text, which software GL draws many times
-    // faster than a bitmap. Feedback and selection (and m_bLabelTextures false) get
-    // DrawGlyphRun's bitmap.
-    void DrawLabelRun(const char* pszText);
+    // A picture from x = l to r and y = b to t at z = 0 and its four side triangles to
+    // the lens at (0, 0, d) (top, bottom, right, left; each a quadrilateral with the
+    // lens first and last), in line mode; the polygon mode is fill afterwards.
+    static void DrawWirePyramid(float l, float r, float b, float t, float d);
 
     // Context-menu commands by id.
     void OnCommand(int nId);
@@ -210,34 +175,9 @@ protected:
     // Shift+F10 opens the context menu as the menu key does.
     void keyPressEvent(QKeyEvent* event) override;
 
-    bool m_bLButtonDown = false;
-    bool m_bSpin = true;
-    bool m_bMove = false;
-    bool m_bZoom = false;
-    QPoint m_ptLast;
-    double m_dRotY; // rotations, translation and m_fZoom: set from the view state
-    double m_dRotX;
-    double m_dTransX;
-    double m_dTransY;
-    double m_dTransZ;
-    unsigned int m_nFontBase = 0;       // this window's label font lists, built in initializeGL
-    std::vector<SLabelGlyph> m_vGlyphs; // the same font's glyphs, codes 32..127
-    // Label texts drawn so far, each as a texture of its glyph run (0 for a blank
-    // run) with the run's placement; in this view's context.
-    struct SLabelTexture
-    {
-        unsigned int nTexture = 0;
-        int nWidth = 0;
-        int nHeight = 0;
-        int nLeft = 0;
-        int nBottom = 0;
-        int nPen = 0;
-    };
-    std::map<std::string, SLabelTexture> m_mapLabelTextures;
-    bool m_bLabelTextures = true; // false: labels are drawn as bitmaps, as in feedback
-    CLabelLayout m_labelLayout;   // the labels of the frame being drawn
-    void DeleteLabelTextures();
-    float m_fZoom;
+    CGLCamera m_camera;         // the view, the mouse mode and the drag
+    CGLLabelFont m_labelFont;   // this view's label font, built in initializeGL
+    CLabelLayout m_labelLayout; // the labels of the frame being drawn
     int m_nMode = 0;
     float m_fW1 = 0.0f;
     float m_fH1 = 0.0f;
@@ -254,14 +194,16 @@ protected:
 private:
     friend class CGLViewWindow;
 
-    // Rotations, translation and zoom from the view state.
-    void ApplyView(const SViewState& view);
+    // The preview's labels, in red: the sizes, then the wide and the tele distance
+    // (mode 0) or the one distance (mode 1).
+    void DrawPreviewLabels(float x, float y, float z, float w, float h, float d, int nMode);
     // The "W=" and "H=" rows of the preview's two label layouts.
     void DrawSizeLabels(float w, float h, float g);
+    // The cursor of the mouse mode.
+    const QCursor& ModeCursor() const;
     // Screen position of the context menu for an event (keyboard: top-left + (5, 5)).
     QPoint ContextMenuPosition(const QContextMenuEvent& event) const;
 
-    const SViewState m_viewInitial;
     CGLViewWindow* m_pGLWindow = nullptr; // owned by its container
     QWidget* m_pContainer = nullptr;      // child widget holding the GL window
 };

@@ -22,22 +22,24 @@ struct SLabelCall
 template <class TView> class CTestView : public TView
 {
 public:
-    using TView::TView;
     using TView::BeginFrame;
+    using TView::m_camera;
+    using TView::m_labelFont;
     using TView::OnCommand;
     using TView::RenderScene;
     using TView::resizeGL;
-    using TView::m_bLButtonDown;
-    using TView::m_bMove;
-    using TView::m_bSpin;
-    using TView::m_bZoom;
-    using TView::m_dRotX;
-    using TView::m_dRotY;
-    using TView::m_dTransX;
-    using TView::m_dTransY;
-    using TView::m_dTransZ;
-    using TView::m_fZoom;
-    using TView::m_nFontBase;
+    using TView::TView;
+    // The view's camera, by the names of its members.
+    bool& m_bLButtonDown = m_camera.m_bLButtonDown;
+    bool& m_bMove = m_camera.m_bMove;
+    bool& m_bSpin = m_camera.m_bSpin;
+    bool& m_bZoom = m_camera.m_bZoom;
+    double& m_dRotX = m_camera.m_dRotX;
+    double& m_dRotY = m_camera.m_dRotY;
+    double& m_dTransX = m_camera.m_dTransX;
+    double& m_dTransY = m_camera.m_dTransY;
+    double& m_dTransZ = m_camera.m_dTransZ;
+    float& m_fZoom = m_camera.m_fZoom;
 
     std::vector<SLabelCall> m_vLabels;
     bool m_bSuppressLabels = false;
