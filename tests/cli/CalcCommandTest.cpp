@@ -1,6 +1,8 @@
 // In-process tests of the command-line calculator: argument errors and their exit
-// codes, the model-name hint, JSON string escaping and the text output.
+// codes, JSON string escaping and the text output.
 #include "cli/CalcCommand.h"
+#include "cli/CalcHelp.h"
+#include "cli/CalcOutput.h"
 
 #include <gtest/gtest.h>
 
@@ -264,20 +266,6 @@ TEST(CliJsonTest, DistancesInTheLensRange)
     EXPECT_EQ(json({"size", "Kelda W1", "--distance", "2"}).substr(0, 5), "true,");
     EXPECT_EQ(json({"size", "Kelda W1", "--distance", "26.25", "--unit", "feet"}).substr(0, 6),
               "false,");
-}
-
-TEST(CliSuggestTest, OnlyCloseNamesAreSuggested)
-{
-    EXPECT_EQ(SuggestModelName("NYSSA A"), "Nyssa  A");
-    EXPECT_EQ(SuggestModelName("  wexa\t3 "), "Wexa  3");
-    // Equally close to W1, W2, W3 and WT: the first in catalogue order.
-    EXPECT_EQ(SuggestModelName("Kelda W9"), "Kelda W1");
-    EXPECT_EQ(SuggestModelName("Dovra 12X"), "Dovra 12");
-    EXPECT_EQ(SuggestModelName("Pelm"), "");
-    EXPECT_EQ(SuggestModelName("Projector"), "");
-    EXPECT_EQ(SuggestModelName("   "), "");
-    // Far longer than any name: no hint (and no edit distances over megabytes).
-    EXPECT_EQ(SuggestModelName("Kelda W1" + std::string(1 << 20, 'x')), "");
 }
 
 } // namespace
