@@ -104,6 +104,36 @@ INSTANTIATE_TEST_SUITE_P(
         SErrorRow{"ModelsWithArgument", {"models", kKelda}, 2, "takes no arguments"}),
     [](const auto& info) { return std::string(info.param.pszName); });
 
+// The words are read from the left and the first wrong one is reported; a word is
+// an option, a value or a name by its place alone, and is taken as typed.
+INSTANTIATE_TEST_SUITE_P(
+    Order, CliErrorTest,
+    testing::Values(
+        SErrorRow{"EmptyInlineValueBeforeAWord", {"distance", kKelda, "--width=", "3"}, 2,
+                  "--width needs a decimal number, got \"\"", true},
+        SErrorRow{"HelpWithLetters", {"distance", kKelda, "-hx", "--width", "2"}, 2,
+                  "unknown option: \"-hx\"", true},
+        SErrorRow{"HelpWithValue", {"shift", kKelda, "--help=1"}, 2,
+                  "unknown option: \"--help=1\"", true},
+        SErrorRow{"JsonWithEmptyValue", {"shift", kKelda, "--json="}, 2, "--json takes no value",
+                  true},
+        SErrorRow{"NegativeNumberWord", {"shift", kKelda, "-5"}, 2, "unknown option: \"-5\"",
+                  true},
+        SErrorRow{"UnknownBeforeRepeated",
+                  {"size", kKelda, "--widht", "--gain", "1", "--gain", "2"}, 2,
+                  "unknown option: \"--widht\"", true},
+        SErrorRow{"UnknownBeforeHelp", {"distance", kKelda, "--widht", "-h"}, 2,
+                  "unknown option: \"--widht\"", true},
+        SErrorRow{"UnexpectedBeforeMissingValue", {"distance", kKelda, "W1", "--width"}, 2,
+                  "unexpected argument: \"W1\""},
+        SErrorRow{"ValueLikeAList", {"distance", kKelda, "--width", "[2]"}, 2,
+                  "--width needs a decimal number, got \"[2]\"", true},
+        SErrorRow{"ValueLikeAnOption", {"distance", kKelda, "--width", "--help"}, 2,
+                  "--width needs a decimal number, got \"--help\"", true},
+        SErrorRow{"DashNameAfterOptionsEnd", {"shift", "--json", "--", "-Kelda"}, 3,
+                  "unknown model: \"-Kelda\"", true}),
+    [](const auto& info) { return std::string(info.param.pszName); });
+
 INSTANTIATE_TEST_SUITE_P(
     Failed, CliErrorTest,
     testing::Values(
@@ -150,7 +180,7 @@ TEST(CliHelpTest, EveryFormPrintsTheHelpOnStdout)
 {
     const std::vector<std::vector<std::string>> forms = {
         {"help"}, {"-h"}, {"--help"}, {"models", "--help"}, {"distance", "Kelda W1", "-h"},
-        {"shift", "--help"}};
+        {"shift", "--help"}, {"size", "-h", "--widht", "--width"}};
     for (const auto& args : forms)
     {
         const SRun run = RunInProcess(args);
