@@ -249,7 +249,7 @@ void CWordReader::LeftOversBefore(std::size_t nEnd)
         LeftOver(m_words[m_nNext]);
 }
 
-// A word CLI11 took for no option: the model name, the "--" that ends the options,
+// A word CLI11 left over: the model name, the "--" that ends the options,
 // or an option the command does not have.
 void CWordReader::LeftOver(const std::string& szWord)
 {
