@@ -2,7 +2,6 @@
 
 #include "app/LenvaraApp.h"
 #include "core/ModelName.h"
-#include "model/CatalogueTable.h"
 #include "platform/Controls.h"
 #include "ui/ModelListBox.h"
 
@@ -12,8 +11,6 @@
 #include <QLineEdit>
 #include <QStandardItemModel>
 #include <QTimer>
-
-#include <cstring>
 
 namespace
 {
@@ -28,15 +25,10 @@ public:
     explicit CModelCompleter(QObject* pParent) : QCompleter(pParent)
     {
         auto* pModel = new QStandardItemModel(this);
-        for (const SCatalogueRow& row : GetCatalogue().main)
+        for (const std::string& szName : ListedModelNames())
         {
-            if (!row.bListed)
-                continue;
-            const QByteArray name(row.szName,
-                                  static_cast<qsizetype>(strnlen(row.szName, sizeof row.szName)));
-            auto* pItem = new QStandardItem(QString::fromUtf8(name));
-            pItem->setData(QString::fromStdString(NormaliseModelName(name.toStdString())),
-                           kNormalisedRole);
+            auto* pItem = new QStandardItem(QString::fromStdString(szName));
+            pItem->setData(QString::fromStdString(NormaliseModelName(szName)), kNormalisedRole);
             pModel->appendRow(pItem);
         }
         setModel(pModel);

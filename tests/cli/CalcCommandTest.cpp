@@ -1,6 +1,8 @@
 // In-process tests of the command-line calculator: argument errors and their exit
-// codes, the model-name hint, JSON string escaping and the text output.
+// codes, JSON string escaping and the text output.
 #include "cli/CalcCommand.h"
+#include "cli/CalcHelp.h"
+#include "cli/CalcOutput.h"
 
 #include <gtest/gtest.h>
 
@@ -102,6 +104,36 @@ INSTANTIATE_TEST_SUITE_P(
         SErrorRow{"ModelsWithArgument", {"models", kKelda}, 2, "takes no arguments"}),
     [](const auto& info) { return std::string(info.param.pszName); });
 
+// The words are read from the left and the first wrong one is reported; a word is
+// an option, a value or a name by its place alone, and is taken as typed.
+INSTANTIATE_TEST_SUITE_P(
+    Order, CliErrorTest,
+    testing::Values(
+        SErrorRow{"EmptyInlineValueBeforeAWord", {"distance", kKelda, "--width=", "3"}, 2,
+                  "--width needs a decimal number, got \"\"", true},
+        SErrorRow{"HelpWithLetters", {"distance", kKelda, "-hx", "--width", "2"}, 2,
+                  "unknown option: \"-hx\"", true},
+        SErrorRow{"HelpWithValue", {"shift", kKelda, "--help=1"}, 2,
+                  "unknown option: \"--help=1\"", true},
+        SErrorRow{"JsonWithEmptyValue", {"shift", kKelda, "--json="}, 2, "--json takes no value",
+                  true},
+        SErrorRow{"NegativeNumberWord", {"shift", kKelda, "-5"}, 2, "unknown option: \"-5\"",
+                  true},
+        SErrorRow{"UnknownBeforeRepeated",
+                  {"size", kKelda, "--widht", "--gain", "1", "--gain", "2"}, 2,
+                  "unknown option: \"--widht\"", true},
+        SErrorRow{"UnknownBeforeHelp", {"distance", kKelda, "--widht", "-h"}, 2,
+                  "unknown option: \"--widht\"", true},
+        SErrorRow{"UnexpectedBeforeMissingValue", {"distance", kKelda, "W1", "--width"}, 2,
+                  "unexpected argument: \"W1\""},
+        SErrorRow{"ValueLikeAList", {"distance", kKelda, "--width", "[2]"}, 2,
+                  "--width needs a decimal number, got \"[2]\"", true},
+        SErrorRow{"ValueLikeAnOption", {"distance", kKelda, "--width", "--help"}, 2,
+                  "--width needs a decimal number, got \"--help\"", true},
+        SErrorRow{"DashNameAfterOptionsEnd", {"shift", "--json", "--", "-Kelda"}, 3,
+                  "unknown model: \"-Kelda\"", true}),
+    [](const auto& info) { return std::string(info.param.pszName); });
+
 INSTANTIATE_TEST_SUITE_P(
     Failed, CliErrorTest,
     testing::Values(
@@ -148,7 +180,7 @@ TEST(CliHelpTest, EveryFormPrintsTheHelpOnStdout)
 {
     const std::vector<std::vector<std::string>> forms = {
         {"help"}, {"-h"}, {"--help"}, {"models", "--help"}, {"distance", "Kelda W1", "-h"},
-        {"shift", "--help"}};
+        {"shift", "--help"}, {"size", "-h", "--widht", "--width"}};
     for (const auto& args : forms)
     {
         const SRun run = RunInProcess(args);
@@ -264,20 +296,6 @@ TEST(CliJsonTest, DistancesInTheLensRange)
     EXPECT_EQ(json({"size", "Kelda W1", "--distance", "2"}).substr(0, 5), "true,");
     EXPECT_EQ(json({"size", "Kelda W1", "--distance", "26.25", "--unit", "feet"}).substr(0, 6),
               "false,");
-}
-
-TEST(CliSuggestTest, OnlyCloseNamesAreSuggested)
-{
-    EXPECT_EQ(SuggestModelName("NYSSA A"), "Nyssa  A");
-    EXPECT_EQ(SuggestModelName("  wexa\t3 "), "Wexa  3");
-    // Equally close to W1, W2, W3 and WT: the first in catalogue order.
-    EXPECT_EQ(SuggestModelName("Kelda W9"), "Kelda W1");
-    EXPECT_EQ(SuggestModelName("Dovra 12X"), "Dovra 12");
-    EXPECT_EQ(SuggestModelName("Pelm"), "");
-    EXPECT_EQ(SuggestModelName("Projector"), "");
-    EXPECT_EQ(SuggestModelName("   "), "");
-    // Far longer than any name: no hint (and no edit distances over megabytes).
-    EXPECT_EQ(SuggestModelName("Kelda W1" + std::string(1 << 20, 'x')), "");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Runs the built lenvara-calc binary: the worked examples through --json, the
 // round trip of every printed number to the engine's own float, the model list
 // and the exit codes seen by a shell.
-#include "cli/CalcCommand.h"
+#include "cli/CalcHelp.h"
 #include "core/LenvaraEngine.h"
 #include "core/ShiftLimits.h"
 #include "model/CatalogueTable.h"

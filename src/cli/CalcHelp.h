@@ -1,0 +1,5 @@
+// The text lenvara-calc prints for help (help, -h, --help): usage, commands,
+// options, the output of each command and the exit codes.
+#pragma once
+
+const char* CalcHelpText();
