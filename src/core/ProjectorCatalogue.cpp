@@ -233,11 +233,8 @@ std::optional<SCatalogueError> CheckProjectorList(const std::vector<SOwnProjecto
     return std::nullopt;
 }
 
-namespace
-{
-
 // Control characters as \u00XX, bytes that are not UTF-8 as \xXX; the rest unchanged.
-std::string EscapeForMessage(std::string_view text)
+std::string EscapeControlCharacters(std::string_view text)
 {
     static const char kHex[] = "0123456789abcdef";
     std::string out;
@@ -266,20 +263,18 @@ std::string EscapeForMessage(std::string_view text)
     return out;
 }
 
-} // namespace
-
 std::string FormatCatalogueError(const SCatalogueError& error)
 {
-    std::string szLine = EscapeForMessage(error.szFile);
+    std::string szLine = EscapeControlCharacters(error.szFile);
     if (error.nProjector >= 0)
     {
         szLine += ": projector " + std::to_string(error.nProjector + 1);
         if (!error.szProjector.empty())
-            szLine += " (\"" + EscapeForMessage(error.szProjector) + "\")";
+            szLine += " (\"" + EscapeControlCharacters(error.szProjector) + "\")";
     }
     if (!error.szField.empty())
-        szLine += (error.nProjector >= 0 ? ", " : ": ") + EscapeForMessage(error.szField);
-    return szLine + ": " + EscapeForMessage(error.szReason);
+        szLine += (error.nProjector >= 0 ? ", " : ": ") + EscapeControlCharacters(error.szField);
+    return szLine + ": " + EscapeControlCharacters(error.szReason);
 }
 
 SCatalogueRead ReadProjectorCatalogue(const std::string& szPath)

@@ -62,6 +62,10 @@ SCatalogueRead ReadProjectorCatalogue(const std::string& szPath);
 // counted from 1), with control characters and malformed UTF-8 escaped.
 std::string FormatCatalogueError(const SCatalogueError& error);
 
+// The text for a message: control characters as \u00XX, bytes that are not UTF-8 as
+// \xXX, the rest unchanged.
+std::string EscapeControlCharacters(std::string_view text);
+
 // What is wrong with one projector on its own (ranges, texts, the throw pairs, the
 // lens fitting the panel), as a field path and a reason; nothing when it is good.
 struct SFieldError
