@@ -375,6 +375,7 @@ TEST(OwnCatalogueFile, WrittenWholeReadsBackAndKeepsThePreviousFile)
 
 TEST(OwnCatalogueFile, DefaultPathFollowsXdgDataHome)
 {
+    const std::string szHome = std::getenv("HOME") ? std::getenv("HOME") : "";
     ::setenv("HOME", "/home/u", 1);
     ::setenv("XDG_DATA_HOME", "/data", 1);
     EXPECT_EQ("/data/lenvara/projectors.json", DefaultProjectorCataloguePath());
@@ -382,6 +383,7 @@ TEST(OwnCatalogueFile, DefaultPathFollowsXdgDataHome)
     EXPECT_EQ("/home/u/.local/share/lenvara/projectors.json", DefaultProjectorCataloguePath());
     ::unsetenv("XDG_DATA_HOME");
     EXPECT_EQ("/home/u/.local/share/lenvara/projectors.json", DefaultProjectorCataloguePath());
+    ::setenv("HOME", szHome.c_str(), 1);
 }
 
 } // namespace
