@@ -7,6 +7,7 @@
 #include "cli/CalcOptions.h"
 #include "cli/CalcOutput.h"
 #include "core/ModelName.h"
+#include "core/OwnCatalogue.h"
 
 namespace
 {
@@ -61,6 +62,36 @@ std::string UnknownModelMessage(const std::string& szName)
     return szMessage;
 }
 
+// Takes "--catalogue FILE" (or "--catalogue=FILE") out of the words before any "--",
+// and reads that catalogue, or the default one, for the command.
+std::vector<std::string> LoadCatalogueOption(const std::vector<std::string>& args)
+{
+    std::vector<std::string> rest;
+    std::optional<std::string> szPath;
+    bool bOptions = true;
+    for (std::size_t i = 0; i < args.size(); ++i)
+    {
+        const std::string& szArg = args[i];
+        bOptions = bOptions && szArg != "--";
+        const bool bJoined = bOptions && szArg.rfind("--catalogue=", 0) == 0;
+        if (!bJoined && !(bOptions && szArg == "--catalogue"))
+        {
+            rest.push_back(szArg);
+            continue;
+        }
+        if (szPath)
+            throw UsageError("--catalogue is given more than once");
+        if (!bJoined && i + 1 == args.size())
+            throw UsageError("missing value for --catalogue");
+        szPath = bJoined ? szArg.substr(std::string("--catalogue=").size()) : args[++i];
+        if (szPath->empty())
+            throw UsageError("--catalogue needs a file name");
+    }
+    if (const std::optional<SCatalogueError> error = LoadOwnCatalogue(szPath.value_or("")))
+        throw UsageError(FormatCatalogueError(*error));
+    return rest;
+}
+
 std::string RunCalculation(const std::vector<std::string>& args)
 {
     SCalcRequest request;
@@ -94,9 +125,9 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         if (args[0] == "help" || IsHelpWord(args[0]))
             out << CalcHelpText();
         else if (args[0] == "models")
-            out << RunModels(args);
+            out << RunModels(LoadCatalogueOption(args));
         else
-            out << RunCalculation(args);
+            out << RunCalculation(LoadCatalogueOption(args));
         return kCalcExitOk;
     }
     catch (const SCalcError& error)

@@ -1,5 +1,7 @@
 #include "core/ModelName.h"
 
+#include "model/CatalogueRows.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -51,7 +53,7 @@ std::string_view CatalogueRowName(const SCatalogueRow& row)
 std::vector<std::string> ListedModelNames()
 {
     std::vector<std::string> names;
-    for (const SCatalogueRow& row : GetCatalogue().main)
+    for (const SCatalogueRow& row : GetCatalogueRows().main)
         if (row.bListed)
             names.emplace_back(CatalogueRowName(row));
     return names;
@@ -61,7 +63,7 @@ const SCatalogueRow* FindCatalogueRow(std::string_view name, int nAspectCode)
 {
     if (name.find('\0') != std::string_view::npos)
         return nullptr;
-    for (const SCatalogueRow& row : GetCatalogue().main)
+    for (const SCatalogueRow& row : GetCatalogueRows().main)
         if (row.nAspectCode == nAspectCode && CatalogueRowName(row) == name)
             return &row;
     return nullptr;
@@ -72,13 +74,9 @@ std::string SuggestModelName(std::string_view name)
     // A hint is at most two typing errors away from a catalogue name, so a text
     // longer than the longest name by more than that is none (and would cost an edit
     // distance per model and byte: minutes for a few megabytes).
-    static const std::size_t nLongest = []
-    {
-        std::size_t n = 0;
-        for (const SCatalogueRow& row : GetCatalogue().main)
-            n = std::max(n, NormaliseModelName(CatalogueRowName(row)).size());
-        return n;
-    }();
+    std::size_t nLongest = 0;
+    for (const SCatalogueRow& row : GetCatalogueRows().main)
+        nLongest = std::max(nLongest, CatalogueRowName(row).size());
     const std::string szWanted = NormaliseModelName(name);
     if (szWanted.empty() || szWanted.size() > nLongest + 2)
         return {};

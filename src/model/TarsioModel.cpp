@@ -8,6 +8,8 @@
 // pages, the shift calculator and the report.
 #include "model/TarsioModel.h"
 
+#include "model/CatalogueRows.h"
+
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -77,8 +79,7 @@ int CTarsioModel::LoadCatalogueRow(const char* pszName, int nAspectCode)
 {
     if (pszName == nullptr)
         return 0;
-    const SCatalogue& cat = GetCatalogue();
-    for (const SCatalogueRow& row : cat.main)
+    for (const SCatalogueRow& row : GetCatalogueRows().main)
     {
         if (!NameMatches(row.szName, pszName) || row.nAspectCode != nAspectCode)
             continue;
@@ -106,8 +107,7 @@ int CTarsioModel::LoadLensRow(const char* pszName, int nAspectCode)
 {
     if (pszName == nullptr)
         return 0;
-    const SCatalogue& cat = GetCatalogue();
-    for (const SLensRow& row : cat.lens)
+    for (const SLensRow& row : GetCatalogueRows().lens)
     {
         if (!NameMatches(row.szName, pszName) || row.nAspectCode != nAspectCode)
             continue;
@@ -134,7 +134,7 @@ int CTarsioModel::FindPictureId(const char* pszName) const
 {
     if (pszName == nullptr || pszName[0] == '\0')
         return 0;
-    for (const SCatalogueRow& row : GetCatalogue().main)
+    for (const SCatalogueRow& row : GetCatalogueRows().main)
     {
         if (NameMatches(row.szName, pszName))
             return row.nBitmapId;
@@ -144,6 +144,9 @@ int CTarsioModel::FindPictureId(const char* pszName) const
 
 bool CTarsioModel::IsInDistanceRange(float fDistance) const
 {
+    // Both limits 0: a model (of the user's own) without a distance range.
+    if (m_fMinDistance == 0.0f && m_fMaxDistance == 0.0f)
+        return true;
     return m_fMinDistance <= fDistance && fDistance <= m_fMaxDistance;
 }
 
