@@ -128,17 +128,29 @@ SCalculation CLenvaraEngine::RecordedCalculation(int nMode) const
     return r;
 }
 
-int CLenvaraEngine::CalcDistance(const char* pszName, int nAspectCode,
-                                 const TarsioDisplayOptions& options, float& fWidth, float& fHeight,
-                                 float& fDiagonal, float& fDistWide, float& fDistTele,
-                                 float& fLumWide, float& fLumTele, float fGain)
+namespace
+{
+// The request of an entry point's arguments.
+SCalculationRequest EntryRequest(const char* pszName, int nAspectCode,
+                                 const TarsioDisplayOptions& options, float fGain, int nMode)
 {
     SCalculationRequest request;
     request.strName = pszName ? pszName : "";
     request.nAspectCode = nAspectCode;
     request.options = options;
     request.fGain = fGain;
-    request.nMode = kModeSizeToDistance;
+    request.nMode = nMode;
+    return request;
+}
+} // namespace
+
+int CLenvaraEngine::CalcDistance(const char* pszName, int nAspectCode,
+                                 const TarsioDisplayOptions& options, float& fWidth, float& fHeight,
+                                 float& fDiagonal, float& fDistWide, float& fDistTele,
+                                 float& fLumWide, float& fLumTele, float fGain)
+{
+    SCalculationRequest request =
+        EntryRequest(pszName, nAspectCode, options, fGain, kModeSizeToDistance);
     request.fWidth = fWidth;
     request.fHeight = fHeight;
     request.fDiagonal = fDiagonal;
@@ -161,12 +173,8 @@ int CLenvaraEngine::CalcScreenSize(const char* pszName, int nAspectCode,
                                    float& fHeightTele, float& fDiagWide, float& fDiagTele,
                                    float& fLumWide, float& fLumTele, float fGain)
 {
-    SCalculationRequest request;
-    request.strName = pszName ? pszName : "";
-    request.nAspectCode = nAspectCode;
-    request.options = options;
-    request.fGain = fGain;
-    request.nMode = kModeDistanceToSize;
+    SCalculationRequest request =
+        EntryRequest(pszName, nAspectCode, options, fGain, kModeDistanceToSize);
     request.fDistance = fDistance;
     const SCalculation r = Calculate(request);
     if (!r.Succeeded())
