@@ -96,18 +96,18 @@ int main(int argc, char** argv)
 
     for (int i = 1; i + 1 < argc; ++i)
         if (std::strcmp(argv[i], "--keep") == 0)
-            ExportReportPdf(QString::fromLocal8Bit(argv[i + 1]), 600, content, nullptr);
+            ExportReportPdf(QString::fromLocal8Bit(argv[i + 1]), 600, content);
 
     const QString strReport = dir.filePath("report.pdf");
     const QString strImages = dir.filePath("images.pdf");
     constexpr int kRounds = 15;
     std::vector<double> vReport, vImages;
-    bool bOk = ExportReportPdf(strReport, 600, content, nullptr) &&
+    bool bOk = ExportReportPdf(strReport, 600, content) &&
                ImagesOnly(strImages, content.nPictureId, content.strSnapshotPath); // warm-up
     for (int i = 0; i < kRounds && bOk; ++i)
     {
         vReport.push_back(
-            Milliseconds([&] { bOk = bOk && ExportReportPdf(strReport, 600, content, nullptr); }));
+            Milliseconds([&] { bOk = bOk && ExportReportPdf(strReport, 600, content); }));
         vImages.push_back(Milliseconds(
             [&]
             { bOk = bOk && ImagesOnly(strImages, content.nPictureId, content.strSnapshotPath); }));

@@ -1,19 +1,14 @@
 #include "app/LenvaraApp.h"
 
-#include "core/TextFormat.h"
 #include "platform/Controls.h"
+#include "platform/Dialog.h"
 #include "platform/MaskedBitmap.h"
 
 #include <QRect>
 
-CLenvaraApp::CLenvaraApp(MainDialogFactory factory) : m_factory(std::move(factory))
-{
-}
+CLenvaraApp::CLenvaraApp(MainDialogFactory factory) : m_factory(std::move(factory)) {}
 
-CLenvaraApp::~CLenvaraApp()
-{
-    delete m_pMainDlg;
-}
+CLenvaraApp::~CLenvaraApp() = default;
 
 bool CLenvaraApp::InitInstance()
 {
@@ -24,33 +19,23 @@ bool CLenvaraApp::InitInstance()
 
 int CLenvaraApp::ExitInstance()
 {
-    delete m_pMainDlg;
-    m_pMainDlg = nullptr;
+    m_pMainDlg.reset();
     return 0;
 }
 
-IMainDialog* CLenvaraApp::CreateMainDialog()
+CDialog* CLenvaraApp::CreateMainDialog()
 {
     if (!m_pMainDlg && m_factory)
-    {
-        // Kept before it is built: the pages' initialisation already reaches for it.
-        m_pMainDlg = m_factory(*this);
-        if (m_pMainDlg)
-            m_pMainDlg->Create();
-    }
-    return m_pMainDlg;
+        return AdoptMainDialog(m_factory(*this));
+    return m_pMainDlg.get();
 }
 
-void CLenvaraApp::SelectPicture(const char* pszName)
+CDialog* CLenvaraApp::AdoptMainDialog(std::unique_ptr<CDialog> pDialog)
 {
+    m_pMainDlg = std::move(pDialog);
     if (m_pMainDlg)
-        m_pMainDlg->SetPictureId(FindPictureId(pszName));
-}
-
-void CLenvaraApp::InvalidatePicture()
-{
-    if (m_pMainDlg)
-        m_pMainDlg->InvalidatePicture();
+        m_pMainDlg->Create();
+    return m_pMainDlg.get();
 }
 
 void CLenvaraApp::DrawPicture(int nPictureId, const QRect& rect, CDC& dc)
@@ -63,33 +48,17 @@ void CLenvaraApp::DrawPicture(int nPictureId, const QRect& rect, CDC& dc)
     bitmap.Draw(dc, rect.adjusted(2, 2, -2, -2));
 }
 
-void CLenvaraApp::UpdatePreview(int nMode, float fW1, float fH1, float fD1, float fW2, float fH2,
-                                float fD2)
-{
-    if (m_pMainDlg)
-        m_pMainDlg->UpdatePreview(nMode, fW1, fH1, fD1, fW2, fH2, fD2);
-}
-
 float CLenvaraApp::GetControlNumber(const QWidget* pWnd, int nId) const
 {
-    if (!pWnd || !FindControl(pWnd, nId))
-        return 0.0f;
-    return ReadLeadingFloat(GetControlText(pWnd, nId, 80));
+    return ReadControlNumber(pWnd, nId);
 }
 
 int CLenvaraApp::SetControlNumber(QWidget* pWnd, int nId, float fValue) const
 {
     if (!pWnd)
         return 0;
-    SetControlText(pWnd, nId, FormatLength(fValue));
+    WriteControlNumber(pWnd, nId, fValue);
     return 1;
-}
-
-float CLenvaraApp::GetGain() const
-{
-    if (!m_pMainDlg)
-        return 1.0f;
-    return ReadLeadingFloat(m_pMainDlg->GetGainText());
 }
 
 int CLenvaraApp::GetControlCheck(const QWidget* pWnd, int nId) const

@@ -1,19 +1,20 @@
 // The application object: the calculation engine (current-model record, unit
-// state, entry points) plus the services between it and the dialogs: the main
-// dialog's life, the projector picture, the preview hand-over and the reading and
-// writing of numbers and check marks in dialog controls. Lengths are in the unit
-// the main dialog selects. Passed by reference to every dialog that needs it.
+// state, entry points) plus the main dialog's life, the drawing of a projector
+// picture and the reading and writing of numbers and check marks in dialog
+// controls. Lengths are in the unit the main dialog selects. Passed by reference
+// to every dialog that needs it.
 //
-// The main dialog belongs to the layer above: the application object knows it only
-// as an IMainDialog, made by the factory its creator hands it.
+// The main dialog belongs to the layer above: the application object owns it as a
+// plain dialog, made by the factory its creator hands it, and never calls it back.
 #pragma once
 
-#include "app/MainDialog.h"
 #include "core/LenvaraEngine.h"
 
 #include <functional>
+#include <memory>
 
 class CDC;
+class CDialog;
 class QRect;
 class QWidget;
 
@@ -21,7 +22,7 @@ class CLenvaraApp : public CLenvaraEngine
 {
 public:
     // Makes the main dialog (not yet built) for this application object.
-    using MainDialogFactory = std::function<IMainDialog*(CLenvaraApp&)>;
+    using MainDialogFactory = std::function<std::unique_ptr<CDialog>(CLenvaraApp&)>;
 
     explicit CLenvaraApp(MainDialogFactory factory = {});
     ~CLenvaraApp() override;
@@ -35,31 +36,22 @@ public:
     int ExitInstance();
     // Creates and initialises the main dialog without running it (kept in
     // m_pMainDlg, owned by this object); nullptr without a factory.
-    IMainDialog* CreateMainDialog();
-    void SetMainDialogFactory(MainDialogFactory factory) { m_factory = std::move(factory); }
+    CDialog* CreateMainDialog();
+    // Takes the main dialog made elsewhere and initialises it; returns it.
+    CDialog* AdoptMainDialog(std::unique_ptr<CDialog> pDialog);
 
-    // Picture services of the main dialog; nothing before it exists.
-    void SelectPicture(const char* pszName);
-    void InvalidatePicture();
     // Picture id 0 or one without a bitmap draws nothing; else the bitmap stretched
     // into rect shrunk by 2 pixels on each side.
     void DrawPicture(int nPictureId, const QRect& rect, CDC& dc);
-    // Mode (0 projection-distance page, 1 screen-dimensions page) and the two
-    // (width, height, distance) triples for the preview window.
-    void UpdatePreview(int nMode, float fW1, float fH1, float fD1, float fW2, float fH2,
-                       float fD2);
-
     // At most 79 characters of the control's text as a number; 0 when the window or
     // the control does not exist or the text is no number.
     float GetControlNumber(const QWidget* pWnd, int nId) const;
     // Writes the value with "%2.2f"; 0 for a null window, else 1.
     int SetControlNumber(QWidget* pWnd, int nId, float fValue) const;
-    // At most 99 characters of the main dialog's gain box; 1.0 without it.
-    float GetGain() const;
     // Check state of a button; 0 when the window or the control does not exist.
     int GetControlCheck(const QWidget* pWnd, int nId) const;
 
-    IMainDialog* m_pMainDlg = nullptr;
+    std::unique_ptr<CDialog> m_pMainDlg;
 
 private:
     MainDialogFactory m_factory;

@@ -49,14 +49,26 @@ float ConvertLengthBetween(float fValue, int nFromUnit, int nToUnit);
 // "%d/%d/%d   %02d:%02d:%02d": month/day/year, three blanks, hour:minute:second.
 std::string FormatDateLine(const std::tm& tmLocal);
 
+struct SCalculationRequest;
+struct SCalculation;
+
 class CLenvaraEngine
 {
 public:
     CLenvaraEngine();
     virtual ~CLenvaraEngine() = default;
 
-    // Entry points: 1 on success, 0 on failure (unknown name, nothing entered, or an
-    // input or result that is not finite); on failure no output is written.
+    // One calculation (core/Calculation.h): loads the model, applies the flags,
+    // stores the gain and computes in the record, exactly as the entry points below.
+    // On failure the result says why and holds nothing else.
+    SCalculation Calculate(const SCalculationRequest& request);
+    // The record's last calculation of that mode as a result (its input counted as
+    // the width); meaningful after a successful calculation of that mode.
+    SCalculation RecordedCalculation(int nMode) const;
+
+    // Entry points over Calculate: 1 on success, 0 on failure (unknown name, nothing
+    // entered, or an input or result that is not finite); on failure no output is
+    // written.
     int CalcDistance(const char* pszName, int nAspectCode, const TarsioDisplayOptions& options,
                      float& fWidth, float& fHeight, float& fDiagonal, float& fDistWide,
                      float& fDistTele, float& fLumWide, float& fLumTele, float fGain);
@@ -65,11 +77,10 @@ public:
                        float& fHeightTele, float& fDiagWide, float& fDiagTele, float& fLumWide,
                        float& fLumTele, float fGain);
     int CalcHorizontalShift(const char* pszName, int nAspectCode,
-                            const TarsioDisplayOptions& options, float& fA1, float& fA2,
-                            float& fA3, float& fA4);
-    int CalcVerticalShift(const char* pszName, int nAspectCode,
-                          const TarsioDisplayOptions& options, float& fA1, float& fA2, float& fA3,
-                          float& fA4);
+                            const TarsioDisplayOptions& options, float& fA1, float& fA2, float& fA3,
+                            float& fA4);
+    int CalcVerticalShift(const char* pszName, int nAspectCode, const TarsioDisplayOptions& options,
+                          float& fA1, float& fA2, float& fA3, float& fA4);
 
     // From m_nPrevUnit to m_nCurUnit.
     float ConvertLength(float fValue) const;

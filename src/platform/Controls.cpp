@@ -1,5 +1,7 @@
 #include "platform/Controls.h"
 
+#include "core/TextFormat.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
@@ -263,4 +265,16 @@ void SetTrackBarPos(QWidget* pWnd, int nId, int nPos)
 {
     if (auto* pSlider = qobject_cast<QSlider*>(FindControl(pWnd, nId)))
         pSlider->setValue(nPos);
+}
+
+float ReadControlNumber(const QWidget* pWnd, int nId)
+{
+    if (!pWnd || !FindControl(pWnd, nId))
+        return 0.0f;
+    return ReadLeadingFloat(GetControlText(pWnd, nId, 80));
+}
+
+bool WriteControlNumber(QWidget* pWnd, int nId, float fValue)
+{
+    return pWnd && SetControlText(pWnd, nId, FormatLength(fValue));
 }

@@ -23,6 +23,11 @@ std::string GetControlText(const QWidget* pWnd, int nId, int nMaxCount);
 // An edit too narrow for the text gets it as its tooltip; a read-only one shows the
 // text's start.
 bool SetControlText(QWidget* pWnd, int nId, const std::string& text);
+// At most 79 characters of the control's text as a decimal number; 0 when the
+// window or the control does not exist or the text is no number.
+float ReadControlNumber(const QWidget* pWnd, int nId);
+// Writes the value with "%2.2f"; false when the control does not exist.
+bool WriteControlNumber(QWidget* pWnd, int nId, float fValue);
 
 // 0 unchecked, 1 checked; 0 for a missing control or one that has no check.
 int GetCheck(const QWidget* pWnd, int nId);

@@ -1,15 +1,11 @@
 #include "print/Report.h"
 
-#include "core/LenvaraEngine.h"
-#include "gl/GetOGLBitmap.h"
+#include "core/Calculation.h"
 #include "platform/DC.h"
-#include "platform/DebugTrace.h"
 #include "print/Box.h"
 #include "print/DIBSectionLite.h"
 #include "print/FontSet.h"
 #include "print/ReportText.h"
-
-#include <QFile>
 
 #include <cstdint>
 #include <optional>
@@ -31,12 +27,6 @@ constexpr int kFont12Italic = 7;
 QString FromStd(const std::string& str)
 {
     return QString::fromStdString(str);
-}
-
-QString Range(const std::string& strWide, const std::string& strTele)
-{
-    return QStringLiteral("from ") + FromStd(strWide) + QStringLiteral(" (WA) to ") +
-           FromStd(strTele) + QStringLiteral(" (TP)");
 }
 
 // The glossary's six key/meaning rows by page.
@@ -99,6 +89,119 @@ public:
         return column;
     }
 
+    // 1-4: logo and dealer, title, with their spacers.
+    template <class Add> void AddHead(Add add, const CBox& spacer, const SReportContent& content)
+    {
+        const int r = m_metrics.nRow, c = m_metrics.nColumn, g = m_metrics.nGutter;
+        CBox logo = Box(c, 3 * r);
+        logo.SetImageResource(kLogoBitmapId, kImageLeftMiddle);
+        add(Row(3 * r, {logo, Box(g, 3 * r), Box(c, 3 * r),
+                        Column(c, 3 * r,
+                               {Text(c, r, QStringLiteral("Dealer:"), kFont12Bold, true),
+                                Text(c, r, content.strDealer1, kFont12Italic, false),
+                                Text(c, r, content.strDealer2, kFont12Italic, false)}),
+                        Box(g, 3 * r)}));
+        add(spacer);
+        add(Row(2 * r, {Text(3 * c + g, 2 * r, QStringLiteral("Tarsio Lenvara Calculator"),
+                             kFont20, false),
+                        Box(g, 2 * r)}));
+        add(spacer);
+    }
+
+    // 5-11: customer, date, two empty rows.
+    template <class Add> void AddCustomerAndDate(Add add, const SReportContent& content)
+    {
+        const int r = m_metrics.nRow, c = m_metrics.nColumn, g = m_metrics.nGutter;
+        const QString astrCustomer[3] = {QStringLiteral("Customer:"), content.strCustomer1,
+                                         content.strCustomer2};
+        for (int i = 0; i < 3; ++i)
+            add(Row(r, {Box(g, r), Box(c, r), Box(c, r),
+                        Text(c, r, astrCustomer[i], i == 0 ? kFont12Bold : kFont12Italic, i == 0),
+                        Box(g, r)}));
+        add(Row(r, {Box(g, r), Text(c, r, QStringLiteral("Date: "), kFont12Bold, true), Box(c, r),
+                    Box(c, r), Box(g, r)}));
+        add(Row(r, {Box(g, r), Text(c, r, content.strDate, kFont10, false), Box(c, r), Box(c, r),
+                    Box(g, r)}));
+        const CBox empty = Row(r, {Box(g, r), Box(c, r), Box(c, r), Box(c, r), Box(g, r)});
+        add(empty);
+        add(empty);
+    }
+
+    // 12: model name and picture.
+    template <class Add> void AddModel(Add add, const SReportContent& content)
+    {
+        const int r = m_metrics.nRow, c = m_metrics.nColumn, g = m_metrics.nGutter;
+        CBox picture = Box(c, 5 * r);
+        picture.SetImageResource(content.nPictureId, kImageCentered);
+        add(Row(5 * r,
+                {Box(g, 5 * r),
+                 Column(c, 5 * r,
+                        {Text(c, r, QStringLiteral("Model:"), kFont12Bold, true),
+                         Text(c, r, content.strModelName, kFont12Italic, false), Box(c, r),
+                         Box(c, r), Box(c, r)}),
+                 Column(c, 5 * r, {Border(c, r), Box(c, r), Box(c, r), Box(c, r), Box(c, r)}),
+                 picture, Box(g, 5 * r)}));
+    }
+
+    // 13: the snapshot's empty cell (its second) and the glossary of the page.
+    CBox SnapshotAndGlossary(int nPage)
+    {
+        const int r = m_metrics.nRow, c = m_metrics.nColumn, g = m_metrics.nGutter;
+        const int q = m_metrics.nGlossary, k = m_metrics.nGlossaryKey;
+        CBox glossary = Box(q, 9 * r);
+        glossary.AddBelow(Box(q, r), kPlaceLeft);
+        glossary.AddBelow(Text(q, r, QStringLiteral("Glossary:"), kFont10Bold, true), kPlaceLeft);
+        glossary.AddBelow(Box(q, r), kPlaceLeft);
+        for (const SGlossaryRow& row : kGlossary[nPage == 1 ? 1 : 0])
+        {
+            CBox line = Box(q, r);
+            line.AddRight(Text(k, r, QString::fromLatin1(row.pszKey), kFont10, false),
+                          kPlaceBottom);
+            line.AddRight(Text(q - k, r, QString::fromLatin1(row.pszMeaning), kFont10, false),
+                          kPlaceBottom);
+            glossary.AddBelow(line, kPlaceLeft);
+        }
+        return Row(9 * r, {Box(g, 9 * r), Box(2 * c, 9 * r), glossary});
+    }
+
+    // 16-22: unit, aspect ratio and the four results.
+    template <class Add> void AddResults(Add add, const SReportContent& content)
+    {
+        const int r = m_metrics.nRow, c = m_metrics.nColumn, g = m_metrics.nGutter;
+        add(Row(r, {Box(g, r), Text(2 * c, r, QStringLiteral("Units:"), kFont10Bold, true),
+                    Text(c, r, content.strUnit, kFont10Italic, true), Box(g, r)}));
+        add(Row(r, {Box(g, r),
+                    Text(2 * c, r, QStringLiteral("Screen Aspect Ratio:"), kFont10Bold, true),
+                    Text(c, r, content.strAspect, kFont10Italic, true), Box(g, r)}));
+        add(Row(r, {Box(g, r), Border(2 * c, r), Border(c, r), Box(g, r)}));
+        for (int i = 0; i < 4; ++i)
+        {
+            // A result prints whole, smaller when it must.
+            CBox value = Text(c, r, content.astrResultValues[i], kFont10Italic, true);
+            value.SetTextFit(CBox::ETextFit::ScaleDown);
+            add(Row(r, {Box(g, r),
+                        Text(2 * c, r, content.astrResultLabels[i], kFont10Bold, true), value,
+                        Box(g, r)}));
+        }
+    }
+
+    // 23-30: price on the lower half of its row, spacers, notes.
+    template <class Add>
+    void AddPriceAndNotes(Add add, const CBox& spacer, const CFontSet& fonts,
+                          const SReportContent& content)
+    {
+        const int r = m_metrics.nRow, c = m_metrics.nColumn, g = m_metrics.nGutter;
+        add(Row(2 * r, {Text(g + 2 * c, r, QString(), kFont10Bold, false),
+                        Text(c, r, ReportPriceText(content.strQuotation), kFont10Bold, true)}));
+        add(spacer);
+        add(spacer);
+        add(spacer);
+        add(Row(r, {Box(g, r), Text(2 * c, r, QStringLiteral("Notes:"), kFont10Bold, true),
+                    Border(c, r), Box(g, r)}));
+        for (const QString& strLine : ReportNotesLines(m_dc, fonts, 3 * c, content.strNotes))
+            add(Row(r, {Box(g, r), Text(3 * c, r, strLine, kFont10, true)}));
+    }
+
     CDC& m_dc;
     const SReportMetrics& m_metrics;
 };
@@ -126,7 +229,7 @@ void DrawSnapshot(CDC& dc, const SRect& r, const QImage& image)
 }
 } // namespace
 
-SReportContent ReportContent(const CLenvaraEngine& engine, int nPage)
+SReportContent ReportContent(const CLenvaraEngine& engine, const SCalculation& result)
 {
     SReportContent content;
     content.strDealer1 = FromStd(engine.GetDealer1Text());
@@ -136,34 +239,23 @@ SReportContent ReportContent(const CLenvaraEngine& engine, int nPage)
     content.strQuotation = FromStd(engine.GetQuotationText());
     content.strNotes = FromStd(engine.GetNotesText());
     content.strDate = FromStd(engine.GetDateText());
-    content.strModelName = FromStd(engine.GetModelNameText());
-    content.nPictureId = engine.FindPictureId(engine.m_model.GetName());
-    content.strUnit = FromStd(engine.GetUnitText());
-    content.strAspect = FromStd(engine.GetAspectText());
-    content.nPage = nPage == 1 ? 1 : 0;
-    if (content.nPage == 0)
+    content.strModelName = FromStd(result.strName);
+    content.nPictureId = engine.FindPictureId(result.strName.c_str());
+    content.strUnit = QString::fromLatin1(UnitName(result.nUnit));
+    content.strAspect = QString::fromLatin1(AspectName(result.fAspect));
+    content.nPage = result.nMode == kModeDistanceToSize ? 1 : 0;
+    const std::vector<SResultRow> rows = ResultRows(result, kRowsReport);
+    for (size_t i = 0; i < rows.size() && i < 4; ++i)
     {
-        content.astrResultLabels[0] = QStringLiteral("- Screen Width: ");
-        content.astrResultValues[0] = FromStd(engine.GetWidthText());
-        content.astrResultLabels[1] = QStringLiteral("- Screen Height: ");
-        content.astrResultValues[1] = FromStd(engine.GetHeightText());
-        content.astrResultLabels[2] = QStringLiteral("- Screen Diagonal: ");
-        content.astrResultValues[2] = FromStd(engine.GetDiagonalText());
-        content.astrResultLabels[3] = QStringLiteral("- PROJECTION DISTANCE: ");
-        content.astrResultValues[3] = Range(engine.GetDistWideText(), engine.GetDistTeleText());
-    }
-    else
-    {
-        content.astrResultLabels[0] = QStringLiteral("- Projection Distance: ");
-        content.astrResultValues[0] = FromStd(engine.GetDistanceText());
-        content.astrResultLabels[1] = QStringLiteral("- SCREEN WIDTH: ");
-        content.astrResultValues[1] = Range(engine.GetWidthWideText(), engine.GetWidthTeleText());
-        content.astrResultLabels[2] = QStringLiteral("- SCREEN HEIGHT: ");
-        content.astrResultValues[2] = Range(engine.GetHeightWideText(), engine.GetHeightTeleText());
-        content.astrResultLabels[3] = QStringLiteral("- SCREEN DIAGONAL: ");
-        content.astrResultValues[3] = Range(engine.GetDiagWideText(), engine.GetDiagTeleText());
+        content.astrResultLabels[i] = FromStd(rows[i].strLabel);
+        content.astrResultValues[i] = FromStd(rows[i].strValue);
     }
     return content;
+}
+
+SReportContent ReportContent(const CLenvaraEngine& engine, int nPage)
+{
+    return ReportContent(engine, engine.RecordedCalculation(nPage == 1 ? 1 : 0));
 }
 
 QString ReportDocName(const SReportContent& content)
@@ -174,133 +266,26 @@ QString ReportDocName(const SReportContent& content)
 void PrintReport(CDC& dc, const SRect& rPage, const CFontSet& fonts, const SReportContent& content)
 {
     const SReportMetrics m = ReportMetrics(rPage);
-    const int r = m.nRow;
-    const int c = m.nColumn;
-    const int g = m.nGutter;
-    const int q = m.nGlossary;
-    const int k = m.nGlossaryKey;
     CReportBuilder b(dc, m);
-
     CBox root(rPage.nLeft, rPage.nTop, rPage.nRight, rPage.nBottom, &dc);
     auto add = [&root](const CBox& row) { root.AddBelow(row, kPlaceLeft); };
-    const CBox spacer = b.Box(m.nWidth, r);
+    const CBox spacer = b.Box(m.nWidth, m.nRow);
 
-    // 1: logo, dealer.
-    CBox logo = b.Box(c, 3 * r);
-    logo.SetImageResource(kLogoBitmapId, kImageLeftMiddle);
-    add(b.Row(3 * r, {logo, b.Box(g, 3 * r), b.Box(c, 3 * r),
-                      b.Column(c, 3 * r,
-                               {b.Text(c, r, QStringLiteral("Dealer:"), kFont12Bold, true),
-                                b.Text(c, r, content.strDealer1, kFont12Italic, false),
-                                b.Text(c, r, content.strDealer2, kFont12Italic, false)}),
-                      b.Box(g, 3 * r)}));
-    add(spacer);
-    // 3: title.
-    add(b.Row(2 * r, {b.Text(3 * c + g, 2 * r, QStringLiteral("Tarsio Lenvara Calculator"), kFont20,
-                             false),
-                      b.Box(g, 2 * r)}));
-    add(spacer);
-    // 5-7: customer.
-    const QString astrCustomer[3] = {QStringLiteral("Customer:"), content.strCustomer1,
-                                     content.strCustomer2};
-    for (int i = 0; i < 3; ++i)
-        add(b.Row(r, {b.Box(g, r), b.Box(c, r), b.Box(c, r),
-                      b.Text(c, r, astrCustomer[i], i == 0 ? kFont12Bold : kFont12Italic, i == 0),
-                      b.Box(g, r)}));
-    // 8-9: date.
-    add(b.Row(r, {b.Box(g, r), b.Text(c, r, QStringLiteral("Date: "), kFont12Bold, true),
-                  b.Box(c, r), b.Box(c, r), b.Box(g, r)}));
-    add(b.Row(r, {b.Box(g, r), b.Text(c, r, content.strDate, kFont10, false), b.Box(c, r),
-                  b.Box(c, r), b.Box(g, r)}));
-    // 10-11: empty.
-    const CBox empty = b.Row(r, {b.Box(g, r), b.Box(c, r), b.Box(c, r), b.Box(c, r), b.Box(g, r)});
-    add(empty);
-    add(empty);
-    // 12: model name and picture.
-    CBox picture = b.Box(c, 5 * r);
-    picture.SetImageResource(content.nPictureId, kImageCentered);
-    add(b.Row(
-        5 * r,
-        {b.Box(g, 5 * r),
-         b.Column(c, 5 * r,
-                  {b.Text(c, r, QStringLiteral("Model:"), kFont12Bold, true),
-                   b.Text(c, r, content.strModelName, kFont12Italic, false), b.Box(c, r),
-                   b.Box(c, r), b.Box(c, r)}),
-         b.Column(c, 5 * r, {b.Border(c, r), b.Box(c, r), b.Box(c, r), b.Box(c, r), b.Box(c, r)}),
-         picture, b.Box(g, 5 * r)}));
-    // 13: snapshot and glossary.
-    const CBox snapshot = b.Box(2 * c, 9 * r);
-    CBox glossary = b.Box(q, 9 * r);
-    glossary.AddBelow(b.Box(q, r), kPlaceLeft);
-    glossary.AddBelow(b.Text(q, r, QStringLiteral("Glossary:"), kFont10Bold, true), kPlaceLeft);
-    glossary.AddBelow(b.Box(q, r), kPlaceLeft);
-    for (const SGlossaryRow& row : kGlossary[content.nPage == 1 ? 1 : 0])
-    {
-        CBox line = b.Box(q, r);
-        line.AddRight(b.Text(k, r, QString::fromLatin1(row.pszKey), kFont10, false), kPlaceBottom);
-        line.AddRight(b.Text(q - k, r, QString::fromLatin1(row.pszMeaning), kFont10, false),
-                      kPlaceBottom);
-        glossary.AddBelow(line, kPlaceLeft);
-    }
-    add(b.Row(9 * r, {b.Box(g, 9 * r), snapshot, glossary}));
+    b.AddHead(add, spacer, content);
+    b.AddCustomerAndDate(add, content);
+    b.AddModel(add, content);
+    add(b.SnapshotAndGlossary(content.nPage));
     const CBox& rowSnapshot = root.GetChildren().back();
     const SRect rSnapshot = Within(rowSnapshot.GetChildren()[1].GetRect(),
                                    Within(rowSnapshot.GetRect(), root.GetRect()));
     add(spacer);
     add(spacer);
-    // 16-22: unit, aspect ratio and the results.
-    add(b.Row(r, {b.Box(g, r), b.Text(2 * c, r, QStringLiteral("Units:"), kFont10Bold, true),
-                  b.Text(c, r, content.strUnit, kFont10Italic, true), b.Box(g, r)}));
-    add(b.Row(r, {b.Box(g, r),
-                  b.Text(2 * c, r, QStringLiteral("Screen Aspect Ratio:"), kFont10Bold, true),
-                  b.Text(c, r, content.strAspect, kFont10Italic, true), b.Box(g, r)}));
-    add(b.Row(r, {b.Box(g, r), b.Border(2 * c, r), b.Border(c, r), b.Box(g, r)}));
-    for (int i = 0; i < 4; ++i)
-    {
-        // A result prints whole, smaller when it must.
-        CBox value = b.Text(c, r, content.astrResultValues[i], kFont10Italic, true);
-        value.SetTextFit(CBox::ETextFit::ScaleDown);
-        add(b.Row(r, {b.Box(g, r), b.Text(2 * c, r, content.astrResultLabels[i], kFont10Bold, true),
-                      value, b.Box(g, r)}));
-    }
-    // 23: price, on the lower half of its row.
-    add(b.Row(2 * r, {b.Text(g + 2 * c, r, QString(), kFont10Bold, false),
-                      b.Text(c, r, ReportPriceText(content.strQuotation), kFont10Bold, true)}));
-    add(spacer);
-    add(spacer);
-    add(spacer);
-    // 27-30: notes.
-    add(b.Row(r, {b.Box(g, r), b.Text(2 * c, r, QStringLiteral("Notes:"), kFont10Bold, true),
-                  b.Border(c, r), b.Box(g, r)}));
-    for (const QString& strLine : ReportNotesLines(dc, fonts, 3 * c, content.strNotes))
-        add(b.Row(r, {b.Box(g, r), b.Text(3 * c, r, strLine, kFont10, true)}));
+    b.AddResults(add, content);
+    b.AddPriceAndNotes(add, spacer, fonts, content);
 
     root.Draw(fonts);
     // The snapshot from memory, in its cell (which holds nothing else).
     DrawSnapshot(dc, rSnapshot, content.imgSnapshot);
-}
-
-QImage TakeReportSnapshot(const SReportSnapshot& snapshot, const QString& strPath)
-{
-    if (!snapshot.pPreview || !snapshot.pCapture)
-    {
-        QFile::remove(strPath);
-        return {};
-    }
-    // The page draws this capture from memory whether or not the file could be
-    // written; a file that could not be written is removed, so no older snapshot
-    // stays behind under its name (where it can be).
-    if (!snapshot.pCapture->Capture(*snapshot.pPreview, snapshot.rect))
-    {
-        QFile::remove(strPath);
-        return {};
-    }
-    if (!snapshot.pCapture->WriteBitmapFile(strPath))
-    {
-        DebugTrace("Snapshot file could not be written\n");
-        QFile::remove(strPath);
-    }
-    return snapshot.pCapture->ToImage();
 }
 
 void PrintPage(CDC& dc, const QRect& rDraw, int nPage, int nMaxPage, const SReportContent& content)

@@ -3,10 +3,11 @@
 // a glossary, unit and aspect ratio, the results of the calculation page, the price
 // and three lines of notes. Laid out as a tree of CBox rows in the page rectangle
 // and drawn on any device context (a printer page, a PDF, a print preview) in
-// device pixels. The preview snapshot is captured once for a print, written to
-// "ogl.bmp" and drawn from memory: the file is never read back into a page.
-// Inputs: the record's values at print time (lengths formatted "%2.2f"), the page
-// (0 projection distance, 1 screen dimensions), the preview window.
+// device pixels. The preview snapshot comes in the content, captured (and written
+// to "ogl.bmp") by the main dialog before the print starts: drawing a page reads
+// no file and writes none.
+// Inputs: the calculation printed (lengths formatted "%2.2f"), its page (0
+// projection distance, 1 screen dimensions), the Print Information texts.
 // Used by the main dialog's print, print preview and PDF export commands.
 #pragma once
 
@@ -18,9 +19,8 @@
 
 class CDC;
 class CFontSet;
-class CGetOGLBitmap;
-class CGLWnd;
 class CLenvaraEngine;
+struct SCalculation;
 
 // The texts one report prints.
 struct SReportContent
@@ -38,13 +38,16 @@ struct SReportContent
     // The four result rows of the page: label and value.
     QString astrResultLabels[4];
     QString astrResultValues[4];
-    // Where a print writes its snapshot of the preview.
+    // Where the main dialog writes its snapshot of the preview for a print.
     QString strSnapshotPath = QStringLiteral("ogl.bmp");
     // The snapshot the page shows; a null image leaves its cell empty.
     QImage imgSnapshot;
 };
 
-// The content of the record's last calculation on page nPage, dated now.
+// The content of a successful calculation (its page is its mode), with the
+// engine's Print Information texts, dated now.
+SReportContent ReportContent(const CLenvaraEngine& engine, const SCalculation& result);
+// The same for the record's last calculation on page nPage.
 SReportContent ReportContent(const CLenvaraEngine& engine, int nPage);
 
 // The print job's document name: "Lenvara Calculator report - <model name>".
@@ -52,21 +55,6 @@ QString ReportDocName(const SReportContent& content);
 
 // Builds the report's boxes in the page rectangle and draws them with the fonts.
 void PrintReport(CDC& dc, const SRect& rPage, const CFontSet& fonts, const SReportContent& content);
-
-// Where the preview snapshot comes from: the preview window (nullptr: none), the
-// size to capture from its top-left corner, and the capture object.
-struct SReportSnapshot
-{
-    CGLWnd* pPreview = nullptr;
-    QRect rect;
-    CGetOGLBitmap* pCapture = nullptr;
-};
-
-// Captures the preview once for one print and writes it to strPath. The picture
-// when both succeeded; otherwise a null image (the page's cell then stays empty:
-// only a snapshot this print wrote is printed) and, after a failed capture, any
-// older file at strPath removed where that is possible.
-QImage TakeReportSnapshot(const SReportSnapshot& snapshot, const QString& strPath);
 
 // One page: the page rectangle from rDraw (the printable area) adjusted by the
 // height of "Page <n> of <max>" in the context's current font and the margins,

@@ -51,11 +51,8 @@ SReportPageSetup DefaultReportPageSetup()
     return {printer.pageLayout(), printer.resolution()};
 }
 
-int PrintReportJob(CPrintJob& job, const SReportContent& content, const SReportSnapshot* pSnapshot)
+int PrintReportJob(CPrintJob& job, const SReportContent& content)
 {
-    SReportContent shown = content;
-    if (pSnapshot)
-        shown.imgSnapshot = TakeReportSnapshot(*pSnapshot, content.strSnapshotPath);
     if (job.StartDoc(ReportDocName(content)) <= 0)
         return 0;
     bool bGood = true;
@@ -64,7 +61,7 @@ int PrintReportJob(CPrintJob& job, const SReportContent& content, const SReportS
         bGood = job.StartPage() > 0 && job.GetDC();
         if (!bGood)
             break;
-        PrintPage(*job.GetDC(), job.GetDrawRect(), nPage, kMaxPage, shown);
+        PrintPage(*job.GetDC(), job.GetDrawRect(), nPage, kMaxPage, content);
         bGood = job.EndPage() > 0;
     }
     if (bGood)
@@ -74,8 +71,7 @@ int PrintReportJob(CPrintJob& job, const SReportContent& content, const SReportS
 }
 
 int ExportReportPdf(const QString& strPath, const SReportPageSetup& setup,
-                    const SReportContent& content, const SReportSnapshot* pSnapshot,
-                    QString* pError)
+                    const SReportContent& content, QString* pError)
 {
     if (strPath.isEmpty())
     {
@@ -89,38 +85,33 @@ int ExportReportPdf(const QString& strPath, const SReportPageSetup& setup,
     printer.setPageLayout(setup.layout);
     printer.setResolution(setup.nDpi);
     CPrintJob job(printer);
-    const int nResult = PrintReportJob(job, content, pSnapshot);
+    const int nResult = PrintReportJob(job, content);
     if (!nResult && pError)
         *pError = job.GetErrorString();
     return nResult;
 }
 
-int ExportReportPdf(const QString& strPath, int nDpi, const SReportContent& content,
-                    const SReportSnapshot* pSnapshot)
+int ExportReportPdf(const QString& strPath, int nDpi, const SReportContent& content)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    return ExportReportPdf(strPath, {printer.pageLayout(), nDpi}, content, pSnapshot);
+    return ExportReportPdf(strPath, {printer.pageLayout(), nDpi}, content);
 }
 
-void PreviewReport(QWidget* pParent, const SReportContent& content,
-                   const SReportSnapshot* pSnapshot)
+void PreviewReport(QWidget* pParent, const SReportContent& content)
 {
     QPrinter printer(QPrinter::HighResolution);
     SetUpReportPrinter(printer);
     printer.setDocName(ReportDocName(content));
-    // The one snapshot of this preview: every drawing of the page (zoom, page
-    // set-up, printing from the preview) shows it.
-    SReportContent shown = content;
-    if (pSnapshot)
-        shown.imgSnapshot = TakeReportSnapshot(*pSnapshot, content.strSnapshotPath);
+    // Every drawing of the page (zoom, page set-up, printing from the preview)
+    // shows the content's one snapshot.
     QPrintPreviewDialog dialog(&printer, pParent);
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&](QPrinter* pPrinter)
                      {
                          CPrintJob job(*pPrinter);
-                         if (PrintReportJob(job, shown, nullptr))
+                         if (PrintReportJob(job, content))
                              return;
                          DebugTrace("Printing the report failed\n");
                          // Only printing into a file from the preview has a reason to tell.

@@ -3,7 +3,7 @@
 // written whole or not at all, and in a print preview window. The page is always
 // drawn by PrintPage, laid out on the printer's printable area at the printer's own
 // resolution; a PDF export is laid out as the default printer would print it. The
-// preview snapshot is captured once per job and drawn from memory. Used by the main
+// page shows the content's snapshot, taken before the job. Used by the main
 // dialog's print, print preview and PDF export commands, and by the tests and the
 // benchmark.
 #pragma once
@@ -36,30 +36,23 @@ void SetUpReportPrinter(QPrinter& printer);
 SReportPageSetup DefaultReportPageSetup();
 
 // Prints the one-page report as the document ReportDocName on the job's printer.
-// With pSnapshot the preview is captured once for the job (TakeReportSnapshot into
-// the content's snapshot path) and the page shows that capture; without it the
-// page shows the content's snapshot as it stands. 1 when the document was
-// completed; 0 when it could not start or a page failed (the job is then aborted;
-// the job's GetErrorString tells why where it can).
-int PrintReportJob(CPrintJob& job, const SReportContent& content, const SReportSnapshot* pSnapshot);
+// 1 when the document was completed; 0 when it could not start or a page failed
+// (the job is then aborted; the job's GetErrorString tells why where it can).
+int PrintReportJob(CPrintJob& job, const SReportContent& content);
 
 // Writes the report as a PDF laid out on setup to strPath, whole or not at all: a
 // failure leaves strPath as it was, with the reason in *pError (when given). A new
 // file gets the mode the user's umask gives. 1 on success, 0 on failure.
 int ExportReportPdf(const QString& strPath, const SReportPageSetup& setup,
-                    const SReportContent& content, const SReportSnapshot* pSnapshot,
-                    QString* pError = nullptr);
+                    const SReportContent& content, QString* pError = nullptr);
 // The same on the page the toolkit gives PDF output, at nDpi dots per inch.
-int ExportReportPdf(const QString& strPath, int nDpi, const SReportContent& content,
-                    const SReportSnapshot* pSnapshot);
+int ExportReportPdf(const QString& strPath, int nDpi, const SReportContent& content);
 
 // The message telling that the report could not be written to the file strPath,
 // and why.
 QString ReportFileFailure(const QString& strPath, const QString& strReason);
 
 // Shows the page in a print preview window, modal over pParent (from which it can
-// also be printed), on the default printer as SetUpReportPrinter prepares it. The
-// snapshot is taken once, before the window opens, and every drawing of the page
-// shows that one.
-void PreviewReport(QWidget* pParent, const SReportContent& content,
-                   const SReportSnapshot* pSnapshot);
+// also be printed), on the default printer as SetUpReportPrinter prepares it.
+// Every drawing of the page shows the content's one snapshot.
+void PreviewReport(QWidget* pParent, const SReportContent& content);

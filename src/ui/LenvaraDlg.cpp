@@ -18,12 +18,14 @@
 #include "ui/AboutDialog.h"
 #include "ui/LenvaraPropertySheet.h"
 #include "ui/ModelComboBox.h"
+#include "ui/ModelListBox.h"
 #include "ui/PageSaver.h"
+#include "ui/ShiftCommand.h"
 
 #include <QEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFrame>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QOpenGLContext>
@@ -47,9 +49,9 @@ constexpr int kUnitRadios[] = {kIdMeters, kIdInches, kIdFeet};
 constexpr int kAspectRadios[] = {kIdAspect4x3, kIdAspect16x9, kIdAspect235};
 } // namespace
 
-IMainDialog* CLenvaraDlg::New(CLenvaraApp& app)
+std::unique_ptr<CDialog> CLenvaraDlg::New(CLenvaraApp& app)
 {
-    return new CLenvaraDlg(app);
+    return std::make_unique<CLenvaraDlg>(app);
 }
 
 void StartMainDialogWarmUp()
@@ -62,15 +64,10 @@ void StartMainDialogWarmUp()
 
 CLenvaraDlg* CreateMainDialog(CLenvaraApp& app)
 {
-    if (!app.m_pMainDlg)
-        app.SetMainDialogFactory(&CLenvaraDlg::New);
-    app.CreateMainDialog();
-    return MainDialogOf(app);
-}
-
-CLenvaraDlg* MainDialogOf(const CLenvaraApp& app)
-{
-    return dynamic_cast<CLenvaraDlg*>(app.m_pMainDlg);
+    auto pDialog = std::make_unique<CLenvaraDlg>(app);
+    CLenvaraDlg* pMain = pDialog.get();
+    app.AdoptMainDialog(std::move(pDialog));
+    return pMain;
 }
 
 CLenvaraDlg::CLenvaraDlg(CLenvaraApp& app, QWidget* pParent)
@@ -89,18 +86,13 @@ CLenvaraDlg::~CLenvaraDlg()
 QWidget* CLenvaraDlg::CreateControl(const SControlTemplate& ctl, QWidget* pParent)
 {
     if (ctl.nId == kIdModel)
-        return new CModelComboBox(m_app, pParent);
+        return new CModelComboBox(pParent);
     return nullptr;
 }
 
 bool CLenvaraDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_editGain = qobject_cast<QLineEdit*>(FindControl(this, kIdGain));
-    m_staticLumUnitWide = qobject_cast<QLabel*>(FindControl(this, kIdLumUnitWide));
-    m_staticLumUnitTele = qobject_cast<QLabel*>(FindControl(this, kIdLumUnitTele));
-    m_editLumWide = qobject_cast<QLineEdit*>(FindControl(this, kIdLumWide));
-    m_editLumTele = qobject_cast<QLineEdit*>(FindControl(this, kIdLumTele));
     m_comboModel = qobject_cast<CModelComboBox*>(FindControl(this, kIdModel));
 
     // The About box is on the Help menu; there is no system menu to add it to here.
@@ -108,7 +100,7 @@ bool CLenvaraDlg::OnInitDialog()
     // it and handing it to the window system costs start-up time the user cannot see.
 
     // The calculation sheet over its place, both pages initialised now, in order.
-    m_pSheet = new CLenvaraPropertySheet(m_app, this);
+    m_pSheet = new CLenvaraPropertySheet(this);
     m_pSheet->setObjectName(QStringLiteral("sheet"));
     m_pSheet->setGeometry(GetControlRect(this, kIdSheetPlace));
     m_pSheet->show();
@@ -116,6 +108,7 @@ bool CLenvaraDlg::OnInitDialog()
     for (int i = 0; i < m_pSheet->GetPageCount(); ++i)
         m_pSheet->SetActivePage(i);
     m_pSheet->SetActivePage(nActive);
+    ResetLuminancePanel(1.0, 0.0, 0.0);
 
     const SCatalogue& catalogue = GetCatalogue();
     if (m_comboModel)
@@ -150,10 +143,8 @@ bool CLenvaraDlg::OnInitDialog()
 
     if (m_comboModel && m_comboModel->count() > 0)
         m_comboModel->setCurrentIndex(0);
-    // Enter on the name's offers takes one and calculates, as Enter anywhere does.
-    if (m_comboModel)
-        connect(m_comboModel, &CModelComboBox::completionEntered, this, [this] { OnReturnKey(); });
-    m_app.SelectPicture(catalogue.main[0].szName);
+    ConnectRequests();
+    SelectPicture(catalogue.main[0].szName);
 
     ReadDealerData();
     // The default focus: the model name, selected so that typing replaces it.
@@ -163,6 +154,26 @@ bool CLenvaraDlg::OnInitDialog()
         m_comboModel->lineEdit()->selectAll();
     }
     return true;
+}
+
+void CLenvaraDlg::ConnectRequests()
+{
+    CCalcPage* const apPages[] = {&m_pSheet->m_pageImage, &m_pSheet->m_pageLenvara};
+    for (CCalcPage* pPage : apPages)
+    {
+        connect(pPage, &CCalcPage::calculateRequested, this, [this] { Recalculate(); });
+        connect(pPage, &CCalcPage::shiftRequested, this, &CLenvaraDlg::OnShift);
+    }
+    if (!m_comboModel)
+        return;
+    // Enter on the name's offers takes one and calculates, as Enter anywhere does.
+    connect(m_comboModel, &CModelComboBox::completionEntered, this, [this] { OnReturnKey(); });
+    connect(m_comboModel, &CModelComboBox::pictureChanged, this,
+            [this](const QString& strName)
+            {
+                SelectPicture(strName.toUtf8().constData());
+                InvalidatePicture();
+            });
 }
 
 void CLenvaraDlg::ReadDealerData()
@@ -238,22 +249,55 @@ void CLenvaraDlg::OnUnitClicked(int nUnit)
         SetControlText(this, kIdLumUnitTele, pszLabel);
     }
     if (m_pSheet)
-        m_pSheet->OnUnitsChanged();
+    {
+        m_pSheet->OnUnitsChanged(m_app.m_nPrevUnit, m_app.m_nCurUnit);
+        Recalculate();
+    }
 }
 
 void CLenvaraDlg::OnAspectClicked(int nId)
 {
     for (int nRadio : kAspectRadios)
         SetCheck(this, nRadio, nRadio == nId ? 1 : 0);
-    if (m_pSheet)
-        m_pSheet->Recalculate();
+    Recalculate();
 }
 
 bool CLenvaraDlg::OnReturnKey()
 {
-    if (m_pSheet)
-        m_pSheet->Recalculate();
+    Recalculate();
     return true;
+}
+
+SCalculation CLenvaraDlg::Recalculate()
+{
+    CCalcPage* pPage = m_pSheet ? m_pSheet->GetActiveCalcPage() : nullptr;
+    if (!pPage)
+        return {};
+    SCalculationRequest request = pPage->GetRequest();
+    CompleteRequest(request);
+    const SCalculation result = m_app.Calculate(request);
+    ShowChosenModel();
+    if (!result.Succeeded())
+    {
+        ShowFailedCalculation(pPage->ShowCalculationFailure(result),
+                              result.eFailure == kCalcGainRefused);
+        return result;
+    }
+    pPage->ShowResult(result);
+    ShowLuminances(result.fLumWide, result.fLumTele);
+    UpdatePreview(result.preview);
+    return result;
+}
+
+void CLenvaraDlg::OnShift()
+{
+    CCalcPage* pPage = m_pSheet ? m_pSheet->GetActiveCalcPage() : nullptr;
+    if (!pPage)
+        return;
+    const SCalculation result = Recalculate();
+    SCalculationRequest request;
+    CompleteRequest(request);
+    RunShiftCommand(m_app, pPage, request, result);
 }
 
 CGLWnd* CLenvaraDlg::GetPreview()
@@ -287,14 +331,20 @@ void CLenvaraDlg::FinishStartup()
     PlaceOverControl(m_wndPreview, this, kIdPreviewPlace, 0);
 }
 
-void CLenvaraDlg::UpdatePreview(int nMode, float fW1, float fH1, float fD1, float fW2, float fH2,
-                                float fD2)
+void CLenvaraDlg::UpdatePreview(const SInstallation& installation)
 {
     FinishStartup();
     if (!m_wndPreview)
         return;
-    m_wndPreview->SetMode(nMode);
-    m_wndPreview->SetViewData(fW1, fH1, fD1, fW2, fH2, fD2);
+    const SViewTriple& a = installation.first;
+    const SViewTriple& b = installation.second;
+    m_wndPreview->SetMode(installation.nMode);
+    m_wndPreview->SetViewData(a.fWidth, a.fHeight, a.fDistance, b.fWidth, b.fHeight, b.fDistance);
+}
+
+void CLenvaraDlg::SelectPicture(const char* pszName)
+{
+    m_nPictureId = m_app.FindPictureId(pszName);
 }
 
 void CLenvaraDlg::InvalidatePicture()
@@ -302,27 +352,28 @@ void CLenvaraDlg::InvalidatePicture()
     update(GetControlRect(this, kIdPicturePlace));
 }
 
-std::string CLenvaraDlg::GetGainText() const
+float CLenvaraDlg::GetGain() const
 {
-    return GetControlText(this, kIdGain, 100);
+    if (!FindControl(this, kIdGain))
+        return 1.0f;
+    return ReadLeadingFloat(GetControlText(this, kIdGain, 100));
 }
 
-SMainChoices CLenvaraDlg::GetChoices() const
+void CLenvaraDlg::CompleteRequest(SCalculationRequest& request) const
 {
-    SMainChoices choices;
-    choices.strName = GetControlText(this, kIdModel, 100);
-    choices.options.bMeters = GetCheck(this, kIdMeters);
-    choices.options.bInches = GetCheck(this, kIdInches);
-    choices.options.bAspect4x3 = GetCheck(this, kIdAspect4x3);
-    choices.options.bAspect16x9 = GetCheck(this, kIdAspect16x9);
-    choices.options.bFeet = GetCheck(this, kIdFeet);
-    choices.options.bAspect235 = GetCheck(this, kIdAspect235);
-    choices.nAspectCode = kAspectCode4x3;
-    if (choices.options.bAspect16x9)
-        choices.nAspectCode = kAspectCode16x9;
-    if (choices.options.bAspect235)
-        choices.nAspectCode = kAspectCode235;
-    return choices;
+    request.strName = GetControlText(this, kIdModel, 100);
+    request.options.bMeters = GetCheck(this, kIdMeters);
+    request.options.bInches = GetCheck(this, kIdInches);
+    request.options.bAspect4x3 = GetCheck(this, kIdAspect4x3);
+    request.options.bAspect16x9 = GetCheck(this, kIdAspect16x9);
+    request.options.bFeet = GetCheck(this, kIdFeet);
+    request.options.bAspect235 = GetCheck(this, kIdAspect235);
+    request.nAspectCode = kAspectCode4x3;
+    if (request.options.bAspect16x9)
+        request.nAspectCode = kAspectCode16x9;
+    if (request.options.bAspect235)
+        request.nAspectCode = kAspectCode235;
+    request.fGain = GetGain();
 }
 
 void CLenvaraDlg::ShowLuminances(float fWide, float fTele)
@@ -411,8 +462,9 @@ void CLenvaraDlg::OnAbout()
 void CLenvaraDlg::OnSaveCurrentPage()
 {
     // The file holds one calculation: the one this recalculation of the active page
-    // makes from what the dialog shows now, read back from the record.
-    if (!m_pSheet || !m_pSheet->Recalculate())
+    // makes from what the dialog shows now.
+    const SCalculation result = Recalculate();
+    if (!result.Succeeded())
     {
         QMessageBox::information(
             this, QStringLiteral("Save Current Page"),
@@ -429,7 +481,9 @@ void CLenvaraDlg::OnSaveCurrentPage()
         return;
     const QString strPath = dialog.selectedFiles().constFirst();
     QString strError;
-    if (!CPageSaver::Write(strPath, CPageSaver::BuildText(m_app, *this), strError))
+    const std::string strPage = m_pSheet->GetActivePage()->GetCaption().toStdString();
+    if (!CPageSaver::Write(strPath, CPageSaver::BuildText(result, strPage, m_app.GetDateText()),
+                           strError))
     {
         DebugTrace("File could not be opened %s\n", strError.toLocal8Bit().constData());
         QMessageBox::warning(this, QStringLiteral("Save Current Page"),
@@ -442,21 +496,29 @@ bool CLenvaraDlg::PrepareReport(SReportContent& content)
 {
     // A loaded record alone proves nothing: a failed calculation with a known model
     // loads it too. The report prints only what this recalculation produced.
-    if (!m_pSheet || !m_pSheet->Recalculate())
+    const SCalculation result = Recalculate();
+    if (!result.Succeeded())
         return false;
     if (m_dlgPrintInfo.DoModal() != QDialog::Accepted)
         return false;
-    content = ReportContent(m_app, m_pSheet->GetActiveIndex());
+    content = ReportContent(m_app, result);
     return true;
 }
 
-SReportSnapshot CLenvaraDlg::ReportSnapshot()
+QImage CLenvaraDlg::TakeReportSnapshot(const QString& strPath)
 {
-    SReportSnapshot snapshot;
-    snapshot.pPreview = GetPreview();
-    snapshot.rect = QRect(QPoint(0, 0), GetControlRect(this, kIdPreviewPlace).size());
-    snapshot.pCapture = &m_capture;
-    return snapshot;
+    CGLWnd* pPreview = GetPreview();
+    if (!pPreview)
+    {
+        QFile::remove(strPath);
+        return {};
+    }
+    // SaveSnapshot removes the file when either step fails; the capture is kept
+    // when only the writing failed, and the page shows it.
+    const QRect rect(QPoint(0, 0), GetControlRect(this, kIdPreviewPlace).size());
+    if (!m_capture.SaveSnapshot(*pPreview, rect, strPath) && !m_capture.GetBlock().IsEmpty())
+        DebugTrace("Snapshot file could not be written\n");
+    return m_capture.ToImage();
 }
 
 void CLenvaraDlg::OnPrintCurrentPage()
@@ -469,8 +531,9 @@ void CLenvaraDlg::OnPrintCurrentPage()
     CPrintJob job(printer);
     if (!job.DoPrintDialog(this))
         return;
-    const SReportSnapshot snapshot = ReportSnapshot();
-    if (PrintReportJob(job, content, &snapshot))
+    // The capture comes before the job: drawing the page only shows it.
+    content.imgSnapshot = TakeReportSnapshot(content.strSnapshotPath);
+    if (PrintReportJob(job, content))
         return;
     DebugTrace("Printing the report failed\n");
     // "Print to File": the file could not be written, and the user is told why.
@@ -484,8 +547,8 @@ void CLenvaraDlg::OnPrintPreview()
     SReportContent content;
     if (!PrepareReport(content))
         return;
-    const SReportSnapshot snapshot = ReportSnapshot();
-    PreviewReport(this, content, &snapshot);
+    content.imgSnapshot = TakeReportSnapshot(content.strSnapshotPath);
+    PreviewReport(this, content);
 }
 
 void CLenvaraDlg::OnExportPdf()
@@ -501,9 +564,9 @@ void CLenvaraDlg::OnExportPdf()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString strPath = dialog.selectedFiles().constFirst();
-    const SReportSnapshot snapshot = ReportSnapshot();
+    content.imgSnapshot = TakeReportSnapshot(content.strSnapshotPath);
     QString strError;
-    if (!ExportReportPdf(strPath, DefaultReportPageSetup(), content, &snapshot, &strError))
+    if (!ExportReportPdf(strPath, DefaultReportPageSetup(), content, &strError))
         QMessageBox::warning(this, QStringLiteral("Export Report as PDF"),
                              ReportFileFailure(strPath, strError));
 }

@@ -3,18 +3,22 @@
 // pages fill, the embedded calculation sheet, the projector picture, the logo and
 // the installation preview. Enter recalculates the active page and never closes
 // the dialog; Escape, the close box and "Exit" close it. Owned by the application
-// object, which reaches it through IMainDialog; the pages use its own methods.
+// object, which only builds and runs it.
+//
+// The dialog is the one mediator between its pages, the application object, the
+// preview and the Shift Calculator: a page asks (its signals), the dialog completes
+// the page's request with the choices, has the engine calculate and hands the
+// result to the page, the luminance panel, the preview, Shift, Save and the report.
 #pragma once
 
-#include "app/MainDialog.h"
-#include "core/LenvaraEngine.h"
+#include "core/Calculation.h"
 #include "gl/GetOGLBitmap.h"
 #include "platform/Dialog.h"
-#include "print/Report.h"
 #include "ui/PrintInfoDialog.h"
 
 #include <QIcon>
 
+#include <memory>
 #include <string>
 
 class CGLWnd;
@@ -22,18 +26,9 @@ class CLenvaraApp;
 class CLenvaraPropertySheet;
 class CModelComboBox;
 class QFrame;
-class QLabel;
-class QLineEdit;
+struct SReportContent;
 
-// The user's choices as a calculation reads them.
-struct SMainChoices
-{
-    std::string strName; // at most 99 characters of the combo box text
-    TarsioDisplayOptions options{};
-    int nAspectCode = kAspectCode4x3;
-};
-
-class CLenvaraDlg : public CDialog, public IMainDialog
+class CLenvaraDlg : public CDialog
 {
     Q_OBJECT
 
@@ -42,20 +37,25 @@ public:
     ~CLenvaraDlg() override;
 
     // The application object's factory of its main dialog.
-    static IMainDialog* New(CLenvaraApp& app);
+    static std::unique_ptr<CDialog> New(CLenvaraApp& app);
 
-    bool Create() override { return CDialog::Create(); }
-    int DoModal() override { return CDialog::DoModal(); }
-    void SetPictureId(int nPictureId) override { m_nPictureId = nPictureId; }
-    void InvalidatePicture() override;
-    // Hands the page's view data to the preview window.
-    void UpdatePreview(int nMode, float fW1, float fH1, float fD1, float fW2, float fH2,
-                       float fD2) override;
-    std::string GetGainText() const override;
+    // Recalculates the active page: its request completed with the choices, the
+    // engine's result shown on the page, the luminance panel and the preview, or
+    // the failure marked on the page and the panel. The result either way.
+    SCalculation Recalculate();
+    // Completes a page's request: the model name (at most 99 characters of the combo
+    // box text), the six radio states in their options order, the aspect code (0; 1
+    // when 16:9 is checked; 2 when 2.35:1 is, a later test winning) and the gain.
+    void CompleteRequest(SCalculationRequest& request) const;
+    // At most 99 characters of the gain box as a number; 1.0 without the box.
+    float GetGain() const;
 
-    // The model name, the six radio states in their options order and the aspect
-    // code (0; 1 when 16:9 is checked; 2 when 2.35:1 is, a later test winning).
-    SMainChoices GetChoices() const;
+    // The picture of that name (FindPictureId) is the one the next paint shows.
+    void SelectPicture(const char* pszName);
+    // Schedules a repaint of the picture frame (without erasing).
+    void InvalidatePicture();
+    // Hands an installation to the preview window.
+    void UpdatePreview(const SInstallation& installation);
     // The luminances with "%3.2f" and their label: "Nits" for meters, "FtL" for
     // inches and feet (no label when no unit is checked). Takes away the marks of a
     // failed calculation.
@@ -65,8 +65,8 @@ public:
     // put another label beside them), and the gain marked when the calculation
     // refused it.
     void ShowFailedCalculation(const QString& strWhy, bool bGainRefused);
-    // The start values the second page's initialisation writes: gain and both
-    // luminances with "%3.2f", the labels untouched.
+    // The start values of the panel: gain and both luminances with "%3.2f", the
+    // labels untouched.
     void ResetLuminancePanel(double dGain, double dWide, double dTele);
     // After every calculation: the picture of the name in the model box, and a name
     // the catalogue lacks marked.
@@ -80,6 +80,8 @@ public:
     // Handlers of the radio buttons and menu commands (public for the tests).
     void OnUnitClicked(int nUnit);
     void OnAspectClicked(int nId);
+    // A page's "Shift": recalculates it, then the Shift Calculator (ShiftCommand).
+    void OnShift();
     void OnSaveCurrentPage();
     // The print commands recalculate the active page and go on only when that
     // succeeded; then the Print Information dialog (Cancel stops), and the print
@@ -90,6 +92,11 @@ public:
     void OnAbout();
     // Reads the first two lines of "DealerData.txt" in the working directory.
     void ReadDealerData();
+    // Captures the preview at the size of its place for a print and writes it to
+    // strPath: the picture when the capture succeeded (a file that could not be
+    // written is removed, and the page still shows this capture); otherwise a null
+    // image, and any older file at strPath removed.
+    QImage TakeReportSnapshot(const QString& strPath);
 
     int m_nPictureId = 0;
 
@@ -105,17 +112,12 @@ private:
     // Creates the preview window and sets the window icon, once.
     void FinishStartup();
     // The print commands' first steps: a successful recalculation, then OK in the
-    // Print Information dialog; the report's content from the record.
+    // Print Information dialog; the report's content from that calculation.
     bool PrepareReport(SReportContent& content);
-    // The preview at the size of its place, for the report's snapshot.
-    SReportSnapshot ReportSnapshot();
+    // Connects the pages' and the model list's requests.
+    void ConnectRequests();
 
     CLenvaraApp& m_app;
-    QLineEdit* m_editGain = nullptr;
-    QLabel* m_staticLumUnitWide = nullptr;
-    QLabel* m_staticLumUnitTele = nullptr;
-    QLineEdit* m_editLumWide = nullptr;
-    QLineEdit* m_editLumTele = nullptr;
     CModelComboBox* m_comboModel = nullptr;
     CLenvaraPropertySheet* m_pSheet = nullptr;
     CPrintInfoDialog m_dlgPrintInfo;
@@ -129,12 +131,9 @@ private:
     QIcon m_hIcon;
 };
 
-// The application object's main dialog, made (with CLenvaraDlg::New when the
-// application has no factory yet), built and owned by the application object.
+// A new main dialog for the application object, which builds and owns it.
 CLenvaraDlg* CreateMainDialog(CLenvaraApp& app);
 // Called first thing in main(), before the toolkit starts: loads the font
 // configuration on a thread of its own (one that never touches the toolkit) while
 // the toolkit connects to the display.
 void StartMainDialogWarmUp();
-// The application object's main dialog; nullptr when it has none.
-CLenvaraDlg* MainDialogOf(const CLenvaraApp& app);

@@ -1,25 +1,18 @@
 #include "ui/LenvaraPropertySheet.h"
 
-CLenvaraPropertySheet::CLenvaraPropertySheet(CLenvaraApp& app, QWidget* pParent)
-    : CPropertySheet(pParent), m_pageImage(app), m_pageLenvara(app)
+CLenvaraPropertySheet::CLenvaraPropertySheet(QWidget* pParent) : CPropertySheet(pParent)
 {
     AddPage(&m_pageImage);
     AddPage(&m_pageLenvara);
 }
 
-void CLenvaraPropertySheet::OnUnitsChanged()
+void CLenvaraPropertySheet::OnUnitsChanged(int nFromUnit, int nToUnit)
 {
-    if (GetActivePage() == &m_pageImage)
-        m_pageImage.ConvertUnits();
-    else if (GetActivePage() == &m_pageLenvara)
-        m_pageLenvara.ConvertUnits();
+    if (CCalcPage* pPage = GetActiveCalcPage())
+        pPage->ConvertUnits(nFromUnit, nToUnit);
 }
 
-int CLenvaraPropertySheet::Recalculate()
+CCalcPage* CLenvaraPropertySheet::GetActiveCalcPage() const
 {
-    if (GetActivePage() == &m_pageImage)
-        return m_pageImage.Calculate();
-    if (GetActivePage() == &m_pageLenvara)
-        return m_pageLenvara.Calculate();
-    return 0;
+    return qobject_cast<CCalcPage*>(GetActivePage());
 }

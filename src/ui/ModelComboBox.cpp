@@ -1,7 +1,7 @@
 #include "ui/ModelComboBox.h"
 
-#include "app/LenvaraApp.h"
 #include "core/ModelName.h"
+#include "model/TarsioModel.h"
 #include "platform/Controls.h"
 #include "ui/ModelListBox.h"
 
@@ -49,9 +49,10 @@ public:
 };
 } // namespace
 
-CModelComboBox::CModelComboBox(CLenvaraApp& app, QWidget* pParent)
-    : QComboBox(pParent), m_app(app), m_pListBox(new CModelListBox(app))
+CModelComboBox::CModelComboBox(QWidget* pParent)
+    : QComboBox(pParent), m_pListBox(new CModelListBox)
 {
+    connect(m_pListBox, &CModelListBox::pictureChanged, this, &CModelComboBox::pictureChanged);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setView(m_pListBox);
@@ -88,7 +89,9 @@ CModelComboBox::CModelComboBox(CLenvaraApp& app, QWidget* pParent)
 bool CModelComboBox::HoldsModelName() const
 {
     const QByteArray name = currentText().toUtf8();
-    return m_app.FindPictureId(name.constData()) != -1 && !name.isEmpty() && !name.contains('\0');
+    static const CTarsioModel catalogue;
+    return catalogue.FindPictureId(name.constData()) != -1 && !name.isEmpty() &&
+           !name.contains('\0');
 }
 
 void CModelComboBox::ShowChosenModel()
@@ -106,8 +109,7 @@ void CModelComboBox::hidePopup()
 
 void CModelComboBox::ShowNamedPicture()
 {
-    m_app.SelectPicture(currentText().toUtf8().constData());
-    m_app.InvalidatePicture();
+    emit pictureChanged(currentText());
     m_pListBox->ForgetShownName();
 }
 

@@ -1,7 +1,8 @@
 // The main dialog's model list (control 1000): an editable drop-down combo box,
 // never sorted and never adding typed names to its list. Its drop-down list is a
-// CModelListBox, which previews pictures while the mouse moves over it; when the
-// list closes, the picture of the name in the box is shown again. Typing offers the
+// CModelListBox, which asks for pictures while the mouse moves over it; when the
+// list closes, the picture of the name in the box is asked for again. The main
+// dialog shows them (pictureChanged). Typing offers the
 // catalogue's names that start with what was typed, ignoring letter case and runs of
 // blanks ("vela x2" offers "Vela  X2"); choosing one puts the exact name into the box.
 // Enter while the offers are shown takes the highlighted one (the first when none
@@ -13,7 +14,6 @@
 
 #include <QComboBox>
 
-class CLenvaraApp;
 class CModelListBox;
 
 class CModelComboBox : public QComboBox
@@ -21,7 +21,7 @@ class CModelComboBox : public QComboBox
     Q_OBJECT
 
 public:
-    explicit CModelComboBox(CLenvaraApp& app, QWidget* pParent = nullptr);
+    explicit CModelComboBox(QWidget* pParent = nullptr);
 
     CModelListBox* GetListBox() const { return m_pListBox; }
 
@@ -34,6 +34,8 @@ public:
     void hidePopup() override;
 
 signals:
+    // The picture of this name is to be shown (none for a name the catalogue lacks).
+    void pictureChanged(const QString& strName);
     // Enter took an offered name; the owner calculates, as for Enter in the box.
     void completionEntered();
 
@@ -47,7 +49,6 @@ private:
     // The picture of the name in the box (none for a name the catalogue lacks).
     void ShowNamedPicture();
 
-    CLenvaraApp& m_app;
     CModelListBox* m_pListBox;
     bool m_bWarning = false;
 };

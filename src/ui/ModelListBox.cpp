@@ -1,10 +1,8 @@
 #include "ui/ModelListBox.h"
 
-#include "app/LenvaraApp.h"
-
 #include <QMouseEvent>
 
-CModelListBox::CModelListBox(CLenvaraApp& app, QWidget* pParent) : QListView(pParent), m_app(app)
+CModelListBox::CModelListBox(QWidget* pParent) : QListView(pParent)
 {
     setMouseTracking(true);
 }
@@ -22,8 +20,6 @@ void CModelListBox::mouseMoveEvent(QMouseEvent* pEvent)
         if (strName != m_strLastName)
         {
             m_strLastName = strName;
-            m_app.SelectPicture(strName.toUtf8().constData());
-            m_app.InvalidatePicture();
             emit pictureChanged(strName);
         }
     }

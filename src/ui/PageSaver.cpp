@@ -1,86 +1,29 @@
 #include "ui/PageSaver.h"
 
-#include "ImagePageIds.h"
-#include "app/LenvaraApp.h"
+#include "core/Calculation.h"
 #include "core/TextFormat.h"
-#include "platform/Controls.h"
-#include "ui/LenvaraDlg.h"
-#include "ui/LenvaraPropertySheet.h"
 
 #include <QSaveFile>
 
-#include <span>
-
 namespace
 {
-// One "Label: value" line of the record's text getters.
-using TextGetter = std::string (CLenvaraEngine::*)() const;
-struct SField
+std::string Line(const std::string& strLabel, const std::string& strValue)
 {
-    const char* pszLabel;
-    TextGetter getter;
-};
-
-// Values in the order a person reads the page.
-constexpr SField kImageFields[] = {
-    {"Width", &CLenvaraEngine::GetWidthText},
-    {"Height", &CLenvaraEngine::GetHeightText},
-    {"Diagonal", &CLenvaraEngine::GetDiagonalText},
-    {"Projection Distance (Wide)", &CLenvaraEngine::GetDistWideText},
-    {"Projection Distance (Tele)", &CLenvaraEngine::GetDistTeleText},
-};
-constexpr SField kLenvaraFields[] = {
-    {"Projection Distance", &CLenvaraEngine::GetDistanceText},
-    {"Width (Tele)", &CLenvaraEngine::GetWidthTeleText},
-    {"Width (Wide)", &CLenvaraEngine::GetWidthWideText},
-    {"Height (Tele)", &CLenvaraEngine::GetHeightTeleText},
-    {"Height (Wide)", &CLenvaraEngine::GetHeightWideText},
-    {"Diagonal (Tele)", &CLenvaraEngine::GetDiagTeleText},
-    {"Diagonal (Wide)", &CLenvaraEngine::GetDiagWideText},
-};
-
-std::string Line(const char* pszLabel, const std::string& value)
-{
-    return std::string(pszLabel) + ": " + value + "\n";
+    return strLabel + ": " + strValue + "\n";
 }
 } // namespace
 
-std::string CPageSaver::BuildText(const CLenvaraApp& app, const CLenvaraDlg& dlg)
+std::string CPageSaver::BuildText(const SCalculation& result, const std::string& strPage,
+                                  const std::string& strDate)
 {
-    const CLenvaraPropertySheet* pSheet = dlg.GetSheet();
-    const CPropertyPage* pPage = pSheet ? pSheet->GetActivePage() : nullptr;
-    const bool bImage = pSheet && pPage == &pSheet->m_pageImage;
-    const CTarsioModel& model = app.m_model;
-
-    std::string text = "Lenvara Calculator: ";
-    text += pPage ? pPage->GetCaption().toStdString() : std::string();
-    text += "\n";
-    text += Line("Model", app.GetModelNameText());
-    text += Line("Units", app.GetUnitText());
-    text += Line("Aspect Ratio", app.GetAspectText());
-    text += Line("Gain", FormatLuminance(model.GetGain()));
-    if (pPage)
-    {
-        if (bImage)
-        {
-            // The input of the calculation just made: the one writable size edit.
-            const char* pszInput = "Width";
-            if (!IsReadOnly(pPage, ImagePageIds::kIdHeight))
-                pszInput = "Height";
-            else if (!IsReadOnly(pPage, ImagePageIds::kIdDiagonal))
-                pszInput = "Diagonal";
-            text += Line("Input", pszInput);
-        }
-        for (const SField& field : bImage ? std::span<const SField>(kImageFields)
-                                          : std::span<const SField>(kLenvaraFields))
-            text += Line(field.pszLabel, (app.*field.getter)());
-    }
-    const std::string strLumUnit = model.GetLumUnit();
-    text += Line("Expected Screen Luminance (Wide)",
-                 FormatLuminance(model.GetLumWide()) + " " + strLumUnit);
-    text += Line("Expected Screen Luminance (Tele)",
-                 FormatLuminance(model.GetLumTele()) + " " + strLumUnit);
-    text += Line("Date", app.GetDateText());
+    std::string text = "Lenvara Calculator: " + strPage + "\n";
+    text += Line("Model", result.strName);
+    text += Line("Units", UnitName(result.nUnit));
+    text += Line("Aspect Ratio", AspectName(result.fAspect));
+    text += Line("Gain", FormatLuminance(result.fGain));
+    for (const SResultRow& row : ResultRows(result, kRowsSavedPage))
+        text += Line(row.strLabel, row.strValue);
+    text += Line("Date", strDate);
     return text;
 }
 
@@ -99,9 +42,9 @@ bool CPageSaver::Write(const QString& strPath, const std::string& text, QString&
     if (!bWritten || file.size() != nSize)
     {
         strError = !bWritten ? file.errorString()
-                       : QStringLiteral("Only %1 of %2 bytes could be written.")
-                             .arg(file.size())
-                             .arg(nSize);
+                             : QStringLiteral("Only %1 of %2 bytes could be written.")
+                                   .arg(file.size())
+                                   .arg(nSize);
         file.cancelWriting();
         file.commit();
         return false;

@@ -5,46 +5,30 @@
 // edit makes that one the input and zeroes the other two.
 #pragma once
 
-#include "platform/PropertyPage.h"
+#include "ui/CalcPage.h"
 
-#include <QString>
-
-class CLenvaraApp;
-
-class CPage_Image : public CPropertyPage
+class CPage_Image : public CCalcPage
 {
     Q_OBJECT
 
 public:
-    explicit CPage_Image(CLenvaraApp& app, QWidget* pParent = nullptr);
+    explicit CPage_Image(QWidget* pParent = nullptr);
 
-    // 1 when the calculation succeeded (the record then holds its results), else 0
-    // with every field as it was and the failure marked (ShowCalculationFailure).
-    int Calculate();
-    // Marks the input in the warning colour with the reason the calculation of what
-    // the dialog shows now fails, and the luminance panel the same way; the next
-    // successful calculation takes the marks away.
-    void ShowCalculationFailure();
-    void ConvertUnits();
-    // Recalculates; then the message for a model without shift data, whatever the
-    // inputs, or, only when the recalculation succeeded, the Shift Calculator for
-    // this page's installation.
-    void OnShift();
+    // Size to distance for the writable size edit, the other two counting as 0.
+    SCalculationRequest GetRequest() const override;
+    void ShowResult(const SCalculation& result) override;
+    void ConvertUnits(int nFromUnit, int nToUnit) override;
     // Makes that size edit the input: writable, the other two read-only and 0.00. The
     // mark of a failed calculation moves with the input.
     void ChooseInput(int nId);
 
 protected:
     bool OnInitDialog() override;
-    void OnCommand(int nId) override;
-    bool OnReturnKey() override;
     void OnSetFocus(int nId, Qt::FocusReason eReason) override;
+    int InputId() const override;
+    void OnFailureShown(const QString& strWhy) override { m_strFailure = strWhy; }
 
 private:
-    // The writable size edit.
-    int InputId() const;
-
-    CLenvaraApp& m_app;
     // The reason the last calculation failed; empty after a successful one.
     QString m_strFailure;
 };

@@ -2,10 +2,7 @@
 
 #include "DialogTemplates.h"
 #include "LenvaraPageIds.h"
-#include "app/LenvaraApp.h"
 #include "platform/Controls.h"
-#include "ui/LenvaraDlg.h"
-#include "ui/PageSupport.h"
 
 using namespace LenvaraPageIds;
 
@@ -18,8 +15,8 @@ constexpr SPageFailureTexts kFailureTexts = {"Enter a projection distance",
                                              "No result for this distance"};
 } // namespace
 
-CPage_Lenvara::CPage_Lenvara(CLenvaraApp& app, QWidget* pParent)
-    : CPropertyPage(LenvaraPageTemplate(), pParent), m_app(app)
+CPage_Lenvara::CPage_Lenvara(QWidget* pParent)
+    : CCalcPage(LenvaraPageTemplate(), kIdShift, kFailureTexts, pParent)
 {
 }
 
@@ -27,85 +24,40 @@ bool CPage_Lenvara::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
     for (int nId : kNumberEdits)
-        m_app.SetControlNumber(this, nId, 0.0f);
-    if (CLenvaraDlg* pMain = MainDialogOf(m_app))
-        pMain->ResetLuminancePanel(1.0, 0.0, 0.0);
+        WriteControlNumber(this, nId, 0.0f);
     return true;
 }
 
-void CPage_Lenvara::OnCommand(int nId)
+SCalculationRequest CPage_Lenvara::GetRequest() const
 {
-    if (nId == kIdEnter)
-        Calculate();
-    else if (nId == kIdShift)
-        OnShift();
+    SCalculationRequest request;
+    request.nMode = kModeDistanceToSize;
+    request.fDistance = ReadControlNumber(this, kIdDistance);
+    return request;
 }
 
-bool CPage_Lenvara::OnReturnKey()
+void CPage_Lenvara::ShowResult(const SCalculation& result)
 {
-    Calculate();
-    return true;
-}
-
-int CPage_Lenvara::Calculate()
-{
-    const float fDistance = m_app.GetControlNumber(this, kIdDistance);
-    const float fGain = m_app.GetGain();
-    CLenvaraDlg* pMain = MainDialogOf(m_app);
-    if (!pMain)
-        return 0;
-    const SMainChoices choices = pMain->GetChoices();
-
-    float fWidthWide = 0.0f;
-    float fWidthTele = 0.0f;
-    float fHeightWide = 0.0f;
-    float fHeightTele = 0.0f;
-    float fDiagWide = 0.0f;
-    float fDiagTele = 0.0f;
-    float fLumWide = 0.0f;
-    float fLumTele = 0.0f;
-    if (!m_app.CalcScreenSize(choices.strName.c_str(), choices.nAspectCode, choices.options,
-                              fDistance, fWidthWide, fWidthTele, fHeightWide, fHeightTele,
-                              fDiagWide, fDiagTele, fLumWide, fLumTele, fGain))
-    {
-        pMain->ShowChosenModel();
-        ShowCalculationFailure();
-        return 0;
-    }
-    pMain->ShowChosenModel();
-
-    m_app.SetControlNumber(this, kIdWidthWide, fWidthWide);
-    m_app.SetControlNumber(this, kIdWidthTele, fWidthTele);
-    m_app.SetControlNumber(this, kIdHeightWide, fHeightWide);
-    m_app.SetControlNumber(this, kIdHeightTele, fHeightTele);
-    m_app.SetControlNumber(this, kIdDiagWide, fDiagWide);
-    m_app.SetControlNumber(this, kIdDiagTele, fDiagTele);
-    m_app.SetControlNumber(this, kIdDistance, fDistance);
+    WriteControlNumber(this, kIdWidthWide, result.fWidthWide);
+    WriteControlNumber(this, kIdWidthTele, result.fWidthTele);
+    WriteControlNumber(this, kIdHeightWide, result.fHeightWide);
+    WriteControlNumber(this, kIdHeightTele, result.fHeightTele);
+    WriteControlNumber(this, kIdDiagWide, result.fDiagWide);
+    WriteControlNumber(this, kIdDiagTele, result.fDiagTele);
+    WriteControlNumber(this, kIdDistance, result.fDistance);
     // A distance the zoom lens cannot reach is marked; the sizes stay as computed.
-    SetWarning(this, kIdDistance, !m_app.IsInLensRange(fDistance),
-               QString::fromStdString("Outside the lens range " + m_app.GetLensRangeText()));
-    pMain->ShowLuminances(fLumWide, fLumTele);
-    m_app.UpdatePreview(1, fWidthTele, fHeightTele, fDistance, fWidthWide, fHeightWide, fDistance);
-    return 1;
+    SetWarning(this, kIdDistance, !result.bDistanceInRange,
+               QString::fromStdString("Outside the lens range " + result.strLensRange));
 }
 
-void CPage_Lenvara::ShowCalculationFailure()
+int CPage_Lenvara::InputId() const
 {
-    ::ShowCalculationFailure(m_app, this, kIdDistance, kFailureTexts);
+    return kIdDistance;
 }
 
-void CPage_Lenvara::ConvertUnits()
+void CPage_Lenvara::ConvertUnits(int nFromUnit, int nToUnit)
 {
     for (int nId : kNumberEdits)
-        m_app.SetControlNumber(this, nId, m_app.ConvertLength(m_app.GetControlNumber(this, nId)));
-    Calculate();
-}
-
-void CPage_Lenvara::OnShift()
-{
-    const int nDone = Calculate();
-    const CTarsioModel& model = m_app.m_model;
-    const float afView[6] = {model.GetWidthWide(), model.GetHeightWide(), model.GetDistance(),
-                             model.GetWidthTele(), model.GetHeightTele(), model.GetDistance()};
-    RunShiftCommand(m_app, this, nDone != 0, 1, afView);
+        WriteControlNumber(this, nId,
+                           ConvertLengthBetween(ReadControlNumber(this, nId), nFromUnit, nToUnit));
 }

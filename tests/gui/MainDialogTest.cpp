@@ -588,6 +588,12 @@ TEST_F(MainDialogTest, CalculationsMarkDistancesBeyondTheLensAndShowTheChosenMod
               QStringLiteral("No projector of this name in the list"));
 }
 
+TEST_F(MainDialogTest, GainWithoutItsBoxIsOne)
+{
+    delete FindControl(m_pDlg, Dlg::kIdGain);
+    EXPECT_FLOAT_EQ(m_pDlg->GetGain(), 1.0f);
+}
+
 TEST_F(MainDialogTest, PrintBeforeAnyCalculationDoesNothing)
 {
     QAction* pPrint = m_pDlg->GetMenuBar()->findChild<QAction*>(ControlName(kCmdPrintPage));
@@ -599,14 +605,9 @@ TEST_F(MainDialogTest, PrintBeforeAnyCalculationDoesNothing)
 TEST(AppWithoutDialog, ControlHelpersHaveDefinedResults)
 {
     CLenvaraApp app;
-    EXPECT_FLOAT_EQ(app.GetGain(), 1.0f);
     EXPECT_EQ(app.SetControlNumber(nullptr, Img::kIdWidth, 2.0f), 0);
     EXPECT_FLOAT_EQ(app.GetControlNumber(nullptr, Img::kIdWidth), 0.0f);
     EXPECT_EQ(app.GetControlCheck(nullptr, Dlg::kIdMeters), 0);
-    // Nothing happens without the main dialog.
-    app.SelectPicture("Kelda W1");
-    app.InvalidatePicture();
-    app.UpdatePreview(0, 1, 1, 1, 1, 1, 1);
 
     QWidget window;
     auto* pEdit = new QLineEdit(&window);

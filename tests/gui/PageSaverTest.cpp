@@ -97,6 +97,14 @@ protected:
     }
     void TearDown() override { m_app.ExitInstance(); }
 
+    // The text "Save Current Page" writes for the active page now.
+    std::string PageText()
+    {
+        const std::string strPage =
+            m_pDlg->GetSheet()->GetActivePage()->GetCaption().toStdString();
+        return CPageSaver::BuildText(m_pDlg->Recalculate(), strPage, m_app.GetDateText());
+    }
+
     CLenvaraApp m_app;
     CLenvaraDlg* m_pDlg = nullptr;
 };
@@ -107,7 +115,7 @@ TEST_F(PageSaverTest, ProjectionDistancePageText)
     D::Type(pPage, Img::kIdWidth, QStringLiteral("3"));
     D::PressEnter(pPage, Img::kIdWidth);
     std::string strDate;
-    EXPECT_EQ(WithoutDate(CPageSaver::BuildText(m_app, *m_pDlg), strDate),
+    EXPECT_EQ(WithoutDate(PageText(), strDate),
               "Lenvara Calculator: Projection Distance\n"
               "Model: Kelda W1\n"
               "Units: Meters\n"
@@ -136,7 +144,7 @@ TEST_F(PageSaverTest, ScreenDimensionsPageTextInFeet)
     D::Type(&pSheet->m_pageLenvara, Scr::kIdDistance, QStringLiteral("10"));
     D::PressEnter(&pSheet->m_pageLenvara, Scr::kIdDistance);
     std::string strDate;
-    const std::string text = WithoutDate(CPageSaver::BuildText(m_app, *m_pDlg), strDate);
+    const std::string text = WithoutDate(PageText(), strDate);
     // 2.35:1 rows: throw 1.028 / 1.245; heights x 27/64. A 16:9 panel lights the whole
     // 2.35:1 screen, and in feet the luminance is lumens per square foot:
     // 2000 / (9.7276 x 4.1038) and 2000 / (8.0321 x 3.3886).

@@ -7,7 +7,6 @@
 #include "PrintInfoDlgIds.h"
 
 #include "app/LenvaraApp.h"
-#include "gl/GetOGLBitmap.h"
 #include "platform/Controls.h"
 #include "platform/PrintJob.h"
 #include "print/ReportJob.h"
@@ -144,17 +143,17 @@ protected:
     }
     void TearDown() override { m_pApp->ExitInstance(); }
 
-    SReportSnapshot Snapshot()
+    // This print's capture of the preview, taken as the dialog takes it before a
+    // print and written to the content's snapshot path; its size.
+    QSize TakeSnapshot()
     {
-        return {m_pDlg->GetPreview(),
-                QRect(QPoint(0, 0), GetControlRect(m_pDlg, Dlg::kIdPreviewPlace).size()),
-                &m_capture};
+        m_content.imgSnapshot = m_pDlg->TakeReportSnapshot(m_content.strSnapshotPath);
+        return GetControlRect(m_pDlg, Dlg::kIdPreviewPlace).size();
     }
 
     QTemporaryDir m_dir;
     std::unique_ptr<CLenvaraApp> m_pApp;
     CLenvaraDlg* m_pDlg = nullptr;
-    CGetOGLBitmap m_capture;
     SReportContent m_content;
 };
 } // namespace
@@ -180,7 +179,7 @@ TEST_F(ReportOutputTest, FailedPdfWriteLeavesTheOldFileAndTellsWhy)
             {
                 CFullDisk disk;
                 if (bExport)
-                    nResult = ExportReportPdf(strPdf, DefaultReportPageSetup(), m_content, nullptr,
+                    nResult = ExportReportPdf(strPdf, DefaultReportPageSetup(), m_content,
                                               &strError);
                 else
                 {
@@ -190,7 +189,7 @@ TEST_F(ReportOutputTest, FailedPdfWriteLeavesTheOldFileAndTellsWhy)
                     printer.setOutputFormat(QPrinter::PdfFormat);
                     printer.setOutputFileName(strPdf);
                     CPrintJob job(printer);
-                    nResult = PrintReportJob(job, m_content, nullptr);
+                    nResult = PrintReportJob(job, m_content);
                     strError = job.GetErrorString();
                 }
             }
@@ -233,7 +232,7 @@ TEST_F(ReportOutputTest, NewPdfTakesTheModeTheUmaskGives)
     {
         const QString strPdf = m_dir.filePath(QString("report-%1.pdf").arg(row.nUmask, 0, 8));
         const mode_t nOld = ::umask(row.nUmask);
-        const int nResult = ExportReportPdf(strPdf, DefaultReportPageSetup(), m_content, nullptr);
+        const int nResult = ExportReportPdf(strPdf, DefaultReportPageSetup(), m_content);
         ::umask(nOld);
         ASSERT_EQ(nResult, 1);
         struct stat st
@@ -258,27 +257,28 @@ TEST_F(ReportOutputTest, OnlyThisPrintsCaptureIsPrinted)
     // Captured but not written (a folder the user cannot write): the page shows this
     // print's capture, beside the logo and the model picture, never the old file.
     const QString strPdf = m_dir.filePath("report.pdf");
-    const SReportSnapshot snapshot = Snapshot();
+    QSize size;
     {
         CUnwritableFolder folder(strWork);
-        ASSERT_EQ(ExportReportPdf(strPdf, 600, m_content, &snapshot), 1);
+        size = TakeSnapshot();
+        ASSERT_EQ(ExportReportPdf(strPdf, 600, m_content), 1);
     }
     EXPECT_EQ(ReadAll(m_content.strSnapshotPath), staleFile);
     const QStringList sizes = PdfImageSizes(strPdf);
     EXPECT_EQ(sizes.size(), 3) << sizes.join(' ').toStdString();
     EXPECT_TRUE(sizes.contains(
-        QStringLiteral("%1x%2").arg(snapshot.rect.width()).arg(snapshot.rect.height())))
+        QStringLiteral("%1x%2").arg(size.width()).arg(size.height())))
         << sizes.join(' ').toStdString();
     EXPECT_FALSE(sizes.contains(QStringLiteral("37x23")));
 }
 
 TEST_F(ReportOutputTest, PreviewKeepsItsSnapshotAndShowsTheExportedPage)
 {
-    const SReportSnapshot snapshot = Snapshot();
+    const QSize size = TakeSnapshot();
     const SReportPageSetup setup = DefaultReportPageSetup();
     QImage first, second;
     const int nHandled = D::HandleModals(
-        [&] { PreviewReport(m_pDlg, m_content, &snapshot); },
+        [&] { PreviewReport(m_pDlg, m_content); },
         {[&](QWidget* pModal)
          {
              auto* pDialog = qobject_cast<QPrintPreviewDialog*>(pModal);
@@ -290,7 +290,7 @@ TEST_F(ReportOutputTest, PreviewKeepsItsSnapshotAndShowsTheExportedPage)
              QApplication::processEvents();
              first = pPreview->grab().toImage();
              // Another instance writes its own picture into the file meanwhile.
-             QImage other(snapshot.rect.size(), QImage::Format_RGB888);
+             QImage other(size, QImage::Format_RGB888);
              other.fill(Qt::red);
              other.save(m_content.strSnapshotPath, "BMP");
              pPreview->updatePreview();

@@ -11,7 +11,6 @@
 #include "PrintInfoDlgIds.h"
 
 #include "app/LenvaraApp.h"
-#include "gl/GetOGLBitmap.h"
 #include "platform/Controls.h"
 #include "platform/PrintJob.h"
 #include "print/ReportJob.h"
@@ -179,11 +178,11 @@ protected:
         return content;
     }
 
-    SReportSnapshot Snapshot()
+    // This print's capture of the preview, taken as the dialog takes it before a
+    // print (into the content's snapshot path).
+    void TakeSnapshot(SReportContent& content)
     {
-        return {m_pDlg->GetPreview(),
-                QRect(QPoint(0, 0), GetControlRect(m_pDlg, Dlg::kIdPreviewPlace).size()),
-                &m_capture};
+        content.imgSnapshot = m_pDlg->TakeReportSnapshot(content.strSnapshotPath);
     }
 
     QString PreviewSize() const
@@ -232,7 +231,6 @@ protected:
     QString m_strOldDir;
     std::unique_ptr<CLenvaraApp> m_pApp;
     CLenvaraDlg* m_pDlg = nullptr;
-    CGetOGLBitmap m_capture;
 };
 
 class ReportPdfCase : public ReportPdfTest, public ::testing::WithParamInterface<SPdfCase>
@@ -243,9 +241,10 @@ class ReportPdfCase : public ReportPdfTest, public ::testing::WithParamInterface
 TEST_P(ReportPdfCase, EveryLabelValueAndPictureOfThePage)
 {
     Calculate(GetParam().nPage);
-    const SReportSnapshot snapshot = Snapshot();
+    SReportContent content = Content(GetParam().nPage);
+    TakeSnapshot(content);
     const QString strPdf = m_dir.filePath("report.pdf");
-    ASSERT_EQ(ExportReportPdf(strPdf, GetParam().nDpi, Content(GetParam().nPage), &snapshot), 1);
+    ASSERT_EQ(ExportReportPdf(strPdf, GetParam().nDpi, content), 1);
     ExpectReport(strPdf, GetParam().nPage);
     // Nothing is left beside the file.
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 2) << "report.pdf and ogl.bmp";
@@ -312,14 +311,14 @@ TEST_F(ReportPdfTest, PrintsThroughARealQueue)
         GTEST_SKIP() << "the print server does not offer the queue " << strQueue.toStdString();
 
     Calculate(1);
-    const SReportContent content = Content(1);
+    SReportContent content = Content(1);
     const QStringList before = QDir(strOut).entryList({"*.pdf"}, QDir::Files);
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(strQueue);
     ASSERT_EQ(printer.outputFormat(), QPrinter::NativeFormat);
     CPrintJob job(printer);
-    const SReportSnapshot snapshot = Snapshot();
-    ASSERT_EQ(PrintReportJob(job, content, &snapshot), 1);
+    TakeSnapshot(content);
+    ASSERT_EQ(PrintReportJob(job, content), 1);
 
     // The queue writes one new PDF, named after the document; wait for it, as long
     // as it takes, up to a minute.
@@ -350,8 +349,7 @@ TEST_F(ReportPdfTest, PrintsThroughARealQueue)
     // every line within 0.02 in of where the queue put it.
     if (QPrinter().printerName() == strQueue)
     {
-        SReportContent exported = content;
-        exported.imgSnapshot = m_capture.ToImage();
+        const SReportContent exported = content;
         const QString strExport = m_dir.filePath("export.pdf");
         ASSERT_EQ(ExportReportPdf(strExport, DefaultReportPageSetup(), exported, nullptr), 1);
         const std::vector<SPageLine> expected = PageLines(strExport, m_dir.filePath("exported"));

@@ -55,7 +55,7 @@ TEST(ReportTextPdf, ResultsWholePriceCutVisiblyNotesBetweenWords)
         for (int i = 0; i < 4; ++i)
             content.astrResultValues[i] = pages[nPage][i];
         const QString strPdf = dir.filePath("report.pdf");
-        ASSERT_EQ(ExportReportPdf(strPdf, 600, content, nullptr), 1);
+        ASSERT_EQ(ExportReportPdf(strPdf, 600, content), 1);
         const QString strText = PdfWords(strPdf, false).join(' ');
         for (const QString& strValue : pages[nPage])
             EXPECT_TRUE(strText.contains(strValue)) << strValue.toStdString();
@@ -100,7 +100,7 @@ TEST(ReportTextPdf, FortyUmlautWordsFromTheDialogToThePage)
     content.strSnapshotPath = QStringLiteral("/nonexistent/ogl.bmp");
     {
         CPrintJob job(printer);
-        ASSERT_EQ(PrintReportJob(job, content, nullptr), 1);
+        ASSERT_EQ(PrintReportJob(job, content), 1);
     }
     EXPECT_EQ(PdfWords(dir.filePath("letter.pdf"), true).join(' '), strWords);
 }

@@ -42,17 +42,17 @@ private:
 
 // A start-up in a fresh working directory, with "DealerData.txt" holding the content
 // (or no such file when pContent is null).
-void StartWithDealerFile(const QByteArray* pContent, CLenvaraApp& app)
+CLenvaraDlg* StartWithDealerFile(const QByteArray* pContent, CLenvaraApp& app)
 {
     QTemporaryDir dir;
     CWorkingDirectory cwd(dir.path());
     if (pContent)
     {
         QFile file(QStringLiteral("DealerData.txt"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(*pContent);
     }
-    CreateMainDialog(app);
+    return CreateMainDialog(app);
 }
 
 struct SDealerCase
@@ -76,11 +76,11 @@ TEST_P(DealerData, FirstTwoLinesWithoutLineEnds)
 {
     const SDealerCase& c = GetParam();
     CLenvaraApp app;
-    StartWithDealerFile(c.content ? &*c.content : nullptr, app);
+    CLenvaraDlg* pDlg = StartWithDealerFile(c.content ? &*c.content : nullptr, app);
     EXPECT_EQ(app.GetDealer1Text(), c.strLine1);
     EXPECT_EQ(app.GetDealer2Text(), c.strLine2);
     // The dialog starts normally in every case.
-    EXPECT_EQ(D::Text(MainDialogOf(app), Dlg::kIdGain), QStringLiteral("1.00"));
+    EXPECT_EQ(D::Text(pDlg, Dlg::kIdGain), QStringLiteral("1.00"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
