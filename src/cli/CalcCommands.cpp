@@ -3,7 +3,6 @@
 
 #include "cli/CalcOutput.h"
 #include "core/ModelName.h"
-#include "core/TextFormat.h"
 
 namespace
 {
@@ -31,14 +30,18 @@ void WriteChoices(CCalcOutput& output, const SCalcRequest& request, const std::s
 }
 
 // The two luminances with their unit, which close every size or distance output.
-void WriteLuminances(CCalcOutput& output, float fLumWide, float fLumTele,
-                     const std::string& szLumUnit)
+void WriteLuminances(CCalcOutput& output, const SCalculation& result)
 {
-    output.Member("luminance_wide", fLumWide);
-    output.Member("luminance_tele", fLumTele);
-    output.Member("luminance_unit", szLumUnit);
-    output.Line("Luminance wide", FormatLuminance(fLumWide) + " " + szLumUnit);
-    output.Line("Luminance tele", FormatLuminance(fLumTele) + " " + szLumUnit);
+    output.Member("luminance_wide", result.fLumWide);
+    output.Member("luminance_tele", result.fLumTele);
+    output.Member("luminance_unit", result.strLumUnit);
+}
+
+// The text lines: the same labelled rows as the report and the saved page are made of.
+void WriteRows(CCalcOutput& output, const SCalculation& result)
+{
+    for (const SResultRow& row : ResultRows(result, kRowsCommandLine))
+        output.Line(row.strLabel, row.strValue);
 }
 
 } // namespace
@@ -56,61 +59,44 @@ const char* AspectOptionName(int nAspectCode)
     }
 }
 
-TarsioDisplayOptions MakeOptions(int nUnit, int nAspectCode)
-{
-    TarsioDisplayOptions options{};
-    options.bMeters = nUnit == kUnitMeters;
-    options.bInches = nUnit == kUnitInches;
-    options.bFeet = nUnit == kUnitFeet;
-    options.bAspect4x3 = nAspectCode == kAspectCode4x3;
-    options.bAspect16x9 = nAspectCode == kAspectCode16x9;
-    options.bAspect235 = nAspectCode == kAspectCode235;
-    return options;
-}
-
 void CheckGain(const SCalcRequest& request)
 {
     if (request.fGain < 0.0f)
         throw SCalcError{kCalcExitFailed, "the gain must not be negative"};
 }
 
-SDistanceResult CalculateDistance(CLenvaraEngine& engine, const SCalcRequest& request,
-                                  const std::string& szModel)
+SCalculation CalculateScreen(CLenvaraEngine& engine, const SCalcRequest& request,
+                             const std::string& szModel)
 {
     CheckGain(request);
-    // The engine takes 0 for "not entered" and computes negative lengths as
-    // they come; neither is a screen anyone can build.
-    if (!(request.fSize > 0.0f))
-        throw SCalcError{kCalcExitFailed,
-                         "the " + request.szSizeOption + " must be greater than 0"};
-
-    SDistanceResult r;
-    r.fWidth = request.szSizeOption == "width" ? request.fSize : 0.0f;
-    r.fHeight = request.szSizeOption == "height" ? request.fSize : 0.0f;
-    r.fDiagonal = request.szSizeOption == "diagonal" ? request.fSize : 0.0f;
-    if (!engine.CalcDistance(szModel.c_str(), request.nAspectCode,
-                             MakeOptions(request.nUnit, request.nAspectCode), r.fWidth, r.fHeight,
-                             r.fDiagonal, r.fDistWide, r.fDistTele, r.fLumWide, r.fLumTele,
-                             request.fGain))
+    SCalculationRequest calc;
+    calc.strName = szModel;
+    calc.nAspectCode = request.nAspectCode;
+    calc.options = MakeDisplayOptions(request.nUnit, request.nAspectCode);
+    calc.fGain = request.fGain;
+    if (request.fDistance.has_value())
+    {
+        calc.nMode = kModeDistanceToSize;
+        calc.fDistance = *request.fDistance;
+        if (!(calc.fDistance > 0.0f))
+            throw SCalcError{kCalcExitFailed, "the distance must be greater than 0"};
+    }
+    else
+    {
+        // The engine takes 0 for "not entered" and computes negative lengths as they
+        // come; neither is a screen anyone can build.
+        if (!(request.fSize > 0.0f))
+            throw SCalcError{kCalcExitFailed,
+                             "the " + request.szSizeOption + " must be greater than 0"};
+        float& fSize = request.szSizeOption == "width"    ? calc.fWidth
+                       : request.szSizeOption == "height" ? calc.fHeight
+                                                          : calc.fDiagonal;
+        fSize = request.fSize;
+    }
+    SCalculation result = engine.Calculate(calc);
+    if (!result.Succeeded())
         throw SCalcError{kCalcExitFailed, "no finite result for these numbers"};
-    return r;
-}
-
-SSizeResult CalculateSize(CLenvaraEngine& engine, const SCalcRequest& request,
-                          const std::string& szModel)
-{
-    CheckGain(request);
-    const float fDistance = *request.fDistance;
-    if (!(fDistance > 0.0f))
-        throw SCalcError{kCalcExitFailed, "the distance must be greater than 0"};
-
-    SSizeResult r;
-    if (!engine.CalcScreenSize(szModel.c_str(), request.nAspectCode,
-                               MakeOptions(request.nUnit, request.nAspectCode), fDistance,
-                               r.fWidthWide, r.fWidthTele, r.fHeightWide, r.fHeightTele,
-                               r.fDiagWide, r.fDiagTele, r.fLumWide, r.fLumTele, request.fGain))
-        throw SCalcError{kCalcExitFailed, "no finite result for these numbers"};
-    return r;
+    return result;
 }
 
 std::string ListModels()
@@ -124,9 +110,7 @@ std::string ListModels()
 std::string RunDistance(const SCalcRequest& request, const std::string& szModel)
 {
     CLenvaraEngine engine;
-    const SDistanceResult r = CalculateDistance(engine, request, szModel);
-    const std::string szLumUnit = engine.m_model.GetLumUnit();
-
+    const SCalculation r = CalculateScreen(engine, request, szModel);
     CCalcOutput output(request.bJson);
     WriteChoices(output, request, szModel);
     output.Member("width", r.fWidth);
@@ -135,39 +119,27 @@ std::string RunDistance(const SCalcRequest& request, const std::string& szModel)
     output.Member("distance_wide", r.fDistWide);
     output.Member("distance_tele", r.fDistTele);
     output.Member("distance_in_range",
-                  nlohmann::ordered_json::array(
-                      {engine.IsInLensRange(r.fDistWide), engine.IsInLensRange(r.fDistTele)}));
-    output.Line("Width", FormatLength(r.fWidth));
-    output.Line("Height", FormatLength(r.fHeight));
-    output.Line("Diagonal", FormatLength(r.fDiagonal));
-    output.Line("Distance wide", FormatLength(r.fDistWide));
-    output.Line("Distance tele", FormatLength(r.fDistTele));
-    WriteLuminances(output, r.fLumWide, r.fLumTele, szLumUnit);
+                  nlohmann::ordered_json::array({r.bDistWideInRange, r.bDistTeleInRange}));
+    WriteLuminances(output, r);
+    WriteRows(output, r);
     return output.Finish();
 }
 
 std::string RunSize(const SCalcRequest& request, const std::string& szModel)
 {
     CLenvaraEngine engine;
-    const SSizeResult r = CalculateSize(engine, request, szModel);
-    const std::string szLumUnit = engine.m_model.GetLumUnit();
-
+    const SCalculation r = CalculateScreen(engine, request, szModel);
     CCalcOutput output(request.bJson);
     WriteChoices(output, request, szModel);
-    output.Member("distance", *request.fDistance);
+    output.Member("distance", r.fDistance);
     output.Member("width_wide", r.fWidthWide);
     output.Member("width_tele", r.fWidthTele);
     output.Member("height_wide", r.fHeightWide);
     output.Member("height_tele", r.fHeightTele);
     output.Member("diagonal_wide", r.fDiagWide);
     output.Member("diagonal_tele", r.fDiagTele);
-    output.Member("distance_in_range", engine.IsInLensRange(*request.fDistance));
-    output.Line("Width wide", FormatLength(r.fWidthWide));
-    output.Line("Width tele", FormatLength(r.fWidthTele));
-    output.Line("Height wide", FormatLength(r.fHeightWide));
-    output.Line("Height tele", FormatLength(r.fHeightTele));
-    output.Line("Diagonal wide", FormatLength(r.fDiagWide));
-    output.Line("Diagonal tele", FormatLength(r.fDiagTele));
-    WriteLuminances(output, r.fLumWide, r.fLumTele, szLumUnit);
+    output.Member("distance_in_range", r.bDistanceInRange);
+    WriteLuminances(output, r);
+    WriteRows(output, r);
     return output.Finish();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "cli/CalcRequest.h"
+#include "core/Calculation.h"
 #include "core/LenvaraEngine.h"
 
 #include <string>
@@ -26,25 +27,11 @@ std::string RunShift(const SCalcRequest& request, const std::string& szModel, in
 // "4:3", "16:9" or "2.35:1", as --aspect takes it.
 const char* AspectOptionName(int nAspectCode);
 
-TarsioDisplayOptions MakeOptions(int nUnit, int nAspectCode);
-
-// Size to distance for the request's size option.
-struct SDistanceResult
-{
-    float fWidth = 0, fHeight = 0, fDiagonal = 0, fDistWide = 0, fDistTele = 0;
-    float fLumWide = 0, fLumTele = 0;
-};
-SDistanceResult CalculateDistance(CLenvaraEngine& engine, const SCalcRequest& request,
-                                  const std::string& szModel);
-
-// Distance to size for the request's distance.
-struct SSizeResult
-{
-    float fWidthWide = 0, fWidthTele = 0, fHeightWide = 0, fHeightTele = 0;
-    float fDiagWide = 0, fDiagTele = 0, fLumWide = 0, fLumTele = 0;
-};
-SSizeResult CalculateSize(CLenvaraEngine& engine, const SCalcRequest& request,
-                          const std::string& szModel);
+// The request's calculation as the two pages make it: size to distance for its size
+// option, distance to size for its distance. Throws the command's message when the
+// numbers give no result.
+SCalculation CalculateScreen(CLenvaraEngine& engine, const SCalcRequest& request,
+                             const std::string& szModel);
 
 // A negative gain would print negative luminances.
 void CheckGain(const SCalcRequest& request);

@@ -9,39 +9,6 @@
 namespace
 {
 
-// The installation as the Shift Calculator receives it: the mode of the calculation
-// and the WA and the TP (width, height, distance) triple.
-struct SShiftInstallation
-{
-    int nMode = 0;
-    float fW1 = 0, fH1 = 0, fD1 = 0, fW2 = 0, fH2 = 0, fD2 = 0;
-};
-
-// Size to distance for a size, distance to size for a distance, as the two pages
-// calculate before they open the Shift Calculator.
-SShiftInstallation CalculateInstallation(CLenvaraEngine& engine, const SCalcRequest& request,
-                                         const std::string& szModel)
-{
-    SShiftInstallation inst;
-    if (request.fDistance.has_value())
-    {
-        const SSizeResult r = CalculateSize(engine, request, szModel);
-        inst = {1,
-                r.fWidthWide,
-                r.fHeightWide,
-                *request.fDistance,
-                r.fWidthTele,
-                r.fHeightTele,
-                *request.fDistance};
-    }
-    else
-    {
-        const SDistanceResult r = CalculateDistance(engine, request, szModel);
-        inst = {0, r.fWidth, r.fHeight, r.fDistWide, r.fWidth, r.fHeight, r.fDistTele};
-    }
-    return inst;
-}
-
 // The four angles of one direction in the record's order (WA minus side, WA plus
 // side, TP minus side, TP plus side), when the model shifts that way.
 struct SDirectionAngles
@@ -54,7 +21,7 @@ void CalculateAngles(CLenvaraEngine& engine, const SCalcRequest& request,
                      const std::string& szModel, int nShiftCaps, SDirectionAngles& horizontal,
                      SDirectionAngles& vertical)
 {
-    const TarsioDisplayOptions options = MakeOptions(request.nUnit, request.nAspectCode);
+    const TarsioDisplayOptions options = MakeDisplayOptions(request.nUnit, request.nAspectCode);
     horizontal.bPresent = (nShiftCaps & 2) != 0;
     vertical.bPresent = (nShiftCaps & 1) != 0;
     float* h = horizontal.afAngles;
@@ -96,17 +63,17 @@ void WriteAngles(CCalcOutput& output, const char* pszKey, const char* pszLabel,
 // centre: a line per shown row with the dialog's label (the WA rows alone after size
 // to distance), and the four limits as a JSON object (null without data).
 nlohmann::ordered_json WriteLimits(CCalcOutput& output, bool bHorizontal,
-                                   const SDirectionAngles& direction,
-                                   const SShiftInstallation& inst)
+                                   const SDirectionAngles& direction, const SInstallation& inst)
 {
     if (!direction.bPresent)
         return nullptr;
     const float* a = direction.afAngles;
     const SShiftLimits limits =
-        bHorizontal ? ComputeShiftLimits(ShiftAnglesFromLimits(a[0], a[1], a[2], a[3]), inst.fW1,
-                                         inst.fD1, inst.fW2, inst.fD2)
-                    : ComputeShiftLimits(ShiftAnglesFromLimits(a[0], a[1], a[2], a[3]), inst.fH1,
-                                         inst.fD1, inst.fH2, inst.fD2);
+        bHorizontal
+            ? ComputeShiftLimits(ShiftAnglesFromLimits(a[0], a[1], a[2], a[3]), inst.first.fWidth,
+                                 inst.first.fDistance, inst.second.fWidth, inst.second.fDistance)
+            : ComputeShiftLimits(ShiftAnglesFromLimits(a[0], a[1], a[2], a[3]), inst.first.fHeight,
+                                 inst.first.fDistance, inst.second.fHeight, inst.second.fDistance);
     const struct
     {
         EShiftRow eRow;
@@ -142,9 +109,11 @@ std::string RunShift(const SCalcRequest& request, const std::string& szModel, in
 
     CLenvaraEngine engine;
     const bool bLimits = request.fDistance.has_value() || !request.szSizeOption.empty();
-    SShiftInstallation inst;
+    // The installation as the Shift Calculator receives it from the page that
+    // calculates the same: the WA screen first.
+    SInstallation inst;
     if (bLimits)
-        inst = CalculateInstallation(engine, request, szModel);
+        inst = CalculateScreen(engine, request, szModel).shift;
     SDirectionAngles horizontal, vertical;
     CalculateAngles(engine, request, szModel, nShiftCaps, horizontal, vertical);
 
