@@ -1,5 +1,6 @@
-// The own projector catalogue file: checks, messages, the file on disk and its
-// writing; the JSON reader is in ProjectorCatalogueReader.cpp. See ProjectorCatalogue.h.
+// The own projector catalogue: the checks of its projectors, its messages and paths;
+// the JSON reader is in ProjectorCatalogueReader.cpp, reading and writing the file in
+// ProjectorCatalogueFile.cpp. See ProjectorCatalogue.h.
 #include "core/ProjectorCatalogue.h"
 
 #include "core/ModelName.h"
@@ -275,60 +276,6 @@ std::string FormatCatalogueError(const SCatalogueError& error)
     if (!error.szField.empty())
         szLine += (error.nProjector >= 0 ? ", " : ": ") + EscapeControlCharacters(error.szField);
     return szLine + ": " + EscapeControlCharacters(error.szReason);
-}
-
-SCatalogueRead ReadProjectorCatalogue(const std::string& szPath)
-{
-    SCatalogueRead result;
-    auto fail = [&](std::string szReason, bool bMissing)
-    {
-        result.error = SCatalogueError{szPath, -1, "", "", std::move(szReason), bMissing};
-        return result;
-    };
-    // Without waiting: a FIFO or device under the name is refused below, never read.
-    const int fd = ::open(szPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0)
-        return errno == ENOENT ? fail("does not exist", true) : fail(std::strerror(errno), false);
-    struct stat st
-    {
-    };
-    std::string text;
-    const char* pszError = nullptr;
-    if (::fstat(fd, &st) != 0)
-        pszError = std::strerror(errno);
-    else if (!S_ISREG(st.st_mode))
-        pszError = "is not a regular file";
-    else if (static_cast<std::uint64_t>(st.st_size) > kCatalogueFileMax)
-        pszError = "is larger than 64 MiB";
-    else
-    {
-        // Read to the end, never past the limit (the file may grow meanwhile).
-        text.resize(static_cast<std::size_t>(st.st_size) + 1);
-        std::size_t nHave = 0;
-        for (;;)
-        {
-            if (nHave == text.size())
-                text.resize(std::min(text.size() * 2, kCatalogueFileMax + 1));
-            const ssize_t n = ::read(fd, text.data() + nHave, text.size() - nHave);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                pszError = std::strerror(errno);
-            if (n <= 0)
-                break;
-            nHave += static_cast<std::size_t>(n);
-            if (nHave > kCatalogueFileMax)
-            {
-                pszError = "is larger than 64 MiB";
-                break;
-            }
-        }
-        text.resize(nHave);
-    }
-    ::close(fd);
-    if (pszError != nullptr)
-        return fail(pszError, false);
-    return ParseProjectorCatalogue(text, szPath);
 }
 
 std::string DefaultProjectorCataloguePath()
