@@ -1,3 +1,6 @@
+// app/: the application object: the engine with the services its dialogs share; it
+// owns the main dialog and never calls it back. Over core/ and platform/.
+//
 // The application object: the calculation engine (current-model record, unit
 // state, entry points) plus the main dialog's life, the drawing of a projector
 // picture and the reading and writing of numbers and check marks in dialog

@@ -1,3 +1,6 @@
+// cli/: lenvara-calc, the calculator on the command line: help, options (CLI11), output
+// (text lines or nlohmann/json) and the commands. No Qt; over core/.
+//
 // The command-line calculator `lenvara-calc`: reads its arguments, runs one
 // calculation through the same engine entry points the desktop pages call, and
 // prints the results as "Label: value" lines or as one JSON object.

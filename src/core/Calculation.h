@@ -1,3 +1,6 @@
+// core/: the calculation as a value and its engine, numbers as text, the tokenizer, model
+// names, the own catalogue file, the dealer file and bitmap files. No Qt; over model/.
+//
 // One calculation as a value: the request (model, aspect, the six unit and aspect
 // flags, gain, and the entered size or distance) that CLenvaraEngine::Calculate
 // takes, the result it returns (sizes, distances, luminances, mode, the installation

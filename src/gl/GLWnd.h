@@ -1,3 +1,6 @@
+// gl/: the 3D views in immediate-mode GL: host and frame, camera, label font, the
+// installation preview, the two shift views and the frame capture.
+//
 // The GL window base and the 3D installation preview, drawn in immediate mode
 // through the system's libGL/libGLU. Every instance owns its GL context and its
 // label font (CGLLabelFont), and shares with its derived views the perspective

@@ -1,3 +1,6 @@
+// model/: the projector catalogue (compiled-in tables, the own projectors' rows after
+// them) and the current-model record with its arithmetic. No Qt, nothing below it.
+//
 // The current-model record: catalogue data of the chosen model and aspect, the
 // user's unit, aspect value and gain, the results of the last calculation in each
 // direction, and the six Print Information texts (UTF-8, up to 255 characters each).

@@ -1,3 +1,6 @@
+// platform/: our small window-system layer on Qt 6: dialogs and menus from templates,
+// controls by id, a device context, bitmaps and resources, the print job.
+//
 // A dialog built from a template: the controls of the table at their places, an
 // optional menu bar above them, fixed size. Push buttons, radio buttons and menu
 // items report their ids to OnCommand, an edit receiving the focus to OnSetFocus,

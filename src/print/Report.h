@@ -1,3 +1,6 @@
+// print/: the printed report laid out from a content value (snapshot image included):
+// its boxes, fonts and texts, DIB images and the print, preview and PDF jobs.
+//
 // The printed report: one page for the customer with the dealer lines, the
 // customer, the date, the model with its picture, the snapshot of the 3D preview,
 // a glossary, unit and aspect ratio, the results of the calculation page, the price

@@ -1,3 +1,6 @@
+// ui/: the dialogs: the main dialog, the one mediator between the pages, the engine,
+// the preview and the Shift Calculator; the pages, model list, Print Information, About.
+//
 // The main dialog (template 102, menu 132): the user's choices that every
 // calculation reads (model name, unit, aspect ratio, gain), the luminance panel the
 // pages fill, the embedded calculation sheet, the projector picture, the logo and
