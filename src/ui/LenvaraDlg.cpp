@@ -19,6 +19,7 @@
 #include "ui/LenvaraPropertySheet.h"
 #include "ui/ModelComboBox.h"
 #include "ui/PageSaver.h"
+#include "ui/ProjectorModelsDialog.h"
 
 #include <QEvent>
 #include <QFileDialog>
@@ -209,6 +210,9 @@ void CLenvaraDlg::OnCommand(int nId)
         break;
     case kCmdExportPdf:
         OnExportPdf();
+        break;
+    case kCmdProjectorModels:
+        CProjectorModelsDialog::Run(this);
         break;
     case kCmdExit:
         reject();
