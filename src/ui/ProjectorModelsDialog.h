@@ -46,15 +46,17 @@ private:
     void OnChoosePicture();
     void OnOK();
 
-    // Appends an entry, lists it and selects it.
-    void Append(SProjectorEntry entry);
+    // Appends an entry and lists it (and selects it).
+    void Append(SProjectorEntry entry, bool bSelect = true);
     void Select(int nIndex);
     // Shows the selected entry's texts in the fields (or empty, disabled fields).
     void ShowCurrent();
     void OnFieldEdited(int nField, const QString& strText);
     void OnShiftOf(EShiftOf eOf);
-    // Marks the selected entry's bad fields and list item, shows its derived values.
+    // Marks the selected entry's bad fields, shows its derived values, marks the list.
     void UpdateCurrent();
+    // Marks the entries whose fields are bad or whose name another holds.
+    void MarkListItems();
     void ShowDerived(const SEntryReading& reading);
     // The entry's problems with the name check against every other entry.
     std::vector<SFieldProblem> ProblemsOf(int nIndex, SEntryReading& reading) const;
@@ -63,6 +65,9 @@ private:
     void SetStatus(const QString& strText);
 
     std::vector<SProjectorEntry> m_entries;
+    // By entry: a field is bad (the name's collisions aside). Entries of the file and
+    // of an import are good; an entry's flag changes as it is shown and edited.
+    std::vector<char> m_fieldsBad;
     std::string m_szFile;
     QString m_strNote;
     QListWidget* m_pList = nullptr;
