@@ -83,7 +83,10 @@ bool CProjectorModelsDialog::OnInitDialog()
                                                        Qt::ElideMiddle, pFile->width()));
         pFile->setToolTip(strFile);
     }
-    SetStatus(m_strNote);
+    SetStatus(!m_strNote.isEmpty() || !m_entries.empty()
+                  ? m_strNote
+                  : QStringLiteral("No projectors of your own yet: \"Add\" one, or \"Import…\" "
+                                   "a CSV file of them."));
     if (m_pList)
     {
         for (const SProjectorEntry& entry : m_entries)
@@ -310,10 +313,18 @@ void CProjectorModelsDialog::MarkListItems()
         ++holders[names.emplace_back(NormaliseModelName(entry.texts[kFieldName]))];
     for (int i = 0; i < static_cast<int>(m_entries.size()); ++i)
     {
-        const bool bBad = m_fieldsBad[i] || holders[names[i]] > 1;
+        const bool bTaken = holders[names[i]] > 1;
         QListWidgetItem* pItem = m_pList->item(i);
-        if (pItem && bBad != (pItem->background().style() != Qt::NoBrush))
+        if (!pItem)
+            continue;
+        const bool bBad = m_fieldsBad[i] || bTaken;
+        if (bBad != (pItem->background().style() != Qt::NoBrush))
             pItem->setBackground(bBad ? QBrush(kWarningColour) : QBrush());
+        // The selected item has its reason from UpdateCurrent, a bad one from its last.
+        if (i != m_nCurrent && !m_fieldsBad[i])
+            pItem->setToolTip(bTaken ? QStringLiteral("Another projector or a built-in model "
+                                                      "has this name")
+                                     : QString());
     }
 }
 

@@ -8,6 +8,7 @@
 #include "core/OwnCatalogue.h"
 #include "ui/ProjectorModelsDialog.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -259,4 +260,31 @@ TEST_F(ProjectorModelsDialogTest, ImportTakesAGoodCsvWholeAndABadOneNotAtAll)
     const SCatalogueRead read = ReadProjectorCatalogue(m_strFile.toStdString());
     ASSERT_EQ(read.projectors.size(), 2u);
     EXPECT_EQ(read.projectors[1].szName, "Hall Beamer 8");
+}
+
+TEST_F(ProjectorModelsDialogTest, TabWalksTheListItsButtonsAndTheFieldsTopToBottom)
+{
+    WriteAll(m_strFile, kCatalogue);
+    ASSERT_FALSE(LoadOwnCatalogue("").has_value());
+    // Pocket 1 has no lens fields, so its convention buttons take the focus too;
+    // the derived values never do.
+    const int expected[] = {
+        kIdAdd,           kIdDuplicate,   kIdRemove,       kIdImport,       kIdName,
+        kIdClass,         kIdWidth,       kIdHeight,       kIdPitch,        kIdLumens,
+        kIdThrow43Wide,   kIdThrow43Tele, kIdThrow169Wide, kIdThrow169Tele, kIdThrow235Wide,
+        kIdThrow235Tele,  kIdOfImage,     kIdOfHalfImage,  kIdShiftUp,      kIdShiftDown,
+        kIdShiftLeft,     kIdShiftRight,  kIdDistanceMin,  kIdDistanceMax,  kIdPicture,
+        kIdChoosePicture, kIdOk,          kIdCancel,       kIdList};
+    Run(
+        [&](QWidget* pDlg)
+        {
+            (void)QTest::qWaitForWindowActive(pDlg, 2000);
+            EXPECT_EQ(QApplication::focusWidget(), D::Control(pDlg, kIdList));
+            for (int nId : expected)
+            {
+                D::PressTab(pDlg);
+                EXPECT_EQ(QApplication::focusWidget(), D::Control(pDlg, nId)) << nId;
+            }
+            D::Click(pDlg, kIdCancel);
+        });
 }
