@@ -133,6 +133,14 @@ TEST_F(ProjectorModelsDialogTest, AddEditRemoveThenOkSavesTheWholeListAndKeepsTh
                     << i;
             for (int nId = kIdFirstField; nId <= kIdPicture; ++nId)
                 EXPECT_EQ(MarkOf(pDlg, nId), QString()) << nId;
+            // A picture inside the catalogue's folder is kept relative to it.
+            const QString strPicture = m_dir.filePath("lenvara/pictures/hall.PNG");
+            WriteAll(strPicture, "");
+            EXPECT_EQ(D::HandleModals(
+                          [&] { D::Click(pDlg, kIdChoosePicture); },
+                          {[&](QWidget* pModal) { D::AnswerFileDialog(pModal, strPicture); }}),
+                      1);
+            EXPECT_EQ(D::Text(pDlg, kIdPicture), "pictures/hall.PNG");
 
             SelectRow(pDlg, 1); // the one with lens fields: they stay as the file gives them
             EXPECT_EQ(D::Text(pDlg, kIdName), "Studio Lens 2");
@@ -163,6 +171,7 @@ TEST_F(ProjectorModelsDialogTest, AddEditRemoveThenOkSavesTheWholeListAndKeepsTh
     hall.throws[1] = SThrowPair{1.22, 1.53};
     hall.shift = SShiftPercent{55, 10, 20, 20, EShiftOf::Image};
     hall.distance = SDistanceRange{1.5, 25};
+    hall.szPicture = "pictures/hall.PNG";
     EXPECT_EQ(read.projectors[1], hall);
     EXPECT_EQ(InstalledOwnCatalogue().projectors, read.projectors);
 }
