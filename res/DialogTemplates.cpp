@@ -1,6 +1,7 @@
 #include "DialogTemplates.h"
 
 #include "HVShiftDlgIds.h"
+#include "ProjectorModelsDlgIds.h"
 
 #include <cstddef>
 
@@ -152,12 +153,103 @@ constexpr SControlTemplate kHVShift[] = {
     {Hv::kIdOkOneGroup, K::PushButton, "OK", 118, 240, 51, 12, kCsTabStop},
 };
 
+// "Projector Models": the list of own projectors on the left, the fields of the
+// selected one on the right, each label with its unit and range. The table order is
+// the tab order: list, its buttons, the fields top to bottom, OK, Cancel. The
+// derived values (read-only, no tab stop) stand right of the fields they follow from.
+namespace Pm = ProjectorModelsDlgIds;
+constexpr unsigned kEdit = kCsTabStop;
+constexpr unsigned kDerived = kCsReadOnly | kCsRight;
+constexpr int kLbl = Pm::kLabelOffset;
+constexpr SControlTemplate kProjectorModels[] = {
+    {Pm::kIdList, K::Static, "", 7, 7, 130, 243, kCsTabStop},
+    {Pm::kIdAdd, K::PushButton, "&Add", 7, 254, 63, 14, kCsTabStop},
+    {Pm::kIdDuplicate, K::PushButton, "&Duplicate", 74, 254, 63, 14, kCsTabStop},
+    {Pm::kIdRemove, K::PushButton, "Re&move", 7, 271, 63, 14, kCsTabStop},
+    {Pm::kIdImport, K::PushButton, "&Import…", 74, 271, 63, 14, kCsTabStop},
+
+    {Pm::kIdName + kLbl, K::Static, "&Name", 147, 9, 40, 8, kCsNone},
+    {Pm::kIdName, K::Edit, "", 190, 7, 150, 12, kEdit},
+    {Pm::kIdClass + kLbl, K::Static, "Cla&ss", 350, 9, 28, 8, kCsNone},
+    {Pm::kIdClass, K::Edit, "", 380, 7, 90, 12, kEdit},
+    {Pm::kIdWidth + kLbl, K::Static, "Panel &width (px, 1–16384)", 147, 25, 105, 8, kCsNone},
+    {Pm::kIdWidth, K::Edit, "", 255, 23, 45, 12, kEdit},
+    {Pm::kIdHeight + kLbl, K::Static, "Panel h&eight (px, 1–16384)", 310, 25, 110, 8, kCsNone},
+    {Pm::kIdHeight, K::Edit, "", 425, 23, 45, 12, kEdit},
+    {Pm::kIdPitch + kLbl, K::Static, "Pi&xel pitch (µm, 1–100)", 147, 41, 105, 8, kCsNone},
+    {Pm::kIdPitch, K::Edit, "", 255, 39, 45, 12, kEdit},
+    {Pm::kIdLumens + kLbl, K::Static, "&Lumens (1–100000)", 310, 41, 110, 8, kCsNone},
+    {Pm::kIdLumens, K::Edit, "", 425, 39, 45, 12, kEdit},
+
+    {kIdStatic, K::GroupBox, "Throw ratio: distance ÷ image width (0.05–20; empty = derived)",
+     143, 55, 330, 76, kCsNone},
+    {kIdStatic, K::Static, "Wide", 190, 68, 40, 8, kCsNone},
+    {kIdStatic, K::Static, "Tele", 235, 68, 40, 8, kCsNone},
+    {kIdStatic, K::Static, "In use: wide", 325, 68, 55, 8, kCsNone},
+    {kIdStatic, K::Static, "tele", 385, 68, 40, 8, kCsNone},
+    {Pm::kIdThrow43Wide + kLbl, K::Static, "&4:3", 152, 80, 35, 8, kCsNone},
+    {Pm::kIdThrow43Wide, K::Edit, "", 190, 78, 40, 12, kEdit},
+    {Pm::kIdThrow43Tele, K::Edit, "", 235, 78, 40, 12, kEdit},
+    {Pm::kIdFirstUsedThrow + 0, K::Edit, "", 325, 78, 40, 12, kDerived},
+    {Pm::kIdFirstUsedThrow + 1, K::Edit, "", 370, 78, 40, 12, kDerived},
+    {Pm::kIdThrow169Wide + kLbl, K::Static, "1&6:9", 152, 96, 35, 8, kCsNone},
+    {Pm::kIdThrow169Wide, K::Edit, "", 190, 94, 40, 12, kEdit},
+    {Pm::kIdThrow169Tele, K::Edit, "", 235, 94, 40, 12, kEdit},
+    {Pm::kIdFirstUsedThrow + 2, K::Edit, "", 325, 94, 40, 12, kDerived},
+    {Pm::kIdFirstUsedThrow + 3, K::Edit, "", 370, 94, 40, 12, kDerived},
+    {Pm::kIdThrow235Wide + kLbl, K::Static, "&2.35:1", 152, 112, 35, 8, kCsNone},
+    {Pm::kIdThrow235Wide, K::Edit, "", 190, 110, 40, 12, kEdit},
+    {Pm::kIdThrow235Tele, K::Edit, "", 235, 110, 40, 12, kEdit},
+    {Pm::kIdFirstUsedThrow + 4, K::Edit, "", 325, 110, 40, 12, kDerived},
+    {Pm::kIdFirstUsedThrow + 5, K::Edit, "", 370, 110, 40, 12, kDerived},
+
+    {kIdStatic, K::GroupBox, "Lens shift: % of the image height (up, down) or width (0–200)",
+     143, 135, 330, 98, kCsNone},
+    {Pm::kIdOfImage, K::RadioButton, "of ima&ge", 152, 148, 0, 0, kCsTabStop},
+    {Pm::kIdOfHalfImage, K::RadioButton, "of &half image", 200, 148, 0, 0, kCsTabStop},
+    {Pm::kIdShiftNote, K::Static, "", 265, 145, 203, 16, kCsNone},
+    {kIdStatic, K::Static, "%", 190, 164, 40, 8, kCsNone},
+    {kIdStatic, K::Static, "At 16:9: WA (°)", 325, 164, 55, 8, kCsNone},
+    {kIdStatic, K::Static, "TP (°)", 385, 164, 40, 8, kCsNone},
+    {Pm::kIdShiftUp + kLbl, K::Static, "&Up", 152, 176, 35, 8, kCsNone},
+    {Pm::kIdShiftUp, K::Edit, "", 190, 174, 40, 12, kEdit},
+    {Pm::kIdFirstAngle + 0, K::Edit, "", 325, 174, 40, 12, kDerived},
+    {Pm::kIdFirstAngle + 1, K::Edit, "", 370, 174, 40, 12, kDerived},
+    {Pm::kIdShiftDown + kLbl, K::Static, "D&own", 152, 190, 35, 8, kCsNone},
+    {Pm::kIdShiftDown, K::Edit, "", 190, 188, 40, 12, kEdit},
+    {Pm::kIdFirstAngle + 2, K::Edit, "", 325, 188, 40, 12, kDerived},
+    {Pm::kIdFirstAngle + 3, K::Edit, "", 370, 188, 40, 12, kDerived},
+    {Pm::kIdShiftLeft + kLbl, K::Static, "Le&ft", 152, 204, 35, 8, kCsNone},
+    {Pm::kIdShiftLeft, K::Edit, "", 190, 202, 40, 12, kEdit},
+    {Pm::kIdFirstAngle + 4, K::Edit, "", 325, 202, 40, 12, kDerived},
+    {Pm::kIdFirstAngle + 5, K::Edit, "", 370, 202, 40, 12, kDerived},
+    {Pm::kIdShiftRight + kLbl, K::Static, "&Right", 152, 218, 35, 8, kCsNone},
+    {Pm::kIdShiftRight, K::Edit, "", 190, 216, 40, 12, kEdit},
+    {Pm::kIdFirstAngle + 6, K::Edit, "", 325, 216, 40, 12, kDerived},
+    {Pm::kIdFirstAngle + 7, K::Edit, "", 370, 216, 40, 12, kDerived},
+
+    {Pm::kIdDistanceMin + kLbl, K::Static, "Dis&tance (m, 0.01–1000; empty = none)", 147, 241,
+     140, 8, kCsNone},
+    {Pm::kIdDistanceMin, K::Edit, "", 290, 239, 45, 12, kEdit},
+    {kIdStatic, K::Static, "to", 341, 241, 12, 8, kCsNone},
+    {Pm::kIdDistanceMax, K::Edit, "", 355, 239, 45, 12, kEdit},
+    {Pm::kIdPicture + kLbl, K::Static, "&Picture", 147, 257, 40, 8, kCsNone},
+    {Pm::kIdPicture, K::Edit, "", 190, 255, 225, 12, kEdit},
+    {Pm::kIdChoosePicture, K::PushButton, "&Choose…", 420, 254, 50, 14, kCsTabStop},
+
+    {Pm::kIdFile, K::Static, "", 147, 273, 323, 8, kCsNone},
+    {Pm::kIdStatus, K::Static, "", 7, 290, 350, 16, kCsNone},
+    {Pm::kIdOk, K::PushButton, "OK", 365, 291, 50, 14, kCsDefault | kCsTabStop},
+    {Pm::kIdCancel, K::PushButton, "Cancel", 420, 291, 50, 14, kCsTabStop},
+};
+
 constexpr SMenuItem kMainMenu[] = {
     {0, "&File", 0},
     {1, "&Save Current Page", kCmdSavePage, "Ctrl+S"},
     {1, "&Print Current Page", kCmdPrintPage, "Ctrl+P"},
     {1, "Print Pre&view…", kCmdPrintPreview},
     {1, "&Export Report as PDF…", kCmdExportPdf},
+    {1, "Projector &Models…", kCmdProjectorModels},
     {1, nullptr, 0},
     {1, "E&xit", kCmdExit, "Ctrl+Q"},
     {0, "&Help", 0},
@@ -190,6 +282,8 @@ constexpr SDialogTemplate kPrintInfoTemplate{136, "Print Information", 234, 231,
                                              Count(kPrintInfo), 0};
 constexpr SDialogTemplate kHVShiftTemplate{161, "Shift Calculator", 361, 259, kHVShift,
                                            Count(kHVShift), 0};
+constexpr SDialogTemplate kProjectorModelsTemplate{170, "Projector Models", 477, 312,
+                                                   kProjectorModels, Count(kProjectorModels), 0};
 constexpr SMenuTemplate kMainMenuTemplate{132, kMainMenu,
                                           static_cast<int>(sizeof kMainMenu / sizeof kMainMenu[0])};
 constexpr SMenuTemplate kGLMenuTemplate{139, kGLMenu,
@@ -224,6 +318,11 @@ const SDialogTemplate& PrintInfoDialogTemplate()
 const SDialogTemplate& HVShiftDialogTemplate()
 {
     return kHVShiftTemplate;
+}
+
+const SDialogTemplate& ProjectorModelsDialogTemplate()
+{
+    return kProjectorModelsTemplate;
 }
 
 const SMenuTemplate& MainMenuTemplate()

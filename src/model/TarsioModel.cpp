@@ -83,24 +83,29 @@ int CTarsioModel::LoadCatalogueRow(const char* pszName, int nAspectCode)
     {
         if (!NameMatches(row.szName, pszName) || row.nAspectCode != nAspectCode)
             continue;
-        std::memcpy(m_szName, row.szName, sizeof(m_szName));
-        m_szName[kCatalogueTextSize - 1] = '\0';
-        std::memcpy(m_szClass, row.szClass, sizeof(m_szClass));
-        m_szClass[kCatalogueTextSize - 1] = '\0';
-        m_fThrowWide = row.fThrowWide;
-        m_fThrowTele = row.fThrowTele;
-        m_fMinDistance = row.fMinDistance;
-        m_fMaxDistance = row.fMaxDistance;
-        m_fAspect = row.fAspect;
-        m_nUnit = row.nUnit;
-        m_nNativeWidth = row.nNativeWidth;
-        m_nNativeHeight = row.nNativeHeight;
-        m_fPixelPitch = row.fPixelPitch;
-        m_nShiftCaps = row.nShiftCaps;
-        m_fLumens = row.fLumens;
+        CopyCatalogueRow(row);
         return 1;
     }
     return 0;
+}
+
+void CTarsioModel::CopyCatalogueRow(const SCatalogueRow& row)
+{
+    std::memcpy(m_szName, row.szName, sizeof(m_szName));
+    m_szName[kCatalogueTextSize - 1] = '\0';
+    std::memcpy(m_szClass, row.szClass, sizeof(m_szClass));
+    m_szClass[kCatalogueTextSize - 1] = '\0';
+    m_fThrowWide = row.fThrowWide;
+    m_fThrowTele = row.fThrowTele;
+    m_fMinDistance = row.fMinDistance;
+    m_fMaxDistance = row.fMaxDistance;
+    m_fAspect = row.fAspect;
+    m_nUnit = row.nUnit;
+    m_nNativeWidth = row.nNativeWidth;
+    m_nNativeHeight = row.nNativeHeight;
+    m_fPixelPitch = row.fPixelPitch;
+    m_nShiftCaps = row.nShiftCaps;
+    m_fLumens = row.fLumens;
 }
 
 int CTarsioModel::LoadLensRow(const char* pszName, int nAspectCode)
@@ -111,16 +116,27 @@ int CTarsioModel::LoadLensRow(const char* pszName, int nAspectCode)
     {
         if (!NameMatches(row.szName, pszName) || row.nAspectCode != nAspectCode)
             continue;
-        m_fLensRadius = row.fLensRadius;
-        m_fLensReserved1 = row.fReserved1;
-        m_fLensReserved2 = row.fReserved2;
-        m_fHOffset1 = row.fHOffset1;
-        m_fHOffset2 = row.fHOffset2;
-        m_fVOffset1 = row.fVOffset1;
-        m_fVOffset2 = row.fVOffset2;
+        CopyLensRow(row);
         return 1;
     }
     return 0;
+}
+
+void CTarsioModel::CopyLensRow(const SLensRow& row)
+{
+    m_fLensRadius = row.fLensRadius;
+    m_fLensReserved1 = row.fReserved1;
+    m_fLensReserved2 = row.fReserved2;
+    m_fHOffset1 = row.fHOffset1;
+    m_fHOffset2 = row.fHOffset2;
+    m_fVOffset1 = row.fVOffset1;
+    m_fVOffset2 = row.fVOffset2;
+}
+
+void CTarsioModel::LoadRows(const SCatalogueRow& row, const SLensRow& lens)
+{
+    CopyCatalogueRow(row);
+    CopyLensRow(lens);
 }
 
 int CTarsioModel::LoadModel(const char* pszName, int nAspectCode)

@@ -27,6 +27,9 @@ public:
     int LoadCatalogueRow(const char* pszName, int nAspectCode);
     int LoadLensRow(const char* pszName, int nAspectCode);
     int LoadModel(const char* pszName, int nAspectCode);
+    // Rows that no table holds (an own projector being edited), copied as the searches
+    // copy the rows they find.
+    void LoadRows(const SCatalogueRow& row, const SLensRow& lens);
     // Picture id of the first row with that name; -1 if none, 0 for no name.
     int FindPictureId(const char* pszName) const;
 
@@ -106,6 +109,8 @@ public:
     void SetNotes(const char* pszText);
 
 private:
+    void CopyCatalogueRow(const SCatalogueRow& row);
+    void CopyLensRow(const SLensRow& row);
     float PanelMillimetres(int nPixels) const;
     int ShiftAngles(float fAcross, float fAlong, float fOffsetA, float fOffsetB, float& fA1,
                     float& fA2, float& fA3, float& fA4) const;

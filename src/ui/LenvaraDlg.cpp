@@ -20,6 +20,7 @@
 #include "ui/ModelComboBox.h"
 #include "ui/ModelListBox.h"
 #include "ui/PageSaver.h"
+#include "ui/ProjectorModelsDialog.h"
 #include "ui/ShiftCommand.h"
 
 #include <QEvent>
@@ -220,6 +221,9 @@ void CLenvaraDlg::OnCommand(int nId)
         break;
     case kCmdExportPdf:
         OnExportPdf();
+        break;
+    case kCmdProjectorModels:
+        CProjectorModelsDialog::Run(this);
         break;
     case kCmdExit:
         reject();
