@@ -34,6 +34,12 @@ bool HasDisplay(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // Answered before any display is needed, so it works from any terminal.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
+    {
+        std::puts("lenvara " LENVARA_VERSION);
+        return 0;
+    }
     if (!HasDisplay(argc, argv))
     {
         std::fputs("lenvara: no display available\n", stderr);

@@ -124,6 +124,8 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             throw UsageError("missing command (try lenvara-calc --help)");
         if (args[0] == "help" || IsHelpWord(args[0]))
             out << CalcHelpText();
+        else if (args[0] == "version" || args[0] == "--version")
+            out << "lenvara-calc " LENVARA_VERSION "\n";
         else if (args[0] == "models")
             out << RunModels(LoadCatalogueOption(args));
         else

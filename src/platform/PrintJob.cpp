@@ -146,6 +146,8 @@ int CPrintJob::StartDoc(const QString& strDocName)
         return 0;
     m_strError.clear();
     m_printer.setDocName(strDocName);
+    if (m_printer.creator().isEmpty())
+        m_printer.setCreator(QStringLiteral("Lenvara Calculator " LENVARA_VERSION));
     if (IsPdfFile(m_printer))
     {
         // The file is opened now, so a place that cannot take it fails at once; it
@@ -175,6 +177,9 @@ int CPrintJob::StartDoc(const QString& strDocName)
         DropPdfFile();
         return 0;
     }
+    // Pictures go into the PDF (a file's or the queue's) with their exact pixels,
+    // not as JPEG: thin lines and the logo's edges would get fringes.
+    m_painter.setRenderHint(QPainter::LosslessImageRendering);
     m_pDC = std::make_unique<CPainterDC>(m_painter);
     m_bPageOpen = false;
     m_nPagesEnded = 0;

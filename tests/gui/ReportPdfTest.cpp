@@ -75,6 +75,20 @@ QStringList PdfImageSizes(const QString& strPdf)
     return sizes;
 }
 
+// The PDF's images as pdfimages -list names them: "WxH enc" (enc: image, jpeg, ...).
+QStringList PdfImageEncodings(const QString& strPdf)
+{
+    QStringList images;
+    const QStringList lines = RunTool("pdfimages", {"-list", strPdf}).split('\n');
+    for (int i = 2; i < lines.size(); ++i)
+    {
+        const QStringList fields = lines[i].simplified().split(' ');
+        if (fields.size() > 8)
+            images << fields[3] + "x" + fields[4] + " " + fields[8];
+    }
+    return images;
+}
+
 // A horizontal line on a page: its row and the ends of its longest dark run.
 struct SPageLine
 {
@@ -246,6 +260,22 @@ TEST_P(ReportPdfCase, EveryLabelValueAndPictureOfThePage)
     const QString strPdf = m_dir.filePath("report.pdf");
     ASSERT_EQ(ExportReportPdf(strPdf, GetParam().nDpi, content), 1);
     ExpectReport(strPdf, GetParam().nPage);
+    // The three pictures without loss: the snapshot read back from the PDF has the
+    // very pixels of the bitmap it was saved as.
+    const QStringList images = PdfImageEncodings(strPdf);
+    EXPECT_EQ(images.filter(" image").size(), 3) << images.join(", ").toStdString();
+    const int nSnapshot = images.indexOf(PreviewSize() + " image");
+    ASSERT_GE(nSnapshot, 0) << images.join(", ").toStdString();
+    QTemporaryDir extracted;
+    RunTool("pdfimages", {"-png", strPdf, extracted.filePath("img")});
+    const QImage read(extracted.filePath(QString("img-%1.png").arg(nSnapshot, 3, 10, QChar('0'))));
+    const QImage saved(m_dir.filePath("ogl.bmp"));
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_TRUE(read.convertToFormat(QImage::Format_RGB32) ==
+                saved.convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(
+        RunTool("pdfinfo", {strPdf})
+            .contains(QRegularExpression("\nCreator: +Lenvara Calculator " LENVARA_VERSION "\n")));
     // Nothing is left beside the file.
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 2) << "report.pdf and ogl.bmp";
 }

@@ -248,3 +248,63 @@ QImage DrawIcon(int size)
     return img;
 }
 } // namespace artgen
+
+namespace artgen
+{
+// Written by hand after DrawIcon: the tile, the light cone and its screen, the
+// projector's side, top and front with three vents, the lens and the status light.
+const char* IconSvg()
+{
+    return R"svg(<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">
+  <defs>
+    <linearGradient id="tile" x1="0" y1="16" x2="0" y2="240" gradientUnits="userSpaceOnUse">
+      <stop offset="0" stop-color="#243e74"/>
+      <stop offset="1" stop-color="#16264a"/>
+    </linearGradient>
+    <linearGradient id="cone" x1="98" y1="148" x2="222" y2="100" gradientUnits="userSpaceOnUse">
+      <stop offset="0" stop-color="#96e6ff" stop-opacity="0.82"/>
+      <stop offset="1" stop-color="#50bef0" stop-opacity="0.12"/>
+    </linearGradient>
+    <linearGradient id="screen" x1="0" y1="46" x2="0" y2="150" gradientUnits="userSpaceOnUse">
+      <stop offset="0" stop-color="#e6f6ff" stop-opacity="0.9"/>
+      <stop offset="1" stop-color="#aadcf5" stop-opacity="0.78"/>
+    </linearGradient>
+    <linearGradient id="side" x1="140" y1="124" x2="174" y2="102" gradientUnits="userSpaceOnUse">
+      <stop offset="0" stop-color="#c4cedc"/>
+      <stop offset="1" stop-color="#a0acbe"/>
+    </linearGradient>
+    <linearGradient id="front" x1="0" y1="124" x2="0" y2="176" gradientUnits="userSpaceOnUse">
+      <stop offset="0" stop-color="#ffffff"/>
+      <stop offset="1" stop-color="#d6dee8"/>
+    </linearGradient>
+    <linearGradient id="ring" x1="74" y1="124" x2="122" y2="172" gradientUnits="userSpaceOnUse">
+      <stop offset="0" stop-color="#1aa8c4"/>
+      <stop offset="1" stop-color="#1868ce"/>
+    </linearGradient>
+    <radialGradient id="glass" cx="93" cy="142" r="20" gradientUnits="userSpaceOnUse">
+      <stop offset="0" stop-color="#466eb4"/>
+      <stop offset="1" stop-color="#0a1228"/>
+    </radialGradient>
+    <clipPath id="clip"><rect x="16" y="16" width="224" height="224" rx="48"/></clipPath>
+  </defs>
+  <rect x="16" y="16" width="224" height="224" rx="48" fill="url(#tile)"/>
+  <rect x="17" y="17" width="222" height="222" rx="47" fill="none" stroke="#ffffff" stroke-opacity="0.16" stroke-width="2"/>
+  <g clip-path="url(#clip)">
+    <path d="M98 128 L222 46 L222 150 L98 168 Z" fill="url(#cone)"/>
+    <rect x="206" y="42" width="16" height="112" rx="4" fill="url(#screen)"/>
+  </g>
+  <path d="M56 124 L90 102 L162 102 Q174 102 174 114 L174 142 L140 164 L140 136 Q140 124 128 124 Z" fill="url(#side)"/>
+  <path d="M56 124 L90 102 L162 102 Q174 102 172 106 L138 128 Q136 124 128 124 Z" fill="#f0f4fa"/>
+  <rect x="44" y="124" width="96" height="52" rx="12" fill="url(#front)"/>
+  <g stroke="#8c98aa" stroke-width="3" stroke-linecap="round">
+    <path d="M58 140 H78 M58 150 H78 M58 160 H78"/>
+  </g>
+  <circle cx="98" cy="148" r="24" fill="url(#ring)"/>
+  <circle cx="98" cy="148" r="16" fill="url(#glass)"/>
+  <circle cx="92" cy="142" r="4.5" fill="#ffffff" fill-opacity="0.9"/>
+  <ellipse cx="126" cy="118" rx="3.5" ry="2.2" fill="#5ad2ff"/>
+</svg>
+)svg";
+}
+} // namespace artgen

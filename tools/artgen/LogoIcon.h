@@ -13,4 +13,6 @@ QImage DrawLogoArgb(int w, int h);
 QImage FlattenLogo(const QImage& argb, QColor matte, bool bKeyGreen);
 // The program icon, size x size pixels with a transparent surround.
 QImage DrawIcon(int size);
+// The same icon as SVG text, drawn with the same shapes and colours on a 256 grid.
+const char* IconSvg();
 } // namespace artgen

@@ -19,6 +19,7 @@
 #include "LogoIcon.h"
 #include "Projector.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
 
@@ -140,6 +141,17 @@ int main(int argc, char** argv)
               .save(res + QStringLiteral("/icons/128.png"), "PNG");
     ok &= icon48.convertToFormat(QImage::Format_ARGB32)
               .save(res + QStringLiteral("/icons/128-48.png"), "PNG");
+
+    // the desktop's icon theme folders: hicolor/<n>x<n>/apps and a scalable drawing
+    for (int n : {16, 32, 48, 64, 128, 256})
+    {
+        const QString dir = QStringLiteral("%1/icons/hicolor/%2x%2/apps").arg(res).arg(n);
+        ok &= QDir().mkpath(dir);
+        ok &= DrawIcon(n).convertToFormat(QImage::Format_ARGB32).save(dir + "/lenvara.png", "PNG");
+    }
+    const QString scalable = res + QStringLiteral("/icons/hicolor/scalable/apps");
+    ok &= QDir().mkpath(scalable);
+    ok &= WriteText(scalable + QStringLiteral("/lenvara.svg"), IconSvg());
 
     const std::vector<QImage> cursors = DrawCursors();
     const int cursorIds[] = {143, 145, 146};
