@@ -12,7 +12,7 @@ void CModelListBox::mouseMoveEvent(QMouseEvent* pEvent)
     // The drop-down list's selection follows the mouse; fall back to the entry under it.
     QModelIndex index = currentIndex();
     const QModelIndex indexUnder = indexAt(pEvent->position().toPoint());
-    if (indexUnder.isValid())
+    if (indexUnder.isValid() && (indexUnder.flags() & Qt::ItemIsEnabled)) // not the separator
         index = indexUnder;
     if (index.isValid())
     {
