@@ -3,6 +3,9 @@
 #include "core/OwnCatalogue.h"
 #include "core/ProjectorCatalogue.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <future>
 #include <thread>
@@ -10,18 +13,27 @@
 
 namespace
 {
+constexpr int kReadNice = 10;
+
+// The default file read, and its projectors' rows made ready to install.
 struct SDefaultRead
 {
-    std::string szFile; // empty: no home folder, so no default file
-    SCatalogueRead read;
+    std::optional<SCatalogueError> error; // not for a missing file
+    SPreparedOwnCatalogue prepared;
 };
 
 SDefaultRead ReadDefault()
 {
     SDefaultRead result;
-    result.szFile = DefaultProjectorCataloguePath();
-    if (!result.szFile.empty())
-        result.read = ReadProjectorCatalogue(result.szFile);
+    const std::string szFile = DefaultProjectorCataloguePath(); // empty: no home folder
+    SCatalogueRead read;
+    if (!szFile.empty())
+        read = ReadProjectorCatalogue(szFile);
+    if (read.error && !read.error->bMissing)
+        result.error = std::move(read.error);
+    // A file that cannot be used installs none; saving from the catalogue window
+    // would still go to it.
+    result.prepared = PrepareOwnProjectors(std::move(read.projectors), szFile);
     return result;
 }
 
@@ -42,7 +54,14 @@ void StartOwnCatalogueRead()
     std::promise<SDefaultRead> promise;
     pending = promise.get_future();
     // Detached: the caller never joins it (the result comes through the promise).
-    std::thread([promise = std::move(promise)]() mutable { promise.set_value(ReadDefault()); })
+    std::thread(
+        [promise = std::move(promise)]() mutable
+        {
+            // Behind the start-up's own work when the processors are busy: the dialog
+            // comes first, the list can wait for a moment.
+            setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kReadNice);
+            promise.set_value(ReadDefault());
+        })
         .detach();
 }
 
@@ -62,13 +81,8 @@ std::optional<std::string> InstallDefaultOwnCatalogue()
 {
     std::future<SDefaultRead>& pending = PendingRead();
     SDefaultRead result = pending.valid() ? pending.get() : ReadDefault();
-    const SCatalogueRead& read = result.read;
-    if (read.error && !read.error->bMissing)
-    {
-        // The file stays the one the catalogue window saves to, should the user save.
-        InstallOwnProjectors({}, result.szFile);
-        return FormatCatalogueError(*read.error);
-    }
-    InstallOwnProjectors(std::move(result.read.projectors), result.szFile);
+    InstallPreparedOwnProjectors(result.prepared);
+    if (result.error)
+        return FormatCatalogueError(*result.error);
     return std::nullopt;
 }
