@@ -44,7 +44,9 @@ public:
     CDialog* AdoptMainDialog(std::unique_ptr<CDialog> pDialog);
 
     // Picture id 0 or one without a bitmap draws nothing; else the bitmap stretched
-    // into rect shrunk by 2 pixels on each side.
+    // into rect shrunk by 2 pixels on each side. An own projector's picture fills that
+    // rectangle keeping its shape, on white; without one (or with a file that cannot
+    // be read) a neutral placeholder fills it.
     void DrawPicture(int nPictureId, const QRect& rect, CDC& dc);
     // At most 79 characters of the control's text as a number; 0 when the window or
     // the control does not exist or the text is no number.

@@ -2,6 +2,9 @@
 
 #include "model/CatalogueRows.h"
 
+#include <iterator>
+#include <utility>
+
 namespace
 {
 SOwnCatalogue& Installed()
@@ -13,10 +16,25 @@ SOwnCatalogue& Installed()
 
 void InstallOwnProjectors(std::vector<SOwnProjector> projectors, const std::string& szFile)
 {
-    std::vector<SCatalogueRow> vMain;
-    std::vector<SLensRow> vLens;
-    vMain.reserve(projectors.size() * kOwnAspectCount);
-    vLens.reserve(projectors.size() * kOwnAspectCount);
+    SPreparedOwnCatalogue prepared = PrepareOwnProjectors(std::move(projectors), szFile);
+    InstallPreparedOwnProjectors(prepared);
+}
+
+SPreparedOwnCatalogue PrepareOwnProjectors(std::vector<SOwnProjector> projectors,
+                                           const std::string& szFile)
+{
+    SPreparedOwnCatalogue prepared;
+    std::vector<SCatalogueRow>& vMain = prepared.rows.main;
+    std::vector<SLensRow>& vLens = prepared.rows.lens;
+    if (!projectors.empty())
+    {
+        // The built-in rows first, then the own ones, made in place.
+        const SCatalogue& builtIn = GetCatalogue();
+        vMain.reserve(std::size(builtIn.main) + projectors.size() * kOwnAspectCount);
+        vLens.reserve(std::size(builtIn.lens) + projectors.size() * kOwnAspectCount);
+        vMain.assign(std::begin(builtIn.main), std::end(builtIn.main));
+        vLens.assign(std::begin(builtIn.lens), std::end(builtIn.lens));
+    }
     for (std::size_t i = 0; i < projectors.size(); ++i)
     {
         SOwnProjectorRows rows = DeriveProjectorRows(projectors[i]);
@@ -27,8 +45,14 @@ void InstallOwnProjectors(std::vector<SOwnProjector> projectors, const std::stri
         }
         vLens.insert(vLens.end(), rows.lens.begin(), rows.lens.end());
     }
-    SetOwnCatalogueRows(std::move(vMain), std::move(vLens));
-    Installed() = {szFile, std::move(projectors)};
+    prepared.catalogue = {szFile, std::move(projectors)};
+    return prepared;
+}
+
+void InstallPreparedOwnProjectors(SPreparedOwnCatalogue& prepared)
+{
+    SwapCatalogueRows(prepared.rows);
+    std::swap(Installed(), prepared.catalogue);
 }
 
 const SOwnCatalogue& InstalledOwnCatalogue()

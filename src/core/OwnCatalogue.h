@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/ProjectorCatalogue.h"
+#include "model/CatalogueRows.h"
 
 #include <optional>
 #include <string>
@@ -18,6 +19,19 @@ struct SOwnCatalogue
 // Makes these the own projectors (replacing any before), read from or written to
 // szFile, whose folder their pictures are relative to.
 void InstallOwnProjectors(std::vector<SOwnProjector> projectors, const std::string& szFile);
+
+// The same in two steps, for many projectors: the rows made ahead, on any thread
+// (PrepareOwnProjectors touches nothing installed), then installed at once.
+struct SPreparedOwnCatalogue
+{
+    SOwnCatalogue catalogue;
+    SAllCatalogueRows rows;
+};
+SPreparedOwnCatalogue PrepareOwnProjectors(std::vector<SOwnProjector> projectors,
+                                           const std::string& szFile);
+// Installs them; what was installed before comes back in prepared, to be released
+// where that costs nothing.
+void InstallPreparedOwnProjectors(SPreparedOwnCatalogue& prepared);
 
 // The own projectors installed last.
 const SOwnCatalogue& InstalledOwnCatalogue();

@@ -5,38 +5,26 @@
 namespace
 {
 // The compiled-in rows followed by the own ones; empty while there are none.
-struct SAllRows
+SAllCatalogueRows& AllRows()
 {
-    std::vector<SCatalogueRow> main;
-    std::vector<SLensRow> lens;
-};
-
-SAllRows& AllRows()
-{
-    static SAllRows rows;
+    static SAllCatalogueRows rows;
     return rows;
 }
 } // namespace
 
 SCatalogueRows GetCatalogueRows()
 {
-    const SAllRows& rows = AllRows();
+    const SAllCatalogueRows& rows = AllRows();
     if (rows.main.empty())
         return {GetCatalogue().main, GetCatalogue().lens};
     return {rows.main, rows.lens};
 }
 
-void SetOwnCatalogueRows(std::vector<SCatalogueRow> vMain, std::vector<SLensRow> vLens)
+SAllCatalogueRows MakeCatalogueRows(std::vector<SCatalogueRow> vMain, std::vector<SLensRow> vLens)
 {
-    SAllRows& rows = AllRows();
-    rows.main.clear();
-    rows.lens.clear();
+    SAllCatalogueRows rows;
     if (vMain.empty() && vLens.empty())
-    {
-        rows.main.shrink_to_fit();
-        rows.lens.shrink_to_fit();
-        return;
-    }
+        return rows;
     const SCatalogue& builtIn = GetCatalogue();
     rows.main.reserve(std::size(builtIn.main) + vMain.size());
     rows.main.assign(std::begin(builtIn.main), std::end(builtIn.main));
@@ -44,4 +32,18 @@ void SetOwnCatalogueRows(std::vector<SCatalogueRow> vMain, std::vector<SLensRow>
     rows.lens.reserve(std::size(builtIn.lens) + vLens.size());
     rows.lens.assign(std::begin(builtIn.lens), std::end(builtIn.lens));
     rows.lens.insert(rows.lens.end(), vLens.begin(), vLens.end());
+    return rows;
+}
+
+void SwapCatalogueRows(SAllCatalogueRows& rows)
+{
+    SAllCatalogueRows& held = AllRows();
+    held.main.swap(rows.main);
+    held.lens.swap(rows.lens);
+}
+
+void SetOwnCatalogueRows(std::vector<SCatalogueRow> vMain, std::vector<SLensRow> vLens)
+{
+    SAllCatalogueRows rows = MakeCatalogueRows(std::move(vMain), std::move(vLens));
+    SwapCatalogueRows(rows);
 }

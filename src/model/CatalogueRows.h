@@ -23,6 +23,18 @@ SCatalogueRows GetCatalogueRows();
 // the compiled-in tables themselves.
 void SetOwnCatalogueRows(std::vector<SCatalogueRow> vMain, std::vector<SLensRow> vLens);
 
+// All rows as SetOwnCatalogueRows would hold them, made ahead on any thread (it reads
+// only the compiled-in tables), so that taking them is only a swap.
+struct SAllCatalogueRows
+{
+    std::vector<SCatalogueRow> main; // empty when there are no own rows
+    std::vector<SLensRow> lens;
+};
+SAllCatalogueRows MakeCatalogueRows(std::vector<SCatalogueRow> vMain, std::vector<SLensRow> vLens);
+// Makes rows from MakeCatalogueRows the ones searched; the rows held before go back
+// in rows, to be released where that costs nothing.
+void SwapCatalogueRows(SAllCatalogueRows& rows);
+
 // First picture id of the own projectors: own projector i (0-based) has
 // kOwnPictureBase + i, whatever its picture.
 inline constexpr int kOwnPictureBase = 1000000;

@@ -9,8 +9,15 @@
 #include <QString>
 
 // The bitmap with that id, or a null image when the program has none (such as -1).
-// Decoded once per process; GUI thread only.
+// Decoded once per process; GUI thread only. The ids of the user's own projectors
+// (kOwnPictureBase on) give the picture file of the projector, see LoadOwnPicture.
 QImage LoadBitmapResource(int nId);
+// The picture file of an own projector's picture id: a PNG, JPEG or BMP file, opaque
+// (transparency laid on white), at most kOwnPictureSideMax pixels on its longer side.
+// A null image when the projector has none or the file cannot be read as one of
+// those. Decoded again only when the file changes; GUI thread only.
+inline constexpr int kOwnPictureSideMax = 2048;
+QImage LoadOwnPicture(int nId);
 // Resource path of a bitmap id (":/bitmaps/<id>.bmp").
 QString BitmapResourcePath(int nId);
 QIcon LoadIconResource(int nId);

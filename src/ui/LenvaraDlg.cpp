@@ -19,6 +19,7 @@
 #include "ui/LenvaraPropertySheet.h"
 #include "ui/ModelComboBox.h"
 #include "ui/ModelListBox.h"
+#include "ui/OwnCatalogueStart.h"
 #include "ui/PageSaver.h"
 #include "ui/ProjectorModelsDialog.h"
 #include "ui/ShiftCommand.h"
@@ -59,8 +60,10 @@ void StartMainDialogWarmUp()
 {
     // Only fontconfig, which knows nothing of the toolkit: no thread of ours may touch
     // the toolkit, or the first one to do so would become its main thread. Decoding
-    // the first pictures ahead of the dialog gained nothing measurable.
+    // the first pictures ahead of the dialog gained nothing measurable. The own
+    // projectors are read by core code alone.
     StartFontWarmUp();
+    StartOwnCatalogueRead();
 }
 
 CLenvaraDlg* CreateMainDialog(CLenvaraApp& app)
@@ -111,11 +114,12 @@ bool CLenvaraDlg::OnInitDialog()
     m_pSheet->SetActivePage(nActive);
     ResetLuminancePanel(1.0, 0.0, 0.0);
 
+    // The list holds the built-in models. The own ones join it now when their file was
+    // not read ahead; else once that read is done (after the first paint), or when the
+    // list or a calculation needs them, whichever comes first.
     const SCatalogue& catalogue = GetCatalogue();
-    if (m_comboModel)
-        for (const SCatalogueRow& row : catalogue.main)
-            if (row.bListed != 0)
-                m_comboModel->addItem(QString::fromUtf8(row.szName));
+    if (!OwnCatalogueReadPending())
+        InstallOwnCatalogue();
 
     SetCheck(this, kIdMeters, 1);
     SetCheck(this, kIdInches, 0);
@@ -167,6 +171,8 @@ void CLenvaraDlg::ConnectRequests()
     }
     if (!m_comboModel)
         return;
+    connect(m_comboModel, &CModelComboBox::namesNeeded, this,
+            &CLenvaraDlg::CompletePendingOwnCatalogue, Qt::DirectConnection);
     // Enter on the name's offers takes one and calculates, as Enter anywhere does.
     connect(m_comboModel, &CModelComboBox::completionEntered, this, [this] { OnReturnKey(); });
     connect(m_comboModel, &CModelComboBox::pictureChanged, this,
@@ -175,6 +181,51 @@ void CLenvaraDlg::ConnectRequests()
                 SelectPicture(strName.toUtf8().constData());
                 InvalidatePicture();
             });
+}
+
+void CLenvaraDlg::InstallOwnCatalogue()
+{
+    if (m_pOwnCatalogueWatch)
+        m_pOwnCatalogueWatch->stop();
+    if (const std::optional<std::string> error = InstallDefaultOwnCatalogue())
+    {
+        DebugTrace("Own projectors not used: %s\n", error->c_str());
+        m_strCatalogueError = QString::fromStdString(*error);
+        QueueCatalogueError();
+    }
+    ReloadModelList();
+}
+
+void CLenvaraDlg::CompletePendingOwnCatalogue()
+{
+    if (OwnCatalogueReadPending())
+        InstallOwnCatalogue();
+}
+
+void CLenvaraDlg::QueueCatalogueError()
+{
+    if (m_strCatalogueError.isEmpty() || m_bCatalogueErrorQueued || !isVisible())
+        return;
+    m_bCatalogueErrorQueued = true;
+    QTimer::singleShot(0, this,
+                       [this]
+                       {
+                           const QString strError = std::exchange(m_strCatalogueError, QString());
+                           QMessageBox::warning(
+                               this, QStringLiteral("Own Projectors"),
+                               QStringLiteral("Your own projectors could not be read; the "
+                                              "program works with the built-in models "
+                                              "alone.\n\n%1")
+                                   .arg(strError));
+                       });
+}
+
+void CLenvaraDlg::ReloadModelList()
+{
+    if (!m_comboModel)
+        return;
+    m_comboModel->ReloadNames();
+    m_comboModel->ShowChosenModel();
 }
 
 void CLenvaraDlg::ReadDealerData()
@@ -274,6 +325,8 @@ bool CLenvaraDlg::OnReturnKey()
 
 SCalculation CLenvaraDlg::Recalculate()
 {
+    // A name typed right after start may be an own projector's.
+    CompletePendingOwnCatalogue();
     CCalcPage* pPage = m_pSheet ? m_pSheet->GetActiveCalcPage() : nullptr;
     if (!pPage)
         return {};
@@ -315,6 +368,18 @@ void CLenvaraDlg::FinishStartup()
     if (!m_bPreviewPending)
         return;
     m_bPreviewPending = false;
+    // The own projectors read since start join the list once their read is done.
+    if (OwnCatalogueReadPending())
+    {
+        m_pOwnCatalogueWatch = new QTimer(this);
+        connect(m_pOwnCatalogueWatch, &QTimer::timeout, this,
+                [this]
+                {
+                    if (OwnCatalogueReadDone())
+                        CompletePendingOwnCatalogue();
+                });
+        m_pOwnCatalogueWatch->start(10);
+    }
     m_hIcon = LoadIconResource(kIconId);
     if (!m_hIcon.isNull())
         setWindowIcon(m_hIcon);
@@ -440,6 +505,7 @@ void CLenvaraDlg::paintEvent(QPaintEvent* pEvent)
     CDialog::paintEvent(pEvent);
     if (m_bPreviewPending)
         QTimer::singleShot(0, this, &CLenvaraDlg::FinishStartup);
+    QueueCatalogueError();
 }
 
 bool CLenvaraDlg::event(QEvent* pEvent)

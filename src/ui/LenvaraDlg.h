@@ -29,6 +29,7 @@ class CLenvaraApp;
 class CLenvaraPropertySheet;
 class CModelComboBox;
 class QFrame;
+class QTimer;
 struct SReportContent;
 
 class CLenvaraDlg : public CDialog
@@ -80,6 +81,11 @@ public:
     CGLWnd* GetPreview();
     CModelComboBox* GetModelCombo() const { return m_comboModel; }
 
+    // Fills the model list again from the catalogue as it stands (the built-in models,
+    // then the own ones after a separator), keeping the text in the box, and shows the
+    // picture of that name. For a change of the own projectors.
+    void ReloadModelList();
+
     // Handlers of the radio buttons and menu commands (public for the tests).
     void OnUnitClicked(int nUnit);
     void OnAspectClicked(int nId);
@@ -119,6 +125,13 @@ private:
     bool PrepareReport(SReportContent& content);
     // Connects the pages' and the model list's requests.
     void ConnectRequests();
+    // The own projectors read at start, installed and listed; a file that cannot be
+    // used is told once the dialog shows. Waits for a read still running.
+    void InstallOwnCatalogue();
+    // The same, when a read started at start is still to be installed.
+    void CompletePendingOwnCatalogue();
+    // The message of a catalogue file that could not be used, once, from the event loop.
+    void QueueCatalogueError();
 
     CLenvaraApp& m_app;
     CModelComboBox* m_comboModel = nullptr;
@@ -132,6 +145,11 @@ private:
     // The label of the luminances shown, as their calculation wrote it; empty before.
     QString m_strLumUnitShown;
     QIcon m_hIcon;
+    // Watches the start's read of the own projectors until it is done.
+    QTimer* m_pOwnCatalogueWatch = nullptr;
+    // The error line of a catalogue file that could not be used, until it is shown.
+    QString m_strCatalogueError;
+    bool m_bCatalogueErrorQueued = false;
 };
 
 // A new main dialog for the application object, which builds and owns it.

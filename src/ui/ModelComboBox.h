@@ -10,11 +10,16 @@
 // A name the catalogue lacks is shown in a warning colour once a calculation or the
 // end of editing has met it, until the box holds a name again. A change of selection
 // does nothing else: the results change at the next recalculation.
+// The list holds the built-in models in catalogue order, then, when the user has own
+// projectors, a separator and their names in file order. It is one list model,
+// shared by the drop-down list and the completion, filled once: tens of thousands
+// of names open and complete within a frame.
 #pragma once
 
 #include <QComboBox>
 
 class CModelListBox;
+class CModelNameModel;
 
 class CModelComboBox : public QComboBox
 {
@@ -25,12 +30,17 @@ public:
 
     CModelListBox* GetListBox() const { return m_pListBox; }
 
+    // Fills the list from the catalogue rows as they stand (the own names after a
+    // separator), keeping the box's text, cursor and selection.
+    void ReloadNames();
+
     // Whether the box holds a name of the catalogue, byte for byte.
     bool HoldsModelName() const;
     // Shows the picture of the name in the box (none for a name the catalogue lacks)
     // and marks a name the catalogue lacks.
     void ShowChosenModel();
 
+    void showPopup() override;
     void hidePopup() override;
 
 signals:
@@ -38,6 +48,9 @@ signals:
     void pictureChanged(const QString& strName);
     // Enter took an offered name; the owner calculates, as for Enter in the box.
     void completionEntered();
+    // Emitted before the list opens and before a key reaches the box's edit field: the
+    // owner may complete the list (ReloadNames) first. Connect it directly.
+    void namesNeeded();
 
 protected:
     void focusOutEvent(QFocusEvent* pEvent) override;
@@ -50,5 +63,6 @@ private:
     void ShowNamedPicture();
 
     CModelListBox* m_pListBox;
+    CModelNameModel* m_pNames;
     bool m_bWarning = false;
 };
