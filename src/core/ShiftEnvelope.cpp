@@ -144,7 +144,9 @@ std::optional<SShiftRange> HorizontalRangeAt(const SShiftEnvelope& envelope, dou
 
 std::vector<SShiftPoint> ShiftEnvelopeOutline(const SShiftEnvelope& envelope, int nSamples)
 {
-    const int n = std::max(nSamples, 2);
+    // An odd count puts a sample on the vertical axis, where the outline reaches the
+    // rooms up and down.
+    const int n = std::max(nSamples, 3) | 1;
     // Denser near the two ends, where the circle's outline bends most.
     std::vector<double> xs;
     for (int i = 0; i < n; ++i)

@@ -74,5 +74,6 @@ std::optional<SShiftRange> VerticalRangeAt(const SShiftEnvelope& envelope, doubl
 std::optional<SShiftRange> HorizontalRangeAt(const SShiftEnvelope& envelope, double dY);
 
 // The closed outline, counter-clockwise from the leftmost point, its last point equal
-// to its first; nSamples points along each of the upper and lower edges (at least 2).
-std::vector<SShiftPoint> ShiftEnvelopeOutline(const SShiftEnvelope& envelope, int nSamples = 90);
+// to its first; nSamples points (made odd, at least 3) along each of the upper and
+// lower edges, one of them on the vertical axis.
+std::vector<SShiftPoint> ShiftEnvelopeOutline(const SShiftEnvelope& envelope, int nSamples = 91);
