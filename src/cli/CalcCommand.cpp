@@ -36,6 +36,8 @@ ECommand CommandOf(const std::string& szWord)
         return kCommandSize;
     if (szWord == "shift")
         return kCommandShift;
+    if (szWord == "check")
+        return kCommandCheck;
     throw UsageError("unknown command: " + ShowText(szWord) + " (try lenvara-calc --help)");
 }
 
@@ -48,9 +50,15 @@ void CheckRequest(const SCalcRequest& request)
         throw UsageError("give one of --width, --height, --diagonal");
     if (request.nCommand == kCommandSize && !request.fDistance)
         throw UsageError("give --distance");
-    if (request.nCommand == kCommandShift && request.fDistance.has_value() &&
-        !request.szSizeOption.empty())
+    const bool bSize = !request.szSizeOption.empty();
+    const bool bDistance = request.fDistance.has_value();
+    if ((request.nCommand == kCommandShift || request.nCommand == kCommandCheck) && bSize &&
+        bDistance)
         throw UsageError("give either a size (--width, --height, --diagonal) or --distance");
+    if (request.nCommand == kCommandCheck && !bSize && !bDistance)
+        throw UsageError("give a size (--width, --height, --diagonal) or --distance");
+    if (request.bEnvelope && (bSize || bDistance))
+        throw UsageError("--envelope takes no size or distance");
 }
 
 std::string UnknownModelMessage(const std::string& szName)
@@ -108,7 +116,10 @@ std::string RunCalculation(const std::vector<std::string>& args)
     case kCommandSize:
         return RunSize(request, szModel);
     case kCommandShift:
-        return RunShift(request, szModel, pRow->nShiftCaps);
+        return request.bEnvelope ? RunShiftEnvelope(request, szModel, pRow->nShiftCaps)
+                                 : RunShift(request, szModel, pRow->nShiftCaps);
+    case kCommandCheck:
+        return RunCheck(request, szModel);
     default:
         return RunDistance(request, szModel);
     }

@@ -21,6 +21,13 @@ std::string RunSize(const SCalcRequest& request, const std::string& szModel);
 // Calculator's limits for that installation. nShiftCaps: bit 0 vertical, bit 1
 // horizontal.
 std::string RunShift(const SCalcRequest& request, const std::string& szModel, int nShiftCaps);
+// The combined shift outline of a model with both shift directions: "dx dy" lines in
+// panel millimetres, or a JSON array of [dx, dy].
+std::string RunShiftEnvelope(const SCalcRequest& request, const std::string& szModel,
+                             int nShiftCaps);
+
+// The room check of a size or distance calculation.
+std::string RunCheck(const SCalcRequest& request, const std::string& szModel);
 
 // --- shared by the commands
 

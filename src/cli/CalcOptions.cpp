@@ -18,15 +18,34 @@
 namespace
 {
 
-const char* const kValueOptions[] = {"aspect", "unit",     "gain",    "width",
-                                     "height", "diagonal", "distance"};
+const char* const kValueOptions[] = {"aspect",  "unit",     "gain",     "width",
+                                     "height",  "diagonal", "distance", "ambient-lux",
+                                     "nearest", "farthest", "tolerance"};
+
+// The check command's room options, each given at most once.
+std::optional<float>* RoomOption(SCalcRequest& request, const std::string& szOption)
+{
+    if (szOption == "ambient-lux")
+        return &request.fAmbientLux;
+    if (szOption == "nearest")
+        return &request.fNearest;
+    if (szOption == "farthest")
+        return &request.fFarthest;
+    if (szOption == "tolerance")
+        return &request.fTolerance;
+    return nullptr;
+}
 
 bool OptionApplies(ECommand nCommand, const std::string& szOption)
 {
     if (szOption == "width" || szOption == "height" || szOption == "diagonal")
-        return nCommand == kCommandDistance || nCommand == kCommandShift;
+        return nCommand == kCommandDistance || nCommand == kCommandShift ||
+               nCommand == kCommandCheck;
     if (szOption == "distance")
-        return nCommand == kCommandSize || nCommand == kCommandShift;
+        return nCommand == kCommandSize || nCommand == kCommandShift || nCommand == kCommandCheck;
+    if (szOption == "ambient-lux" || szOption == "nearest" || szOption == "farthest" ||
+        szOption == "tolerance")
+        return nCommand == kCommandCheck;
     return true;
 }
 
@@ -38,6 +57,8 @@ const char* CommandName(ECommand nCommand)
         return "size";
     case kCommandShift:
         return "shift";
+    case kCommandCheck:
+        return "check";
     default:
         return "distance";
     }
@@ -92,6 +113,12 @@ void ApplyOption(SCalcRequest& request, const std::string& szOption, const std::
     {
         once(request.bGainGiven);
         request.fGain = ReadNumberOption(szOption, szValue);
+    }
+    else if (std::optional<float>* pRoom = RoomOption(request, szOption))
+    {
+        if (pRoom->has_value())
+            throw UsageError("--" + szOption + " is given more than once");
+        *pRoom = ReadNumberOption(szOption, szValue);
     }
     else if (szOption == "distance")
     {
@@ -157,6 +184,8 @@ void CWordReader::AddOptions(CLI::App& app)
     };
     app.add_option("-h,--help", onFlag)->expected(0)->trigger_on_parse();
     app.add_option("--json", onFlag)->expected(0)->trigger_on_parse();
+    if (m_request.nCommand == kCommandShift)
+        app.add_option("--envelope", onFlag)->expected(0)->trigger_on_parse();
     for (const char* pszOption : kValueOptions)
     {
         if (!OptionApplies(m_request.nCommand, pszOption))
@@ -224,8 +253,12 @@ void CWordReader::OnFlag()
         throw SHelpAsked{};
     if (szWord == "--json")
         m_request.bJson = true;
+    else if (szWord == "--envelope")
+        m_request.bEnvelope = true;
     else if (szWord.compare(0, 7, "--json=") == 0)
         throw UsageError("--json takes no value");
+    else if (szWord.compare(0, 11, "--envelope=") == 0)
+        throw UsageError("--envelope takes no value");
     else
         throw UsageError("unknown option: " + ShowText(szWord));
     m_nNext = nAt + 1;

@@ -17,7 +17,8 @@ enum ECommand
 {
     kCommandDistance,
     kCommandSize,
-    kCommandShift
+    kCommandShift,
+    kCommandCheck
 };
 
 struct SCalcRequest
@@ -30,11 +31,19 @@ struct SCalcRequest
     bool bGainGiven = false;
     bool bAspectGiven = false;
     bool bUnitGiven = false;
-    // Size option of the distance and shift commands: "width", "height" or "diagonal".
+    // Size option of the distance, shift and check commands: "width", "height" or "diagonal".
     std::string szSizeOption;
     float fSize = 0.0f;
     std::optional<float> fDistance;
     bool bJson = false;
+    // The check command's room: light on the screen (lux), the nearest and farthest
+    // seat (the unit's lengths), the throw tolerance in percent.
+    std::optional<float> fAmbientLux;
+    std::optional<float> fNearest;
+    std::optional<float> fFarthest;
+    std::optional<float> fTolerance;
+    // shift --envelope: the combined shift outline.
+    bool bEnvelope = false;
 };
 
 // Thrown by the parser and the commands; RunCalc turns it into one line on stderr and

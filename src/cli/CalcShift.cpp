@@ -3,8 +3,11 @@
 #include "cli/CalcCommands.h"
 
 #include "cli/CalcOutput.h"
+#include "core/ShiftEnvelope.h"
 #include "core/ShiftLimits.h"
 #include "core/TextFormat.h"
+
+#include <cmath>
 
 namespace
 {
@@ -99,6 +102,12 @@ nlohmann::ordered_json WriteLimits(CCalcOutput& output, bool bHorizontal,
     return json;
 }
 
+// "%.3f", without the minus sign of a value that shows as 0.
+std::string Millimetres(double dValue)
+{
+    return FormatFixed(std::abs(dValue) < 0.0005 ? 0.0 : dValue, 1, 3);
+}
+
 } // namespace
 
 std::string RunShift(const SCalcRequest& request, const std::string& szModel, int nShiftCaps)
@@ -134,4 +143,34 @@ std::string RunShift(const SCalcRequest& request, const std::string& szModel, in
         output.Member("limits", std::move(limits));
     }
     return output.Finish();
+}
+
+std::string RunShiftEnvelope(const SCalcRequest& request, const std::string& szModel,
+                             int nShiftCaps)
+{
+    if (nShiftCaps != 3)
+        throw SCalcError{kCalcExitFailed,
+                         "the combined shift needs horizontal and vertical Shift Data"};
+    const std::optional<SShiftEnvelope> envelope = ModelShiftEnvelope(szModel, request.nAspectCode);
+    if (!envelope)
+        throw SCalcError{kCalcExitFailed, "Shift Data are not available for this projector"};
+    const std::vector<SShiftPoint> outline = ShiftEnvelopeOutline(*envelope);
+    if (request.bJson)
+    {
+        nlohmann::ordered_json points = nlohmann::ordered_json::array();
+        for (const SShiftPoint& point : outline)
+            points.push_back(nlohmann::ordered_json::array({point.dX, point.dY}));
+        CCalcOutput output(true);
+        output.Member("model", szModel);
+        output.Member("aspect", AspectOptionName(request.nAspectCode));
+        output.Member("approximate", envelope->bApproximate);
+        output.Member("envelope", std::move(points));
+        return output.Finish();
+    }
+    std::string szOut;
+    if (envelope->bApproximate)
+        szOut += "# approximate: from the shift percentages, no image circle\n";
+    for (const SShiftPoint& point : outline)
+        szOut += Millimetres(point.dX) + " " + Millimetres(point.dY) + "\n";
+    return szOut;
 }

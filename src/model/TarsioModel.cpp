@@ -258,28 +258,33 @@ int CTarsioModel::DistanceToSize(float fDistance, float& fWidthWide, float& fWid
     return 1;
 }
 
-float CTarsioModel::ScreenLuminance(float fWidth, float fHeight) const
+float PanelFillFactor(int nNativeWidth, int nNativeHeight, float fAspect)
 {
-    const float p = m_nNativeHeight != 0
-                        ? static_cast<float>(static_cast<double>(m_nNativeWidth) / m_nNativeHeight)
+    const float p = nNativeHeight != 0
+                        ? static_cast<float>(static_cast<double>(nNativeWidth) / nNativeHeight)
                         : 0.0f;
     const std::uint32_t pBits = std::bit_cast<std::uint32_t>(p);
-    const std::uint32_t sBits = std::bit_cast<std::uint32_t>(m_fAspect);
+    const std::uint32_t sBits = std::bit_cast<std::uint32_t>(fAspect);
 
-    // Share of the panel the image uses, first match wins.
-    float k = 1.0f;
+    // First match wins.
     if (pBits == sBits)
-        k = 1.0f;
-    else if (pBits == kAspectBits16x9 && sBits == kAspectBits235)
-        k = 1.0f;
-    else if (pBits == kAspectBits4x3 && sBits == kAspectBits235)
-        k = 0.75f;
-    else if (pBits == kAspectBits16x9 && sBits == kAspectBits4x3)
-        k = 0.75f;
-    else if (pBits == kAspectBits4x3 && sBits == kAspectBits16x9)
-        k = 0.75f;
-    else if (pBits == kPanelBits848x480 && sBits == kAspectBits4x3)
-        k = 0.75f;
+        return 1.0f;
+    if (pBits == kAspectBits16x9 && sBits == kAspectBits235)
+        return 1.0f;
+    if (pBits == kAspectBits4x3 && sBits == kAspectBits235)
+        return 0.75f;
+    if (pBits == kAspectBits16x9 && sBits == kAspectBits4x3)
+        return 0.75f;
+    if (pBits == kAspectBits4x3 && sBits == kAspectBits16x9)
+        return 0.75f;
+    if (pBits == kPanelBits848x480 && sBits == kAspectBits4x3)
+        return 0.75f;
+    return 1.0f;
+}
+
+float CTarsioModel::ScreenLuminance(float fWidth, float fHeight) const
+{
+    const float k = PanelFillFactor(m_nNativeWidth, m_nNativeHeight, m_fAspect);
 
     float u = 1.0f;
     if (m_nUnit == 1)

@@ -18,6 +18,11 @@
 
 #include <cstdint>
 
+// The share of the panel an image of the screen aspect uses (the luminance's fill
+// factor): 0.75 where a 4:3 image sits on a 16:9 panel and the other way round, where a
+// 2.35:1 image sits on a 4:3 panel and a 4:3 image on the 848 x 480 panel; else 1.
+float PanelFillFactor(int nNativeWidth, int nNativeHeight, float fAspect);
+
 class CTarsioModel
 {
 public:
