@@ -274,7 +274,10 @@ void CLenvaraDlg::OnCommand(int nId)
         OnExportPdf();
         break;
     case kCmdProjectorModels:
-        CProjectorModelsDialog::Run(this);
+        // The dialog edits the whole catalogue: it must start from what the file holds.
+        CompletePendingOwnCatalogue();
+        if (CProjectorModelsDialog::Run(this))
+            ReloadModelList();
         break;
     case kCmdExit:
         reject();
