@@ -33,8 +33,15 @@ void CDialogDriver::ClickWidget(QWidget* pWidget)
         return;
     // A click into an inactive window only activates it (the focus then comes back
     // "with the window"): wait until it is active, as a person's click would be.
+    // An open pop-up (a completion list) would take the click for itself and close,
+    // as it does for a person, who then clicks again: close it first.
+    if (QWidget* pPopup = QApplication::activePopupWidget())
+    {
+        pPopup->close();
+        QApplication::processEvents();
+    }
     pWidget->activateWindow();
-    (void)QTest::qWaitForWindowActive(pWidget->window(), 2000);
+    (void)QTest::qWaitForWindowActive(pWidget->window(), 10000);
     QTest::mouseClick(pWidget, Qt::LeftButton, Qt::NoModifier, pWidget->rect().center());
     QApplication::processEvents();
 }
