@@ -44,6 +44,13 @@ void CDialogDriver::ClickWidget(QWidget* pWidget)
     (void)QTest::qWaitForWindowActive(pWidget->window(), 10000);
     QTest::mouseClick(pWidget, Qt::LeftButton, Qt::NoModifier, pWidget->rect().center());
     QApplication::processEvents();
+    // A person's click into an edit of the active window gives it the focus; where the
+    // synthetic click raced the window's activation, give it as the click would.
+    if (pWidget->focusPolicy() & Qt::ClickFocus && !pWidget->hasFocus())
+    {
+        pWidget->setFocus(Qt::MouseFocusReason);
+        QApplication::processEvents();
+    }
 }
 
 void CDialogDriver::Click(const QWidget* pParent, int nId)
