@@ -29,7 +29,7 @@ enum EResultValue
 };
 
 // A row: its label and its value, or a range from eValue (WA) to eTele (TP).
-struct SRowSpec
+struct SRowLayout
 {
     const char* pszLabel;
     EResultValue eValue;
@@ -37,13 +37,13 @@ struct SRowSpec
 };
 
 // Tables of labels: [style][mode].
-constexpr SRowSpec kReportSize[] = {
+constexpr SRowLayout kReportSize[] = {
     {"- Screen Width: ", kValWidth},
     {"- Screen Height: ", kValHeight},
     {"- Screen Diagonal: ", kValDiagonal},
     {"- PROJECTION DISTANCE: ", kValDistWide, kValDistTele},
 };
-constexpr SRowSpec kReportDistance[] = {
+constexpr SRowLayout kReportDistance[] = {
     {"- Projection Distance: ", kValDistance},
     {"- SCREEN WIDTH: ", kValWidthWide, kValWidthTele},
     {"- SCREEN HEIGHT: ", kValHeightWide, kValHeightTele},
@@ -51,7 +51,7 @@ constexpr SRowSpec kReportDistance[] = {
 };
 // The saved page reads as the page does: the Screen Dimensions page shows its tele
 // column first.
-constexpr SRowSpec kSavedSize[] = {
+constexpr SRowLayout kSavedSize[] = {
     {"Input", kValInput},
     {"Width", kValWidth},
     {"Height", kValHeight},
@@ -61,7 +61,7 @@ constexpr SRowSpec kSavedSize[] = {
     {"Expected Screen Luminance (Wide)", kValLumWide},
     {"Expected Screen Luminance (Tele)", kValLumTele},
 };
-constexpr SRowSpec kSavedDistance[] = {
+constexpr SRowLayout kSavedDistance[] = {
     {"Projection Distance", kValDistance},
     {"Width (Tele)", kValWidthTele},
     {"Width (Wide)", kValWidthWide},
@@ -72,7 +72,7 @@ constexpr SRowSpec kSavedDistance[] = {
     {"Expected Screen Luminance (Wide)", kValLumWide},
     {"Expected Screen Luminance (Tele)", kValLumTele},
 };
-constexpr SRowSpec kCommandSize[] = {
+constexpr SRowLayout kCommandSize[] = {
     {"Width", kValWidth},
     {"Height", kValHeight},
     {"Diagonal", kValDiagonal},
@@ -81,24 +81,24 @@ constexpr SRowSpec kCommandSize[] = {
     {"Luminance wide", kValLumWide},
     {"Luminance tele", kValLumTele},
 };
-constexpr SRowSpec kCommandDistance[] = {
+constexpr SRowLayout kCommandDistance[] = {
     {"Width wide", kValWidthWide},   {"Width tele", kValWidthTele},
     {"Height wide", kValHeightWide}, {"Height tele", kValHeightTele},
     {"Diagonal wide", kValDiagWide}, {"Diagonal tele", kValDiagTele},
     {"Luminance wide", kValLumWide}, {"Luminance tele", kValLumTele},
 };
 
-std::span<const SRowSpec> RowSpecs(ERowStyle eStyle, int nMode)
+std::span<const SRowLayout> RowLayouts(ERowStyle eStyle, int nMode)
 {
     const bool bSize = nMode != kModeDistanceToSize;
     switch (eStyle)
     {
     case kRowsReport:
-        return bSize ? std::span<const SRowSpec>(kReportSize) : kReportDistance;
+        return bSize ? std::span<const SRowLayout>(kReportSize) : kReportDistance;
     case kRowsSavedPage:
-        return bSize ? std::span<const SRowSpec>(kSavedSize) : kSavedDistance;
+        return bSize ? std::span<const SRowLayout>(kSavedSize) : kSavedDistance;
     case kRowsCommandLine:
-        return bSize ? std::span<const SRowSpec>(kCommandSize) : kCommandDistance;
+        return bSize ? std::span<const SRowLayout>(kCommandSize) : kCommandDistance;
     }
     return {};
 }
@@ -169,12 +169,12 @@ TarsioDisplayOptions MakeDisplayOptions(int nUnit, int nAspectCode)
 std::vector<SResultRow> ResultRows(const SCalculation& result, ERowStyle eStyle)
 {
     std::vector<SResultRow> rows;
-    for (const SRowSpec& spec : RowSpecs(eStyle, result.nMode))
+    for (const SRowLayout& layout : RowLayouts(eStyle, result.nMode))
     {
-        std::string strValue = ValueText(result, spec.eValue);
-        if (spec.eTele != kValNone)
-            strValue = "from " + strValue + " (WA) to " + ValueText(result, spec.eTele) + " (TP)";
-        rows.push_back({spec.pszLabel, std::move(strValue)});
+        std::string strValue = ValueText(result, layout.eValue);
+        if (layout.eTele != kValNone)
+            strValue = "from " + strValue + " (WA) to " + ValueText(result, layout.eTele) + " (TP)";
+        rows.push_back({layout.pszLabel, std::move(strValue)});
     }
     return rows;
 }
