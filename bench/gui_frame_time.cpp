@@ -3,8 +3,8 @@
 // offscreen frame the view paints into, against a frame that only clears
 // (+ glFinish), measured in the same run. Run it under an X server
 // (xvfb-run) with LIBGL_ALWAYS_SOFTWARE=1 for Mesa's software renderer.
-#include "gl/GLSurfaceFormat.h"
 #include "core/TextFormat.h"
+#include "gl/GLSurfaceFormat.h"
 #include "gl/GLWnd.h"
 
 #include <GL/gl.h>
@@ -78,11 +78,13 @@ int main(int argc, char** argv)
         return 1;
     }
     const char* pszRenderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-    auto scene = [&]() {
+    auto scene = [&]()
+    {
         wnd.RenderScene();
         glFinish();
     };
-    auto clearOnly = [&]() {
+    auto clearOnly = [&]()
+    {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glFinish();
     };
@@ -108,6 +110,7 @@ int main(int argc, char** argv)
     // Numbers in the C locale, whatever the user's locale.
     std::printf("clear-only frame: %s us\n", FormatFixed(dClear, 10, 1).c_str());
     std::printf("preview frame:    %s us\n", FormatFixed(dScene, 10, 1).c_str());
-    std::printf("ratio:            %s\n", FormatFixed(dClear > 0 ? dScene / dClear : 0.0, 10, 2).c_str());
+    std::printf("ratio:            %s\n",
+                FormatFixed(dClear > 0 ? dScene / dClear : 0.0, 10, 2).c_str());
     return 0;
 }

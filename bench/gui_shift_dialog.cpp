@@ -5,11 +5,11 @@
 // the same run. Rounds alternate between the two; prints both medians in
 // milliseconds and their ratio. Needs a display (run under xvfb-run, with
 // LIBGL_ALWAYS_SOFTWARE=1 for Mesa's software renderer).
-#include "gl/GLSurfaceFormat.h"
 #include "ImagePageIds.h"
 #include "LenvaraDlgIds.h"
 #include "app/LenvaraApp.h"
 #include "core/TextFormat.h"
+#include "gl/GLSurfaceFormat.h"
 #include "gl/GLWnd.h"
 #include "platform/Controls.h"
 #include "ui/HVShiftDialog.h"
@@ -64,7 +64,8 @@ protected:
             return false;
         m_pTarget = pWidget;
         // Queued: runs once this paint has completed.
-        QMetaObject::invokeMethod(this, [this] { WatchViews(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { WatchViews(); }, Qt::QueuedConnection);
         return false;
     }
 
@@ -87,15 +88,19 @@ private:
             if (!pGL || p != pTop || !pGL->isExposed())
                 continue;
             m_setPending.insert(pGL);
-            connect(pGL, &QOpenGLWindow::frameSwapped, this, [this, pGL] {
-                if (!m_setPending.erase(pGL) || !m_setPending.empty())
-                    return;
-                m_tDone = Clock::now();
-                QTimer::singleShot(0, m_pTarget, [pTarget = m_pTarget] {
-                    if (pTarget)
-                        static_cast<QDialog*>(pTarget.data())->done(0);
-                });
-            });
+            connect(pGL, &QOpenGLWindow::frameSwapped, this,
+                    [this, pGL]
+                    {
+                        if (!m_setPending.erase(pGL) || !m_setPending.empty())
+                            return;
+                        m_tDone = Clock::now();
+                        QTimer::singleShot(0, m_pTarget,
+                                           [pTarget = m_pTarget]
+                                           {
+                                               if (pTarget)
+                                                   static_cast<QDialog*>(pTarget.data())->done(0);
+                                           });
+                    });
         }
     }
 
@@ -170,7 +175,8 @@ int main(int argc, char** argv)
     auto* pShift = qobject_cast<QAbstractButton*>(FindControl(pPage, ImagePageIds::kIdShift));
     if (!pShift)
         return 1;
-    auto isShiftDialog = [](QWidget* pWidget) { return qobject_cast<CHVShiftDialog*>(pWidget) != nullptr; };
+    auto isShiftDialog = [](QWidget* pWidget)
+    { return qobject_cast<CHVShiftDialog*>(pWidget) != nullptr; };
 
     // The first opening gives the sizes for the bare dialog.
     CFirstFrameWatch first(isShiftDialog);
@@ -200,8 +206,7 @@ int main(int argc, char** argv)
     const double dBare = Median(bare);
     // Numbers in the C locale, whatever the user's locale.
     std::printf("dialog size              %d x %d, views %d x %d\n", first.m_sizeWindow.width(),
-                first.m_sizeWindow.height(), first.m_vViews[0].width(),
-                first.m_vViews[0].height());
+                first.m_sizeWindow.height(), first.m_vViews[0].width(), first.m_vViews[0].height());
     std::printf("Shift Calculator, median %s ms (%d runs)\n", FormatFixed(dShift, 0, 1).c_str(),
                 kRounds);
     std::printf("bare dialog, median      %s ms (%d runs)\n", FormatFixed(dBare, 0, 1).c_str(),

@@ -3,8 +3,8 @@
 // The benchmark starts itself as a child process in each mode, interleaved, several
 // times; a child reports on stdout once its first paint has completed. Prints both
 // medians in milliseconds and their ratio. Needs a display (run under xvfb-run).
-#include "gl/GLSurfaceFormat.h"
 #include "app/LenvaraApp.h"
+#include "gl/GLSurfaceFormat.h"
 #include "ui/LenvaraDlg.h"
 
 #include <QApplication>

@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
         std::abort();
     if (bParsed && content.bits.size() < DibImageBytes(content.info.bmiHeader))
         std::abort(); // rows the pixel bytes do not cover
-    if (bLoaded && (dib.GetWidth() <= 0 || dib.GetHeight() == 0 || !dib.GetDIBits() || dib.IsEmpty()))
+    if (bLoaded &&
+        (dib.GetWidth() <= 0 || dib.GetHeight() == 0 || !dib.GetDIBits() || dib.IsEmpty()))
         std::abort();
     return 0;
 }

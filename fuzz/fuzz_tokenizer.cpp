@@ -37,11 +37,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
         const int nHigh = static_cast<std::int8_t>(pData[nPos + 2]) * 2;
         switch (pData[nPos] % 5)
         {
-        case 0: tokenizer.AddWordChars(nLow, nHigh); break;
-        case 1: tokenizer.AddWhitespaceChars(nLow, nHigh); break;
-        case 2: tokenizer.SetOrdinaryChar(nLow); break;
-        case 3: tokenizer.SetCommentChar(nLow); break;
-        default: tokenizer.SetQuoteChar(nLow); break;
+        case 0:
+            tokenizer.AddWordChars(nLow, nHigh);
+            break;
+        case 1:
+            tokenizer.AddWhitespaceChars(nLow, nHigh);
+            break;
+        case 2:
+            tokenizer.SetOrdinaryChar(nLow);
+            break;
+        case 3:
+            tokenizer.SetCommentChar(nLow);
+            break;
+        default:
+            tokenizer.SetQuoteChar(nLow);
+            break;
         }
     }
     const std::size_t nCap = text.size() + 1;

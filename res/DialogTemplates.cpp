@@ -143,11 +143,9 @@ constexpr SControlTemplate kHVShift[] = {
     {Hv::kIdTpMaxHeight, K::Edit, "", 308, 179, 40, 12, kValue},
     {Hv::kIdTpMinHeightLabel, K::Static, "TP minimum half height", 195, 194, 112, 8, kCsNone},
     {Hv::kIdTpMinHeight, K::Edit, "", 308, 191, 40, 12, kValue},
-    {Hv::kIdWaVertCenterLabel, K::Static, "WA vertical center distance", 195, 207, 112, 8,
-     kCsNone},
+    {Hv::kIdWaVertCenterLabel, K::Static, "WA vertical center distance", 195, 207, 112, 8, kCsNone},
     {Hv::kIdWaVertCenter, K::Edit, "", 308, 203, 40, 12, kValue},
-    {Hv::kIdTpVertCenterLabel, K::Static, "TP vertical center distance", 195, 219, 112, 8,
-     kCsNone},
+    {Hv::kIdTpVertCenterLabel, K::Static, "TP vertical center distance", 195, 219, 112, 8, kCsNone},
     {Hv::kIdTpVertCenter, K::Edit, "", 308, 215, 40, 12, kValue},
     {Hv::kIdOk, K::PushButton, "OK", 294, 241, 51, 12, kCsDefault | kCsTabStop},
     {Hv::kIdOkOneGroup, K::PushButton, "OK", 118, 240, 51, 12, kCsTabStop},
@@ -181,8 +179,8 @@ constexpr SControlTemplate kProjectorModels[] = {
     {Pm::kIdLumens + kLbl, K::Static, "&Lumens (1–100000)", 310, 41, 110, 8, kCsNone},
     {Pm::kIdLumens, K::Edit, "", 425, 39, 45, 12, kEdit},
 
-    {kIdStatic, K::GroupBox, "Throw ratio: distance ÷ image width (0.05–20; empty = derived)",
-     143, 55, 330, 76, kCsNone},
+    {kIdStatic, K::GroupBox, "Throw ratio: distance ÷ image width (0.05–20; empty = derived)", 143,
+     55, 330, 76, kCsNone},
     {kIdStatic, K::Static, "Wide", 190, 68, 40, 8, kCsNone},
     {kIdStatic, K::Static, "Tele", 235, 68, 40, 8, kCsNone},
     {kIdStatic, K::Static, "In use: wide", 325, 68, 55, 8, kCsNone},
@@ -203,8 +201,8 @@ constexpr SControlTemplate kProjectorModels[] = {
     {Pm::kIdFirstUsedThrow + 4, K::Edit, "", 325, 110, 40, 12, kDerived},
     {Pm::kIdFirstUsedThrow + 5, K::Edit, "", 370, 110, 40, 12, kDerived},
 
-    {kIdStatic, K::GroupBox, "Lens shift: % of the image height (up, down) or width (0–200)",
-     143, 135, 330, 98, kCsNone},
+    {kIdStatic, K::GroupBox, "Lens shift: % of the image height (up, down) or width (0–200)", 143,
+     135, 330, 98, kCsNone},
     {Pm::kIdOfImage, K::RadioButton, "of ima&ge", 152, 148, 0, 0, kCsTabStop},
     {Pm::kIdOfHalfImage, K::RadioButton, "of &half image", 200, 148, 0, 0, kCsTabStop},
     {Pm::kIdShiftNote, K::Static, "", 265, 145, 203, 16, kCsNone},
@@ -228,8 +226,8 @@ constexpr SControlTemplate kProjectorModels[] = {
     {Pm::kIdFirstAngle + 6, K::Edit, "", 325, 216, 40, 12, kDerived},
     {Pm::kIdFirstAngle + 7, K::Edit, "", 370, 216, 40, 12, kDerived},
 
-    {Pm::kIdDistanceMin + kLbl, K::Static, "Dis&tance (m, 0.01–1000; empty = none)", 147, 241,
-     140, 8, kCsNone},
+    {Pm::kIdDistanceMin + kLbl, K::Static, "Dis&tance (m, 0.01–1000; empty = none)", 147, 241, 140,
+     8, kCsNone},
     {Pm::kIdDistanceMin, K::Edit, "", 290, 239, 45, 12, kEdit},
     {kIdStatic, K::Static, "to", 341, 241, 12, 8, kCsNone},
     {Pm::kIdDistanceMax, K::Edit, "", 355, 239, 45, 12, kEdit},
@@ -256,6 +254,7 @@ constexpr SMenuItem kMainMenu[] = {
     {1, "&About Lenvara Calculator", kCmdAbout},
 };
 
+// clang-format off
 constexpr SMenuItem kGLMenu[] = {
     {0, "OpenGL Menu", 0},
     {1, "Move", kCmdGLMove},
@@ -263,27 +262,27 @@ constexpr SMenuItem kGLMenu[] = {
     {1, "Zoom", kCmdGLZoom},
     {1, "Resize", kCmdGLResize},
 };
+// clang-format on
 
-template <std::size_t N>
-constexpr int Count(const SControlTemplate (&)[N])
+template <std::size_t N> constexpr int Count(const SControlTemplate (&)[N])
 {
     return static_cast<int>(N);
 }
 
-constexpr SDialogTemplate kAboutTemplate{100, "About Lenvara Calculator", 294, 54, kAbout,
-                                         Count(kAbout), 0};
-constexpr SDialogTemplate kMainTemplate{102, "Tarsio Lenvara Calculator", 414, 286, kMain,
-                                        Count(kMain), 132};
-constexpr SDialogTemplate kImagePageTemplate{129, "Projection Distance", 230, 125, kImagePage,
-                                             Count(kImagePage), 0};
-constexpr SDialogTemplate kLenvaraPageTemplate{130, "Screen Dimensions", 230, 125, kLenvaraPage,
-                                               Count(kLenvaraPage), 0};
-constexpr SDialogTemplate kPrintInfoTemplate{136, "Print Information", 234, 231, kPrintInfo,
-                                             Count(kPrintInfo), 0};
-constexpr SDialogTemplate kHVShiftTemplate{161, "Shift Calculator", 361, 259, kHVShift,
-                                           Count(kHVShift), 0};
-constexpr SDialogTemplate kProjectorModelsTemplate{170, "Projector Models", 477, 312,
-                                                   kProjectorModels, Count(kProjectorModels), 0};
+constexpr SDialogTemplate kAboutTemplate{
+    100, "About Lenvara Calculator", 294, 54, kAbout, Count(kAbout), 0};
+constexpr SDialogTemplate kMainTemplate{
+    102, "Tarsio Lenvara Calculator", 414, 286, kMain, Count(kMain), 132};
+constexpr SDialogTemplate kImagePageTemplate{129,        "Projection Distance", 230, 125,
+                                             kImagePage, Count(kImagePage),     0};
+constexpr SDialogTemplate kLenvaraPageTemplate{130,          "Screen Dimensions", 230, 125,
+                                               kLenvaraPage, Count(kLenvaraPage), 0};
+constexpr SDialogTemplate kPrintInfoTemplate{136,        "Print Information", 234, 231,
+                                             kPrintInfo, Count(kPrintInfo),   0};
+constexpr SDialogTemplate kHVShiftTemplate{161,      "Shift Calculator", 361, 259,
+                                           kHVShift, Count(kHVShift),    0};
+constexpr SDialogTemplate kProjectorModelsTemplate{
+    170, "Projector Models", 477, 312, kProjectorModels, Count(kProjectorModels), 0};
 constexpr SMenuTemplate kMainMenuTemplate{132, kMainMenu,
                                           static_cast<int>(sizeof kMainMenu / sizeof kMainMenu[0])};
 constexpr SMenuTemplate kGLMenuTemplate{139, kGLMenu,

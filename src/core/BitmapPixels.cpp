@@ -118,19 +118,19 @@ void DecodeRow(const SLayout& layout, const std::uint8_t* pRow, std::uint32_t* p
             const unsigned n = ReadU16(pRow + 2 * std::size_t(x));
             // 5 bits each, widened to 8 by repeating the top bits.
             const unsigned r = (n >> 10) & 31, g = (n >> 5) & 31, b = n & 31;
-            pOut[x] = 0xFF000000u | (r << 3 | r >> 2) << 16 | (g << 3 | g >> 2) << 8 |
-                      (b << 3 | b >> 2);
+            pOut[x] =
+                0xFF000000u | (r << 3 | r >> 2) << 16 | (g << 3 | g >> 2) << 8 | (b << 3 | b >> 2);
         }
         break;
     case 24:
         for (int x = 0; x < w; ++x, pRow += 3)
-            pOut[x] = 0xFF000000u | std::uint32_t(pRow[2]) << 16 | std::uint32_t(pRow[1]) << 8 |
-                      pRow[0];
+            pOut[x] =
+                0xFF000000u | std::uint32_t(pRow[2]) << 16 | std::uint32_t(pRow[1]) << 8 | pRow[0];
         break;
     default: // 32: blue, green, red, unused
         for (int x = 0; x < w; ++x, pRow += 4)
-            pOut[x] = 0xFF000000u | std::uint32_t(pRow[2]) << 16 | std::uint32_t(pRow[1]) << 8 |
-                      pRow[0];
+            pOut[x] =
+                0xFF000000u | std::uint32_t(pRow[2]) << 16 | std::uint32_t(pRow[1]) << 8 | pRow[0];
         break;
     }
 }

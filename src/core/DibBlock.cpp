@@ -78,7 +78,7 @@ bool CDibBlock::Allocate(int nWidth, int nHeight, int nBitCount)
     // The file header stores sizes in 32 bits.
     if (nImage / static_cast<size_t>(nHeight) != RowBytes(nWidth, nBitCount) ||
         nImage > std::numeric_limits<uint32_t>::max() - sizeof(SBitmapInfoHeader) - nTable -
-                      kFileHeaderSize)
+                     kFileHeaderSize)
         return false;
 
     m_vBlock.assign(sizeof(SBitmapInfoHeader) + nTable + nImage, 0);

@@ -47,8 +47,8 @@ SShiftLimits ComputeShiftLimits(const SShiftAngles& angles, float fSizeWide, flo
 
 std::string ShiftRowLabel(bool bHorizontal, int nMode, EShiftRow eRow)
 {
-    const bool bTele = eRow == kShiftRowTeleMax || eRow == kShiftRowTeleMin ||
-                       eRow == kShiftRowTeleCenter;
+    const bool bTele =
+        eRow == kShiftRowTeleMax || eRow == kShiftRowTeleMin || eRow == kShiftRowTeleCenter;
     std::string strLabel = bTele ? "TP " : nMode == 0 ? "WA/TP " : "WA ";
     switch (eRow)
     {

@@ -135,9 +135,9 @@ SScannedNumber ScanNumber(std::string_view text)
     // std::from_chars takes no leading '+', so convert the unsigned part.
     const std::string_view unsignedPart = text.substr(nMantissa, i - nMantissa);
     double dValue = 0.0;
-    const auto conv = std::from_chars(unsignedPart.data(),
-                                      unsignedPart.data() + unsignedPart.size(), dValue,
-                                      std::chars_format::general);
+    const auto conv =
+        std::from_chars(unsignedPart.data(), unsignedPart.data() + unsignedPart.size(), dValue,
+                        std::chars_format::general);
     if (conv.ec == std::errc::result_out_of_range)
         dValue = IsOverflow(unsignedPart) ? std::numeric_limits<double>::infinity() : 0.0;
     result.dValue = bNegative ? -dValue : dValue;
@@ -162,9 +162,8 @@ std::string FormatFixed(double dValue, int nWidth, int nPrecision)
 
     // Blanks on the left up to the width; a negative width pads on the right.
     const bool bLeft = nWidth < 0;
-    const std::size_t nMinWidth =
-        bLeft ? static_cast<std::size_t>(-static_cast<long long>(nWidth))
-              : static_cast<std::size_t>(nWidth);
+    const std::size_t nMinWidth = bLeft ? static_cast<std::size_t>(-static_cast<long long>(nWidth))
+                                        : static_cast<std::size_t>(nWidth);
     if (text.size() < nMinWidth)
     {
         if (bLeft)

@@ -102,8 +102,7 @@ int CGetOGLBitmap::DrawWithPalette(CDC& dc, const QList<QRgb>* pPalette, const Q
     if (dstRect.size() == srcRect.size())
     {
         // Same size: a plain copy of the source area at the destination.
-        dc.StretchBlt(QRect(dstRect.topLeft(), srcRect.size()), image, srcRect,
-                      ERasterOp::SrcCopy);
+        dc.StretchBlt(QRect(dstRect.topLeft(), srcRect.size()), image, srcRect, ERasterOp::SrcCopy);
         return image.height();
     }
     dc.StretchBlt(dstRect, image, srcRect, ERasterOp::SrcCopy);

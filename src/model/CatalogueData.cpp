@@ -12,6 +12,8 @@
 namespace
 {
 
+// One row per line reads best; the formatter leaves the table alone.
+// clang-format off
 constinit const SCatalogue s_catalogue = {
   {
     {"Kelda W1", 0, 0, "3Chip", 1.827f, 2.207f, 2.0f, 8.0f, kAspect4x3, 0, 149, 1920, 1080, 10.8f, 1, 2000.0f},
@@ -293,6 +295,7 @@ constinit const SCatalogue s_catalogue = {
     {"Wexa  3", 1, "PJFrontStdLens", 10.5f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f},
     {"Wexa  3", 2, "PJFrontStdLens", 10.5f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f},
   }};
+// clang-format on
 
 } // namespace
 

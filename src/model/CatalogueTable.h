@@ -37,8 +37,8 @@ struct SCatalogueRow
     std::int32_t nBitmapId;           // resource id of the projector picture
     std::int32_t nNativeWidth;        // panel pixels
     std::int32_t nNativeHeight;
-    float fPixelPitch;                // micrometres
-    std::int32_t nShiftCaps;          // bit 0 vertical, bit 1 horizontal
+    float fPixelPitch;       // micrometres
+    std::int32_t nShiftCaps; // bit 0 vertical, bit 1 horizontal
     float fLumens;
 };
 

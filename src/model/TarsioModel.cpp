@@ -22,7 +22,7 @@ namespace
 // Luminance unit factors by exact bit pattern: 144 pi for inches, pi for feet.
 constexpr float kInchLumFactor = std::bit_cast<float>(0x43E231D7u); // 452.38937
 constexpr float kFeetLumFactor = std::bit_cast<float>(0x40490FDBu); // 3.1415927
-constexpr std::uint32_t kPanelBits848x480 = 0x3FE22222u;              // 53/30
+constexpr std::uint32_t kPanelBits848x480 = 0x3FE22222u;            // 53/30
 constexpr double kPi = 3.141592653589793;
 constexpr double kDegreesPerRadian = 57.29577951308232;
 
@@ -166,9 +166,8 @@ bool CTarsioModel::IsInDistanceRange(float fDistance) const
     return m_fMinDistance <= fDistance && fDistance <= m_fMaxDistance;
 }
 
-int CTarsioModel::SizeToDistance(float& fWidth, float& fHeight, float& fDiagonal,
-                                 float& fDistWide, float& fDistTele, float& fLumWide,
-                                 float& fLumTele)
+int CTarsioModel::SizeToDistance(float& fWidth, float& fHeight, float& fDiagonal, float& fDistWide,
+                                 float& fDistTele, float& fLumWide, float& fLumTele)
 {
     const float a = m_fAspect;
     float w = 0.0f;
@@ -343,10 +342,31 @@ int CTarsioModel::VerticalShiftLimits(float& fA1, float& fA2, float& fA3, float&
                        m_fVOffset2, m_fVOffset1, fA1, fA2, fA3, fA4);
 }
 
-void CTarsioModel::SetLumUnit(const char* pszText) { CopyText(m_szLumUnit, pszText); }
-void CTarsioModel::SetDealer1(const char* pszText) { CopyText(m_szDealer1, pszText); }
-void CTarsioModel::SetDealer2(const char* pszText) { CopyText(m_szDealer2, pszText); }
-void CTarsioModel::SetCustomer1(const char* pszText) { CopyText(m_szCustomer1, pszText); }
-void CTarsioModel::SetCustomer2(const char* pszText) { CopyText(m_szCustomer2, pszText); }
-void CTarsioModel::SetQuotation(const char* pszText) { CopyText(m_szQuotation, pszText); }
-void CTarsioModel::SetNotes(const char* pszText) { CopyText(m_szNotes, pszText); }
+void CTarsioModel::SetLumUnit(const char* pszText)
+{
+    CopyText(m_szLumUnit, pszText);
+}
+void CTarsioModel::SetDealer1(const char* pszText)
+{
+    CopyText(m_szDealer1, pszText);
+}
+void CTarsioModel::SetDealer2(const char* pszText)
+{
+    CopyText(m_szDealer2, pszText);
+}
+void CTarsioModel::SetCustomer1(const char* pszText)
+{
+    CopyText(m_szCustomer1, pszText);
+}
+void CTarsioModel::SetCustomer2(const char* pszText)
+{
+    CopyText(m_szCustomer2, pszText);
+}
+void CTarsioModel::SetQuotation(const char* pszText)
+{
+    CopyText(m_szQuotation, pszText);
+}
+void CTarsioModel::SetNotes(const char* pszText)
+{
+    CopyText(m_szNotes, pszText);
+}

@@ -4,8 +4,9 @@
 
 QImage DecodeBitmapFile(const QByteArray& data)
 {
-    const std::span<const std::uint8_t> file(reinterpret_cast<const std::uint8_t*>(data.constData()),
-                                             static_cast<std::size_t>(data.size()));
+    const std::span<const std::uint8_t> file(
+        reinterpret_cast<const std::uint8_t*>(data.constData()),
+        static_cast<std::size_t>(data.size()));
     SBitmapPixelsInfo info;
     if (ProbeBitmapPixels(file, info) != nullptr)
         return {};

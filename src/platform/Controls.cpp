@@ -111,7 +111,8 @@ void SetReadOnlyLook(QLineEdit* pEdit, bool bReadOnly)
     pEdit->setReadOnly(bReadOnly);
     QPalette pal = pEdit->palette();
     const QPalette base = pEdit->parentWidget() ? pEdit->parentWidget()->palette() : QPalette();
-    pal.setBrush(QPalette::Base, bReadOnly ? base.brush(QPalette::Window) : base.brush(QPalette::Base));
+    pal.setBrush(QPalette::Base,
+                 bReadOnly ? base.brush(QPalette::Window) : base.brush(QPalette::Base));
     pEdit->setPalette(pal);
 }
 

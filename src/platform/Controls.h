@@ -1,8 +1,9 @@
 // Dialog controls addressed by numeric id, as the dialogs and the application
 // object use them: text with a character limit, check state, read-only flag,
 // enable, show/hide, placement and window placement, track bar range and position,
-// and child windows laid over placeholder controls. A control is a direct child of its dialog or page whose objectName is
-// its id. Texts are UTF-8; a missing control reads as empty/0 and ignores writes.
+// and child windows laid over placeholder controls. A control is a direct child of its dialog or
+// page whose objectName is its id. Texts are UTF-8; a missing control reads as empty/0 and ignores
+// writes.
 #pragma once
 
 #include <QRect>

@@ -67,13 +67,9 @@ void CDialog::OnCommand(int nId)
         reject();
 }
 
-void CDialog::OnSetFocus(int, Qt::FocusReason)
-{
-}
+void CDialog::OnSetFocus(int, Qt::FocusReason) {}
 
-void CDialog::OnVScroll(int, int)
-{
-}
+void CDialog::OnVScroll(int, int) {}
 
 bool CDialog::OnReturnKey()
 {
@@ -92,8 +88,8 @@ void CDialog::keyPressEvent(QKeyEvent* pEvent)
         // Otherwise the template's visible default button, as a dialog does.
         for (int i = 0; i < m_tpl.nControls; ++i)
             if (m_tpl.pControls[i].nStyle & kCsDefault)
-                if (auto* pButton = qobject_cast<QAbstractButton*>(
-                        FindControl(this, m_tpl.pControls[i].nId));
+                if (auto* pButton =
+                        qobject_cast<QAbstractButton*>(FindControl(this, m_tpl.pControls[i].nId));
                     pButton && pButton->isVisible() && pButton->isEnabled())
                 {
                     pButton->click();

@@ -32,8 +32,8 @@ CDialogBuilder::CDialogBuilder(const QFont& font) : m_font(font)
 {
     // Average width over the 52 Latin letters, rounded up, as dialog managers do.
     const QFontMetrics fm(m_font);
-    const int nAlphabet =
-        fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int nAlphabet = fm.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     m_sizeBase = QSize((nAlphabet / 26 + 1) / 2, fm.height());
 }
 

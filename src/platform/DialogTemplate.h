@@ -12,9 +12,9 @@ enum class EControlKind
     Frame, // static drawn as a sunken frame
     Edit,
     PushButton,
-    RadioButton, // plain: never checks itself, only handlers do
+    RadioButton,   // plain: never checks itself, only handlers do
     ComboDropDown, // editable combo box with a drop-down list
-    TrackBar // vertical slider whose top end is its minimum
+    TrackBar       // vertical slider whose top end is its minimum
 };
 
 enum EControlStyle : unsigned

@@ -128,8 +128,7 @@ void CPainterDC::StretchBlt(const QRect& dstRect, const QImage& image, const QRe
     if (image.isNull() || dstRect.isEmpty() || srcRect.isEmpty())
         return;
     m_painter.save();
-    m_painter.setRenderHint(QPainter::SmoothPixmapTransform,
-                            m_eStretch == EStretchMode::Halftone);
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, m_eStretch == EStretchMode::Halftone);
     QPainter::CompositionMode eMode = QPainter::CompositionMode_Source;
     switch (eRop)
     {

@@ -40,17 +40,11 @@ bool CPropertyPage::OnInitDialog()
     return true;
 }
 
-void CPropertyPage::OnCommand(int)
-{
-}
+void CPropertyPage::OnCommand(int) {}
 
-void CPropertyPage::OnSetFocus(int, Qt::FocusReason)
-{
-}
+void CPropertyPage::OnSetFocus(int, Qt::FocusReason) {}
 
-void CPropertyPage::OnVScroll(int, int)
-{
-}
+void CPropertyPage::OnVScroll(int, int) {}
 
 bool CPropertyPage::OnReturnKey()
 {

@@ -102,8 +102,8 @@ public:
                                 Text(c, r, content.strDealer2, kFont12Italic, false)}),
                         Box(g, 3 * r)}));
         add(spacer);
-        add(Row(2 * r, {Text(3 * c + g, 2 * r, QStringLiteral("Tarsio Lenvara Calculator"),
-                             kFont20, false),
+        add(Row(2 * r, {Text(3 * c + g, 2 * r, QStringLiteral("Tarsio Lenvara Calculator"), kFont20,
+                             false),
                         Box(g, 2 * r)}));
         add(spacer);
     }
@@ -179,9 +179,8 @@ public:
             // A result prints whole, smaller when it must.
             CBox value = Text(c, r, content.astrResultValues[i], kFont10Italic, true);
             value.SetTextFit(CBox::ETextFit::ScaleDown);
-            add(Row(r, {Box(g, r),
-                        Text(2 * c, r, content.astrResultLabels[i], kFont10Bold, true), value,
-                        Box(g, r)}));
+            add(Row(r, {Box(g, r), Text(2 * c, r, content.astrResultLabels[i], kFont10Bold, true),
+                        value, Box(g, r)}));
         }
     }
 

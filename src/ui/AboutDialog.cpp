@@ -3,8 +3,8 @@
 #include "AboutDlgIds.h"
 #include "DialogTemplates.h"
 #include "platform/Controls.h"
-#include "platform/PainterDC.h"
 #include "platform/MaskedBitmap.h"
+#include "platform/PainterDC.h"
 
 #include <QPainter>
 
@@ -13,9 +13,7 @@ namespace
 constexpr int kLogoBitmapId = 135;
 }
 
-CAboutDialog::CAboutDialog(QWidget* pParent) : CDialog(AboutDialogTemplate(), nullptr, pParent)
-{
-}
+CAboutDialog::CAboutDialog(QWidget* pParent) : CDialog(AboutDialogTemplate(), nullptr, pParent) {}
 
 bool CAboutDialog::OnInitDialog()
 {
@@ -32,5 +30,6 @@ void CAboutDialog::paintEvent(QPaintEvent* pEvent)
     CPainterDC dc(painter);
     CMaskedBitmap logo;
     if (logo.LoadFromResource(kLogoBitmapId))
-        logo.DrawTransparent(dc, GetControlRect(this, AboutDlgIds::kIdLogoPlace), QColor(0, 255, 0));
+        logo.DrawTransparent(dc, GetControlRect(this, AboutDlgIds::kIdLogoPlace),
+                             QColor(0, 255, 0));
 }

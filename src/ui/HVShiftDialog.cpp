@@ -75,11 +75,11 @@ QFrame* PlaceView(CGLWnd& view, QWidget* pDialog, int nPlaceholderId)
 } // namespace
 
 CHVShiftDialog::CHVShiftDialog(QWidget* pParent)
-    : CDialog(HVShiftDialogTemplate(), nullptr, pParent), m_wndHorizontal(this),
-      m_wndVertical(this)
+    : CDialog(HVShiftDialogTemplate(), nullptr, pParent), m_wndHorizontal(this), m_wndVertical(this)
 {
     // Placed and shown by the initialisation.
-    for (CGLWnd* pView : {static_cast<CGLWnd*>(&m_wndHorizontal), static_cast<CGLWnd*>(&m_wndVertical)})
+    for (CGLWnd* pView :
+         {static_cast<CGLWnd*>(&m_wndHorizontal), static_cast<CGLWnd*>(&m_wndVertical)})
     {
         pView->setObjectName(ControlName(kIdView));
         pView->hide();

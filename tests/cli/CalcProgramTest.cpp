@@ -201,8 +201,8 @@ TEST(CliProgramTest, SizeExampleMatchesTheEngineBitForBit)
     EXPECT_EQ(json["luminance_unit"], "\"Nits\"");
     EXPECT_EQ(JsonFloat(json["distance"]), 3.0f);
 
-    const char* const pszKeys[] = {"width_wide",    "width_tele",    "height_wide",
-                                   "height_tele",   "diagonal_wide", "diagonal_tele",
+    const char* const pszKeys[] = {"width_wide",     "width_tele",    "height_wide",
+                                   "height_tele",    "diagonal_wide", "diagonal_tele",
                                    "luminance_wide", "luminance_tele"};
     CLenvaraEngine engine;
     float f[8];
@@ -245,8 +245,8 @@ TEST(CliProgramTest, ShiftOfAModelWithBothDirections)
     options.bAspect4x3 = 1;
     CLenvaraEngine engine;
     float h[4], v[4];
-    ASSERT_EQ(engine.CalcHorizontalShift("Pavo QC", kAspectCode4x3, options, h[0], h[1], h[2], h[3]),
-              1);
+    ASSERT_EQ(
+        engine.CalcHorizontalShift("Pavo QC", kAspectCode4x3, options, h[0], h[1], h[2], h[3]), 1);
     ASSERT_EQ(engine.CalcVerticalShift("Pavo QC", kAspectCode4x3, options, v[0], v[1], v[2], v[3]),
               1);
     EXPECT_EQ(JsonFloats(json["horizontal"]), std::vector<float>(h, h + 4));
@@ -259,9 +259,8 @@ TEST(CliProgramTest, ShiftLimitsMatchTheLibraryBitForBit)
     CLenvaraEngine engine;
     const TarsioDisplayOptions options = MetersAt16x9();
     float h[4], v[4], f[8], w = 4, hgt = 0, diag = 0, dw, dt, lw, lt;
-    ASSERT_EQ(engine.CalcHorizontalShift("Pavo QC", kAspectCode16x9, options, h[0], h[1], h[2],
-                                         h[3]),
-              1);
+    ASSERT_EQ(
+        engine.CalcHorizontalShift("Pavo QC", kAspectCode16x9, options, h[0], h[1], h[2], h[3]), 1);
     ASSERT_EQ(engine.CalcVerticalShift("Pavo QC", kAspectCode16x9, options, v[0], v[1], v[2], v[3]),
               1);
     ASSERT_EQ(engine.CalcDistance("Pavo QC", kAspectCode16x9, options, w, hgt, diag, dw, dt, lw, lt,
@@ -295,10 +294,11 @@ TEST(CliProgramTest, ShiftLimitsMatchTheLibraryBitForBit)
         for (const auto& [pszDirection, expected] : directions)
         {
             auto values = JsonMembers(limits[pszDirection]);
-            EXPECT_EQ((std::vector<float>{JsonFloat(values["wa_max"]), JsonFloat(values["wa_min"]),
-                                          JsonFloat(values["tp_max"]), JsonFloat(values["tp_min"])}),
-                      (std::vector<float>{expected.fWideMax, expected.fWideMin, expected.fTeleMax,
-                                          expected.fTeleMin}))
+            EXPECT_EQ(
+                (std::vector<float>{JsonFloat(values["wa_max"]), JsonFloat(values["wa_min"]),
+                                    JsonFloat(values["tp_max"]), JsonFloat(values["tp_min"])}),
+                (std::vector<float>{expected.fWideMax, expected.fWideMin, expected.fTeleMax,
+                                    expected.fTeleMin}))
                 << pszDirection << " mode " << row.nMode;
         }
     }
@@ -352,10 +352,11 @@ TEST_P(CliProgramExitTest, ExitCodeAndMessage)
 
 INSTANTIATE_TEST_SUITE_P(
     Shell, CliProgramExitTest,
-    testing::Values(
-        SExitRow{"NoArguments", {}, 2, "missing command (try lenvara-calc --help)\n"},
-        SExitRow{"NoShiftData", {"shift", "Pavo QA"}, 3,
-                 "Shift Data are not available for this projector\n"}),
+    testing::Values(SExitRow{"NoArguments", {}, 2, "missing command (try lenvara-calc --help)\n"},
+                    SExitRow{"NoShiftData",
+                             {"shift", "Pavo QA"},
+                             3,
+                             "Shift Data are not available for this projector\n"}),
     [](const auto& info) { return std::string(info.param.pszName); });
 
 TEST(CliProgramTest, HelpGoesToStdout)

@@ -61,8 +61,8 @@ struct SDistArgs
 
 bool AllUntouched(const SSizeArgs& a, bool bInputsToo = true)
 {
-    bool b = a.distWide == kUntouched && a.distTele == kUntouched &&
-             a.lumWide == kUntouched && a.lumTele == kUntouched;
+    bool b = a.distWide == kUntouched && a.distTele == kUntouched && a.lumWide == kUntouched &&
+             a.lumTele == kUntouched;
     if (bInputsToo)
         b = b && a.h == kUntouched && a.d == kUntouched;
     return b;
@@ -185,27 +185,27 @@ TEST_P(SizeEntry, DerivesTheOtherTwo)
     EXPECT_EQ(a.h, engine.m_model.GetHeight());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, SizeEntry,
-    testing::Values(
-        // The width wins; height and diagonal are recomputed and written back.
-        SEntryCase{"AllThreeGiven", "Kelda W1", 1, kMeters16x9, 2.0f, 5.0f, 7.0f, 2.0, 1.125,
-                   2.2947},
-        SEntryCase{"HeightOnly", "Kelda W1", 1, kMeters16x9, 0.0f, 1.125f, 0.0f, 2.0, 1.125,
-                   2.2947},
-        SEntryCase{"HeightBeatsDiagonal", "Kelda W1", 1, kMeters16x9, 0.0f, 1.125f, 9.0f, 2.0,
-                   1.125, 2.2947},
-        SEntryCase{"DiagonalOnly", "Kelda W1", 1, kMeters16x9, 0.0f, 0.0f, 1.0f, 0.87158,
-                   0.49026, 1.0},
-        SEntryCase{"DiagonalOnly4x3", "Orne SX", 0, kMeters4x3, 0.0f, 0.0f, 5.0f, 4.0, 3.0,
-                   5.0},
-        // 2.35:1 is computed with 64/27.
-        SEntryCase{"Width235", "Kelda W1", 2, kMeters235, 2.37037f, 0.0f, 0.0f, 2.37037, 1.0,
-                   2.57267},
-        // Negative entries count as entered and are computed as they are.
-        SEntryCase{"NegativeWidth", "Kelda W1", 1, kMeters16x9, -2.0f, 0.0f, 0.0f, -2.0, -1.125,
-                   2.2947}),
-    [](const testing::TestParamInfo<SEntryCase>& info) { return info.param.pszLabel; });
+INSTANTIATE_TEST_SUITE_P(Entries, SizeEntry,
+                         testing::Values(
+                             // The width wins; height and diagonal are recomputed and written back.
+                             SEntryCase{"AllThreeGiven", "Kelda W1", 1, kMeters16x9, 2.0f, 5.0f,
+                                        7.0f, 2.0, 1.125, 2.2947},
+                             SEntryCase{"HeightOnly", "Kelda W1", 1, kMeters16x9, 0.0f, 1.125f,
+                                        0.0f, 2.0, 1.125, 2.2947},
+                             SEntryCase{"HeightBeatsDiagonal", "Kelda W1", 1, kMeters16x9, 0.0f,
+                                        1.125f, 9.0f, 2.0, 1.125, 2.2947},
+                             SEntryCase{"DiagonalOnly", "Kelda W1", 1, kMeters16x9, 0.0f, 0.0f,
+                                        1.0f, 0.87158, 0.49026, 1.0},
+                             SEntryCase{"DiagonalOnly4x3", "Orne SX", 0, kMeters4x3, 0.0f, 0.0f,
+                                        5.0f, 4.0, 3.0, 5.0},
+                             // 2.35:1 is computed with 64/27.
+                             SEntryCase{"Width235", "Kelda W1", 2, kMeters235, 2.37037f, 0.0f, 0.0f,
+                                        2.37037, 1.0, 2.57267},
+                             // Negative entries count as entered and are computed as they are.
+                             SEntryCase{"NegativeWidth", "Kelda W1", 1, kMeters16x9, -2.0f, 0.0f,
+                                        0.0f, -2.0, -1.125, 2.2947}),
+                         [](const testing::TestParamInfo<SEntryCase>& info)
+                         { return info.param.pszLabel; });
 
 TEST(Engine, OptionFlagsLaterOnesWin)
 {
@@ -372,19 +372,19 @@ TEST_P(NonFiniteEntry, FailsAndKeepsEverything)
     EXPECT_EQ(0, std::memcmp(&before, &engine.m_model, sizeof before));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, NonFiniteEntry,
-    testing::Values(SNonFiniteCase{"InfiniteWidth", true, kInf, 1.0f},
-                    SNonFiniteCase{"NegInfiniteWidth", true, -kInf, 1.0f},
-                    SNonFiniteCase{"NaNWidth", true, kNaN, 1.0f},
-                    // Finite, but its square overflows single precision.
-                    SNonFiniteCase{"HugeWidth", true, 1e30f, 1.0f},
-                    SNonFiniteCase{"InfiniteGainSize", true, 2.0f, kInf},
-                    SNonFiniteCase{"NaNGainSize", true, 2.0f, kNaN},
-                    SNonFiniteCase{"InfiniteDistance", false, kInf, 1.0f},
-                    SNonFiniteCase{"NaNDistance", false, kNaN, 1.0f},
-                    SNonFiniteCase{"InfiniteGainDistance", false, 3.0f, kInf}),
-    [](const testing::TestParamInfo<SNonFiniteCase>& info) { return info.param.pszLabel; });
+INSTANTIATE_TEST_SUITE_P(Entries, NonFiniteEntry,
+                         testing::Values(SNonFiniteCase{"InfiniteWidth", true, kInf, 1.0f},
+                                         SNonFiniteCase{"NegInfiniteWidth", true, -kInf, 1.0f},
+                                         SNonFiniteCase{"NaNWidth", true, kNaN, 1.0f},
+                                         // Finite, but its square overflows single precision.
+                                         SNonFiniteCase{"HugeWidth", true, 1e30f, 1.0f},
+                                         SNonFiniteCase{"InfiniteGainSize", true, 2.0f, kInf},
+                                         SNonFiniteCase{"NaNGainSize", true, 2.0f, kNaN},
+                                         SNonFiniteCase{"InfiniteDistance", false, kInf, 1.0f},
+                                         SNonFiniteCase{"NaNDistance", false, kNaN, 1.0f},
+                                         SNonFiniteCase{"InfiniteGainDistance", false, 3.0f, kInf}),
+                         [](const testing::TestParamInfo<SNonFiniteCase>& info)
+                         { return info.param.pszLabel; });
 
 TEST(Engine, ShiftEntryPointsGiveTheModelsAngles)
 {
@@ -397,8 +397,8 @@ TEST(Engine, ShiftEntryPointsGiveTheModelsAngles)
     EXPECT_NEAR(10.54, v[3], 0.005);
     // Shift limits depend on the row's throw ratios, not on unit or gain.
     float h[4] = {};
-    ASSERT_EQ(1, engine.CalcHorizontalShift("Pavo QC", 0, {0, 0, 1, 0, 1, 0}, h[0], h[1], h[2],
-                                            h[3]));
+    ASSERT_EQ(1,
+              engine.CalcHorizontalShift("Pavo QC", 0, {0, 0, 1, 0, 1, 0}, h[0], h[1], h[2], h[3]));
     EXPECT_NEAR(2.9704, h[0], 0.0005);
     EXPECT_NEAR(2.9704, h[1], 0.0005);
     EXPECT_NEAR(2.2088, h[2], 0.0005);
@@ -431,15 +431,15 @@ TEST(Engine, PrintTextsAndDateLine)
     engine.SetCustomer2("C2");
     engine.SetQuotation("Q");
     engine.SetNotes("N");
-    EXPECT_EQ("D1 D2 C1 C2 Q N",
-              engine.GetDealer1Text() + " " + engine.GetDealer2Text() + " " +
-                  engine.GetCustomer1Text() + " " + engine.GetCustomer2Text() + " " +
-                  engine.GetQuotationText() + " " + engine.GetNotesText());
+    EXPECT_EQ("D1 D2 C1 C2 Q N", engine.GetDealer1Text() + " " + engine.GetDealer2Text() + " " +
+                                     engine.GetCustomer1Text() + " " + engine.GetCustomer2Text() +
+                                     " " + engine.GetQuotationText() + " " + engine.GetNotesText());
     // A fresh record holds aspect 0, which has no name.
     EXPECT_EQ("", engine.GetAspectText());
     EXPECT_EQ("", engine.GetModelNameText());
 
-    const std::regex dateLine(R"(^(1[0-2]|[1-9])/([1-9]|[12][0-9]|3[01])/[0-9]{4}   ([01][0-9]|2[0-3]):[0-5][0-9]:[0-6][0-9]$)");
+    const std::regex dateLine(
+        R"(^(1[0-2]|[1-9])/([1-9]|[12][0-9]|3[01])/[0-9]{4}   ([01][0-9]|2[0-3]):[0-5][0-9]:[0-6][0-9]$)");
     const std::string sDate = engine.GetDateText();
     EXPECT_TRUE(std::regex_match(sDate, dateLine)) << sDate;
 }

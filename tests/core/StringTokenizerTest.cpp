@@ -64,13 +64,13 @@ TEST_P(TokenSplitTest, SplitsIntoTokens)
 INSTANTIATE_TEST_SUITE_P(
     Words, TokenSplitTest,
     ::testing::Values(
-        STokenRow{"CommaBetweenWords", "Hello, world", {"-4:Hello", Ordinary(','), "-4:world", "-1:EOF"}},
+        STokenRow{
+            "CommaBetweenWords", "Hello, world", {"-4:Hello", Ordinary(','), "-4:world", "-1:EOF"}},
         STokenRow{"SlashBetweenWords", "a/b", {"-4:a", Ordinary('/'), "-4:b", "-1:EOF"}},
         STokenRow{"SlashAtEnd", "a/", {"-4:a", Ordinary('/'), "-1:EOF"}},
         STokenRow{"DigitsAndMinusContinueWord", "a-1b x-", {"-4:a-1b", "-4:x-", "-1:EOF"}},
         STokenRow{"HighLetters", "caf\xE9 \xC0x", {"-4:caf\xE9", "-4:\xC0x", "-1:EOF"}},
-        STokenRow{"Empty", "", {"-1:EOF"}},
-        STokenRow{"OnlyWhiteSpace", " \t\r\n\v", {"-1:EOF"}},
+        STokenRow{"Empty", "", {"-1:EOF"}}, STokenRow{"OnlyWhiteSpace", " \t\r\n\v", {"-1:EOF"}},
         STokenRow{"NulIsWhiteSpace", std::string("a\0b", 3), {"-4:a", "-4:b", "-1:EOF"}}),
     [](const auto& info) { return std::string(info.param.pszName); });
 
@@ -84,7 +84,9 @@ INSTANTIATE_TEST_SUITE_P(
         STokenRow{"MinusAtEnd", "-", {Ordinary('-'), "-1:EOF"}},
         STokenRow{"MinusPoint", "-.5", {"-3:-0.500000", "-1:EOF"}},
         STokenRow{"LeadingPointIsOrdinary", ".5", {Ordinary('.'), "-2:5.000000", "-1:EOF"}},
-        STokenRow{"SecondPointEndsNumber", "1.2.3", {"-3:1.200000", Ordinary('.'), "-2:3.000000", "-1:EOF"}},
+        STokenRow{"SecondPointEndsNumber",
+                  "1.2.3",
+                  {"-3:1.200000", Ordinary('.'), "-2:3.000000", "-1:EOF"}},
         STokenRow{"TrailingPoint", "5.", {"-3:5.000000", "-1:EOF"}},
         STokenRow{"NoExponent", "1e5", {"-2:1.000000", "-4:e5", "-1:EOF"}},
         STokenRow{"ManyDecimals", "0.1234567", {"-3:0.123457", "-1:EOF"}},
@@ -111,8 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         STokenRow{"ApostropheInDoubleQuotes", "\"it's\" ok", {"-5:it's", "-4:ok", "-1:EOF"}},
         STokenRow{"SingleQuotes", "'a \"b\"'", {"-5:a \"b\"", "-1:EOF"}},
-        STokenRow{"NamedEscapes", R"("\a\b\f\n\r\t\v\q\\\"")",
-                  {"-5:\a\b\f\n\r\t\vq\\\"", "-1:EOF"}},
+        STokenRow{
+            "NamedEscapes", R"("\a\b\f\n\r\t\v\q\\\"")", {"-5:\a\b\f\n\r\t\vq\\\"", "-1:EOF"}},
         STokenRow{"OctalEscapes", R"("\101\7x\0618")", {"-5:A\ax18", "-1:EOF"}},
         STokenRow{"OctalStopsAtThreeDigits", R"("\1011")", {"-5:A1", "-1:EOF"}},
         STokenRow{"OctalKeepsLowByte", R"("\777")", {"-5:\xFF", "-1:EOF"}},
@@ -181,64 +183,84 @@ void EolSignificant(CStringTokenizer& t)
     t.SetEolSignificant(true);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LineEnds, TokenSplitTest,
-    ::testing::Values(
-        STokenRow{"EveryKind", "a\r\nb\rc\nd\n",
-                  {"-4:a", "10:EOL", "-4:b", "10:EOL", "-4:c", "10:EOL", "-4:d", "10:EOL", "-1:EOF"},
-                  EolSignificant, 5},
-        STokenRow{"SlashSlashCommentKeepsIt", "a // note\nb",
-                  {"-4:a", "10:EOL", "-4:b", "-1:EOF"}, EolSignificant},
-        STokenRow{"UnclosedQuoteKeepsIt", "\"open\nnext",
-                  {"-5:open", "10:EOL", "-4:next", "-1:EOF"}, EolSignificant, 2}),
-    [](const auto& info) { return std::string(info.param.pszName); });
+INSTANTIATE_TEST_SUITE_P(LineEnds, TokenSplitTest,
+                         ::testing::Values(STokenRow{"EveryKind",
+                                                     "a\r\nb\rc\nd\n",
+                                                     {"-4:a", "10:EOL", "-4:b", "10:EOL", "-4:c",
+                                                      "10:EOL", "-4:d", "10:EOL", "-1:EOF"},
+                                                     EolSignificant,
+                                                     5},
+                                           STokenRow{"SlashSlashCommentKeepsIt",
+                                                     "a // note\nb",
+                                                     {"-4:a", "10:EOL", "-4:b", "-1:EOF"},
+                                                     EolSignificant},
+                                           STokenRow{"UnclosedQuoteKeepsIt",
+                                                     "\"open\nnext",
+                                                     {"-5:open", "10:EOL", "-4:next", "-1:EOF"},
+                                                     EolSignificant,
+                                                     2}),
+                         [](const auto& info) { return std::string(info.param.pszName); });
 
 INSTANTIATE_TEST_SUITE_P(
     Setters, TokenSplitTest,
     ::testing::Values(
-        STokenRow{"CommentsOff", "a /* b */ { c } // d",
+        STokenRow{"CommentsOff",
+                  "a /* b */ { c } // d",
                   {"-4:a", Ordinary('/'), Ordinary('*'), "-4:b", Ordinary('*'), Ordinary('/'),
                    Ordinary('{'), "-4:c", Ordinary('}'), Ordinary('/'), Ordinary('/'), "-4:d",
                    "-1:EOF"},
-                  [](CStringTokenizer& t) {
+                  [](CStringTokenizer& t)
+                  {
                       t.SetSlashStarComments(false);
                       t.SetBraceComments(false);
                       t.SetSlashSlashComments(false);
                   }},
-        STokenRow{"OnlySlashStar", "a // b /* c */ d",
+        STokenRow{"OnlySlashStar",
+                  "a // b /* c */ d",
                   {"-4:a", Ordinary('/'), Ordinary('/'), "-4:b", "-4:d", "-1:EOF"},
                   [](CStringTokenizer& t) { t.SetSlashSlashComments(false); }},
-        STokenRow{"OnlySlashSlash", "a /* b */ c // d",
+        STokenRow{"OnlySlashSlash",
+                  "a /* b */ c // d",
                   {"-4:a", Ordinary('/'), Ordinary('*'), "-4:b", Ordinary('*'), Ordinary('/'),
                    "-4:c", "-1:EOF"},
                   [](CStringTokenizer& t) { t.SetSlashStarComments(false); }},
         // Only ASCII letters of words are lowered; quoted text stays as written.
-        STokenRow{"LowerCaseMode", "Hello WORLD \xC9t\xC9 \"Quoted\"",
+        STokenRow{"LowerCaseMode",
+                  "Hello WORLD \xC9t\xC9 \"Quoted\"",
                   {"-4:hello", "-4:world", "-4:\xC9t\xC9", "-5:Quoted", "-1:EOF"},
                   [](CStringTokenizer& t) { t.SetLowerCaseMode(true); }},
-        STokenRow{"CharacterClasses", "#skip\n|a b|x-5 ;c;",
+        STokenRow{"CharacterClasses",
+                  "#skip\n|a b|x-5 ;c;",
                   {"-5:a b", "-4:x", Ordinary('-'), "-2:5.000000", "-4:c", "-1:EOF"},
-                  [](CStringTokenizer& t) {
+                  [](CStringTokenizer& t)
+                  {
                       t.SetCommentChar('#');
                       t.SetQuoteChar('|');
                       t.SetOrdinaryChar('-');
                       t.AddWhitespaceChars(';', ';');
                   }},
-        STokenRow{"ResetMakesEverythingOrdinary", "a1 \n",
+        STokenRow{"ResetMakesEverythingOrdinary",
+                  "a1 \n",
                   {Ordinary('a'), Ordinary('1'), Ordinary(' '), "10:EOL", "-1:EOF"},
-                  [](CStringTokenizer& t) {
+                  [](CStringTokenizer& t)
+                  {
                       t.ResetSyntax();
                       t.SetBraceComments(false);
                   }},
         // Ranges are clamped to the table; every code up to 'z' (the blank too) joins words.
-        STokenRow{"RangesClamped", "ab-12 c\xFB\xFF" "d", {"-4:ab-12 c", "-4:d", "-1:EOF"},
-                  [](CStringTokenizer& t) {
+        STokenRow{"RangesClamped",
+                  "ab-12 c\xFB\xFF"
+                  "d",
+                  {"-4:ab-12 c", "-4:d", "-1:EOF"},
+                  [](CStringTokenizer& t)
+                  {
                       t.ResetSyntax();
                       t.AddWordChars(-50, 'z');
                       t.AddWhitespaceChars(250, 1000);
                   }},
         // '\xA7' is negative where char is signed.
-        STokenRow{"HighCharAsPlainChar", "x\xA7y\xA7",
+        STokenRow{"HighCharAsPlainChar",
+                  "x\xA7y\xA7",
                   {"-4:x", "167:'\xA7'", "-4:y", "167:'\xA7'", "-1:EOF"},
                   [](CStringTokenizer& t) { t.SetOrdinaryChar('\xA7'); }}),
     [](const auto& info) { return std::string(info.param.pszName); });

@@ -45,9 +45,10 @@ template <class TWnd> std::map<int, std::vector<SSegment>> CaptureFeedback(TWnd&
     wnd.doneCurrent();
 
     // Window back to scene units; depth 0.5 - z_eye / 8000.
-    auto vertex = [&](const GLfloat* p) {
-        return SVertex{(p[0] - 2000) / k, (p[1] - 2000) / k, (0.5f - p[2]) * 8000 / k,
-                       p[3], p[4], p[5], p[6]};
+    auto vertex = [&](const GLfloat* p)
+    {
+        return SVertex{
+            (p[0] - 2000) / k, (p[1] - 2000) / k, (0.5f - p[2]) * 8000 / k, p[3], p[4], p[5], p[6]};
     };
     std::map<int, std::vector<SSegment>> sections;
     int nSection = 0;

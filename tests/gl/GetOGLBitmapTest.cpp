@@ -1,7 +1,7 @@
 // Frame capture: the bitmap block's header rules, the file written byte for byte,
 // atomic replacement, captured pixels, and drawing onto a device context.
-#include "common/RecordingDC.h"
 #include "TestGLWnd.h"
+#include "common/RecordingDC.h"
 
 #include "core/DibBlock.h"
 #include "gl/GetOGLBitmap.h"
@@ -83,18 +83,18 @@ TEST_P(DibLayoutTest, SizesAndFileHeader)
     EXPECT_EQ(U32(bytes, 10), c.nPixelOffset);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Capture, DibLayoutTest,
-    ::testing::Values(
-        // 24 bits: no colour table, pixels at 54; 3 x 3 bytes padded to 12.
-        SLayoutCase{"TrueColourOddWidth", 3, 2, 24, 12, 40 + 24, 54},
-        SLayoutCase{"TrueColourNoPadding", 4, 1, 24, 12, 40 + 12, 54},
-        SLayoutCase{"PreviewSize", 226, 193, 24, 680, 40 + 680 * 193, 54},
-        // 8 bits: 256 entries of 4 bytes, pixels at 54 + 1024.
-        SLayoutCase{"Palette256", 5, 3, 8, 8, 40 + 1024 + 24, 1078},
-        SLayoutCase{"Monochrome", 33, 2, 1, 8, 40 + 8 + 16, 62},
-        SLayoutCase{"ThirtyTwoBits", 2, 2, 32, 8, 40 + 16, 54}),
-    [](const ::testing::TestParamInfo<SLayoutCase>& info) { return info.param.pszName; });
+INSTANTIATE_TEST_SUITE_P(Capture, DibLayoutTest,
+                         ::testing::Values(
+                             // 24 bits: no colour table, pixels at 54; 3 x 3 bytes padded to 12.
+                             SLayoutCase{"TrueColourOddWidth", 3, 2, 24, 12, 40 + 24, 54},
+                             SLayoutCase{"TrueColourNoPadding", 4, 1, 24, 12, 40 + 12, 54},
+                             SLayoutCase{"PreviewSize", 226, 193, 24, 680, 40 + 680 * 193, 54},
+                             // 8 bits: 256 entries of 4 bytes, pixels at 54 + 1024.
+                             SLayoutCase{"Palette256", 5, 3, 8, 8, 40 + 1024 + 24, 1078},
+                             SLayoutCase{"Monochrome", 33, 2, 1, 8, 40 + 8 + 16, 62},
+                             SLayoutCase{"ThirtyTwoBits", 2, 2, 32, 8, 40 + 16, 54}),
+                         [](const ::testing::TestParamInfo<SLayoutCase>& info)
+                         { return info.param.pszName; });
 
 TEST(DibBlock, RefusesImagesItCannotHold)
 {
@@ -130,13 +130,13 @@ TEST(DibBlock, WrittenFileReadsBackByteForByte)
     EXPECT_EQ(U16(bytes, 6), 0u);
     EXPECT_EQ(U16(bytes, 8), 0u);
     EXPECT_EQ(U32(bytes, 10), 54u);
-    EXPECT_EQ(U32(bytes, 14), 40u);      // header size
-    EXPECT_EQ(U32(bytes, 18), 3u);       // width
-    EXPECT_EQ(U32(bytes, 22), 2u);       // height (bottom-up)
-    EXPECT_EQ(U16(bytes, 26), 1u);       // planes
-    EXPECT_EQ(U16(bytes, 28), 24u);      // bits per pixel
-    EXPECT_EQ(U32(bytes, 30), 0u);       // uncompressed
-    EXPECT_EQ(U32(bytes, 34), 24u);      // image size
+    EXPECT_EQ(U32(bytes, 14), 40u);        // header size
+    EXPECT_EQ(U32(bytes, 18), 3u);         // width
+    EXPECT_EQ(U32(bytes, 22), 2u);         // height (bottom-up)
+    EXPECT_EQ(U16(bytes, 26), 1u);         // planes
+    EXPECT_EQ(U16(bytes, 28), 24u);        // bits per pixel
+    EXPECT_EQ(U32(bytes, 30), 0u);         // uncompressed
+    EXPECT_EQ(U32(bytes, 34), 24u);        // image size
     for (int nAt = 38; nAt < 54; nAt += 4) // resolution and colour counts
         EXPECT_EQ(U32(bytes, nAt), 0u) << nAt;
     const QByteArray rows = bytes.mid(54);
@@ -245,10 +245,10 @@ TEST(Capture, KnownFrameHasItsPixels)
     using P = std::array<int, 3>;
     for (int x : {1, 112, 223})
     {
-        EXPECT_EQ(Pixel(dib, x, 10), (P{0, 0, 255})) << x;    // red line
+        EXPECT_EQ(Pixel(dib, x, 10), (P{0, 0, 255})) << x;     // red line
         EXPECT_EQ(Pixel(dib, x, 11), (P{255, 255, 255})) << x; // clear colour
         EXPECT_EQ(Pixel(dib, x, 9), (P{255, 255, 255})) << x;
-        EXPECT_EQ(Pixel(dib, x, 187), (P{255, 0, 0})) << x;   // blue line, 5 below the top
+        EXPECT_EQ(Pixel(dib, x, 187), (P{255, 0, 0})) << x; // blue line, 5 below the top
     }
     EXPECT_EQ(Pixel(dib, 50, 100), (P{255, 255, 255}));
     for (int y = 0; y < 193; ++y)

@@ -52,7 +52,7 @@ struct SLayoutCase
     int nMode;
     std::set<int> visible; // of the groups above
     int nOkId;
-    QPoint ptOk; // in the template, dialog units
+    QPoint ptOk;          // in the template, dialog units
     const char* pszLabel; // of 1051
 };
 
@@ -116,23 +116,47 @@ TEST_P(ShiftLayoutTest, ShowsTheRowsOfTheCapabilityAndMode)
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, ShiftLayoutTest,
-    ::testing::Values(
-        SLayoutCase{"BothDirectionsTwoScreens", 3, 1,
-                    Union({kHorzTop, kVertTop, kHorzWa, kHorzTp, kVertWa, kVertTp,
-                           {kIdHorzValues, kIdVertValues, kIdOk}}),
-                    kIdOk, {294, 241}, "WA maximum half height"},
-        SLayoutCase{"BothDirectionsOneScreen", 3, 0,
-                    Union({kHorzTop, kVertTop, kHorzWa, kVertWa,
-                           {kIdHorzValuesShort, kIdVertValuesShort, kIdOk}}),
-                    kIdOk, {294, 241}, "WA/TP maximum half height"},
-        // The vertical group alone, in the horizontal one's place.
-        SLayoutCase{"VerticalTwoScreens", 1, 1,
-                    Union({kVertTop, kVertWa, kVertTp, {kIdVertValues, kIdOk}}), kIdOk,
-                    {118, 240}, "WA maximum half height"},
-        SLayoutCase{"VerticalOneScreen", 1, 0,
-                    Union({kVertTop, kVertWa,
-                           {kIdHorzValuesShort, kIdVertValuesShort, kIdOkOneGroup}}),
-                    kIdOkOneGroup, {118, 240}, "WA/TP maximum half height"}),
+    ::testing::Values(SLayoutCase{"BothDirectionsTwoScreens",
+                                  3,
+                                  1,
+                                  Union({kHorzTop,
+                                         kVertTop,
+                                         kHorzWa,
+                                         kHorzTp,
+                                         kVertWa,
+                                         kVertTp,
+                                         {kIdHorzValues, kIdVertValues, kIdOk}}),
+                                  kIdOk,
+                                  {294, 241},
+                                  "WA maximum half height"},
+                      SLayoutCase{"BothDirectionsOneScreen",
+                                  3,
+                                  0,
+                                  Union({kHorzTop,
+                                         kVertTop,
+                                         kHorzWa,
+                                         kVertWa,
+                                         {kIdHorzValuesShort, kIdVertValuesShort, kIdOk}}),
+                                  kIdOk,
+                                  {294, 241},
+                                  "WA/TP maximum half height"},
+                      // The vertical group alone, in the horizontal one's place.
+                      SLayoutCase{"VerticalTwoScreens",
+                                  1,
+                                  1,
+                                  Union({kVertTop, kVertWa, kVertTp, {kIdVertValues, kIdOk}}),
+                                  kIdOk,
+                                  {118, 240},
+                                  "WA maximum half height"},
+                      SLayoutCase{"VerticalOneScreen",
+                                  1,
+                                  0,
+                                  Union({kVertTop,
+                                         kVertWa,
+                                         {kIdHorzValuesShort, kIdVertValuesShort, kIdOkOneGroup}}),
+                                  kIdOkOneGroup,
+                                  {118, 240},
+                                  "WA/TP maximum half height"}),
     [](const ::testing::TestParamInfo<SLayoutCase>& info) { return info.param.pszName; });
 
 TEST(ShiftDialog, LimitsSlidersAndViews)
@@ -147,7 +171,8 @@ TEST(ShiftDialog, LimitsSlidersAndViews)
     dlg.Create();
     dlg.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
-    auto texts = [&](std::initializer_list<int> ids) {
+    auto texts = [&](std::initializer_list<int> ids)
+    {
         QStringList list;
         for (int nId : ids)
             list << D::Text(&dlg, nId);

@@ -1,8 +1,8 @@
 // Masked bitmaps drawn onto images: the transparent colour must match exactly,
 // pictures are stretched to the rectangle, and devices without raster operations
 // give the same picture.
-#include "platform/PainterDC.h"
 #include "platform/MaskedBitmap.h"
+#include "platform/PainterDC.h"
 
 #include <QPainter>
 #include <QTemporaryDir>
@@ -118,10 +118,12 @@ TEST(MaskedBitmap, MissingBitmapsDrawNothing)
     CMaskedBitmap bitmap;
     EXPECT_FALSE(bitmap.LoadFromFile("/nonexistent/picture.bmp"));
     EXPECT_FALSE(bitmap.LoadFromResource(-1));
-    const QImage target = DrawnOnRed(2, 2, [&](CDC& dc) {
-        bitmap.Draw(dc, QRect(0, 0, 2, 2));
-        bitmap.DrawTransparent(dc, QRect(0, 0, 2, 2), kKeyColour);
-    });
+    const QImage target = DrawnOnRed(2, 2,
+                                     [&](CDC& dc)
+                                     {
+                                         bitmap.Draw(dc, QRect(0, 0, 2, 2));
+                                         bitmap.DrawTransparent(dc, QRect(0, 0, 2, 2), kKeyColour);
+                                     });
     EXPECT_EQ(target.pixel(0, 0), kRed);
     EXPECT_EQ(target.pixel(1, 1), kRed);
 }
@@ -133,9 +135,9 @@ TEST(MaskedBitmap, LogoResourceHasTransparentBackground)
         GTEST_SKIP() << "no logo bitmap in this build";
     // The corner of the logo is pure green: drawn transparent, the target shows.
     const QSize size = logo.GetSize();
-    const QImage target = DrawnOnRed(size.width(), size.height(), [&](CDC& dc) {
-        logo.DrawTransparent(dc, QRect(QPoint(0, 0), size), kKeyColour);
-    });
+    const QImage target = DrawnOnRed(
+        size.width(), size.height(),
+        [&](CDC& dc) { logo.DrawTransparent(dc, QRect(QPoint(0, 0), size), kKeyColour); });
     EXPECT_EQ(target.pixel(0, 0), kRed);
 }
 

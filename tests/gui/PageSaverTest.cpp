@@ -1,8 +1,8 @@
 // "Save Current Page": the text of each page after a calculation, and the
 // all-or-nothing write.
 #include "DialogDriver.h"
-#include "LenvaraDlgIds.h"
 #include "ImagePageIds.h"
+#include "LenvaraDlgIds.h"
 #include "LenvaraPageIds.h"
 
 #include "app/LenvaraApp.h"
@@ -12,15 +12,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTimer>
 #include <QTabBar>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -63,7 +63,9 @@ class CSmallDisk
 public:
     CSmallDisk()
     {
-        struct sigaction ignore{};
+        struct sigaction ignore
+        {
+        };
         ignore.sa_handler = SIG_IGN;
         sigaction(SIGXFSZ, &ignore, &m_oldAction);
         getrlimit(RLIMIT_FSIZE, &m_oldLimit);
@@ -80,7 +82,9 @@ public:
     CSmallDisk& operator=(const CSmallDisk&) = delete;
 
 private:
-    struct sigaction m_oldAction{};
+    struct sigaction m_oldAction
+    {
+    };
     rlimit m_oldLimit{};
 };
 } // namespace
@@ -100,8 +104,7 @@ protected:
     // The text "Save Current Page" writes for the active page now.
     std::string PageText()
     {
-        const std::string strPage =
-            m_pDlg->GetSheet()->GetActivePage()->GetCaption().toStdString();
+        const std::string strPage = m_pDlg->GetSheet()->GetActivePage()->GetCaption().toStdString();
         return CPageSaver::BuildText(m_pDlg->Recalculate(), strPage, m_app.GetDateText());
     }
 
@@ -115,20 +118,19 @@ TEST_F(PageSaverTest, ProjectionDistancePageText)
     D::Type(pPage, Img::kIdWidth, QStringLiteral("3"));
     D::PressEnter(pPage, Img::kIdWidth);
     std::string strDate;
-    EXPECT_EQ(WithoutDate(PageText(), strDate),
-              "Lenvara Calculator: Projection Distance\n"
-              "Model: Kelda W1\n"
-              "Units: Meters\n"
-              "Aspect Ratio: 16:9\n"
-              "Gain: 1.00\n"
-              "Input: Width\n"
-              "Width: 3.00\n"
-              "Height: 1.69\n"
-              "Diagonal: 3.44\n"
-              "Projection Distance (Wide): 4.11\n"
-              "Projection Distance (Tele): 4.98\n"
-              "Expected Screen Luminance (Wide): 125.75 Nits\n"
-              "Expected Screen Luminance (Tele): 125.75 Nits\n");
+    EXPECT_EQ(WithoutDate(PageText(), strDate), "Lenvara Calculator: Projection Distance\n"
+                                                "Model: Kelda W1\n"
+                                                "Units: Meters\n"
+                                                "Aspect Ratio: 16:9\n"
+                                                "Gain: 1.00\n"
+                                                "Input: Width\n"
+                                                "Width: 3.00\n"
+                                                "Height: 1.69\n"
+                                                "Diagonal: 3.44\n"
+                                                "Projection Distance (Wide): 4.11\n"
+                                                "Projection Distance (Tele): 4.98\n"
+                                                "Expected Screen Luminance (Wide): 125.75 Nits\n"
+                                                "Expected Screen Luminance (Tele): 125.75 Nits\n");
     // "m/d/yyyy   hh:mm:ss" and the line end.
     EXPECT_EQ(strDate.find("   "), strDate.size() - 12) << strDate;
     EXPECT_EQ(strDate.back(), '\n');
@@ -148,21 +150,20 @@ TEST_F(PageSaverTest, ScreenDimensionsPageTextInFeet)
     // 2.35:1 rows: throw 1.028 / 1.245; heights x 27/64. A 16:9 panel lights the whole
     // 2.35:1 screen, and in feet the luminance is lumens per square foot:
     // 2000 / (9.7276 x 4.1038) and 2000 / (8.0321 x 3.3886).
-    EXPECT_EQ(text,
-              "Lenvara Calculator: Screen Dimensions\n"
-              "Model: Kelda W1\n"
-              "Units: Feet\n"
-              "Aspect Ratio: 2.35:1\n"
-              "Gain: 1.00\n"
-              "Projection Distance: 10.00\n"
-              "Width (Tele): 8.03\n"
-              "Width (Wide): 9.73\n"
-              "Height (Tele): 3.39\n"
-              "Height (Wide): 4.10\n"
-              "Diagonal (Tele): 8.72\n"
-              "Diagonal (Wide): 10.56\n"
-              "Expected Screen Luminance (Wide): 50.10 FtL\n"
-              "Expected Screen Luminance (Tele): 73.48 FtL\n");
+    EXPECT_EQ(text, "Lenvara Calculator: Screen Dimensions\n"
+                    "Model: Kelda W1\n"
+                    "Units: Feet\n"
+                    "Aspect Ratio: 2.35:1\n"
+                    "Gain: 1.00\n"
+                    "Projection Distance: 10.00\n"
+                    "Width (Tele): 8.03\n"
+                    "Width (Wide): 9.73\n"
+                    "Height (Tele): 3.39\n"
+                    "Height (Wide): 4.10\n"
+                    "Diagonal (Tele): 8.72\n"
+                    "Diagonal (Wide): 10.56\n"
+                    "Expected Screen Luminance (Wide): 50.10 FtL\n"
+                    "Expected Screen Luminance (Tele): 73.48 FtL\n");
 }
 
 namespace
@@ -273,8 +274,9 @@ TEST_F(PageSaverTest, SaveWritesOneCalculationMadeFromWhatTheDialogShows)
     const QByteArray saved = ReadAll(strPath);
     EXPECT_TRUE(saved.contains("Model: Kelda W2\nUnits: Meters\nAspect Ratio: 16:9\nGain: 0.00\n"))
         << saved.toStdString();
-    EXPECT_TRUE(saved.contains("Projection Distance (Wide): 4.56\nProjection Distance (Tele): 6.84\n"
-                               "Expected Screen Luminance (Wide): 0.00 Nits\n"))
+    EXPECT_TRUE(
+        saved.contains("Projection Distance (Wide): 4.56\nProjection Distance (Tele): 6.84\n"
+                       "Expected Screen Luminance (Wide): 0.00 Nits\n"))
         << saved.toStdString();
 }
 

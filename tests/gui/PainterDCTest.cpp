@@ -69,13 +69,13 @@ TEST_P(RasterOpTest, CombinesSourceAndDestinationBitwise)
                 << std::hex << target.pixel(x, y);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PainterDC, RasterOpTest,
-    ::testing::Values(SRopCase{"Copy", ERasterOp::SrcCopy, 0x3C5A96u},
-                      SRopCase{"Invert", ERasterOp::SrcInvert, 0xCCAA66u},
-                      SRopCase{"And", ERasterOp::SrcAnd, 0x305090u},
-                      SRopCase{"Paint", ERasterOp::SrcPaint, 0xFCFAF6u}),
-    [](const ::testing::TestParamInfo<SRopCase>& info) { return info.param.pszName; });
+INSTANTIATE_TEST_SUITE_P(PainterDC, RasterOpTest,
+                         ::testing::Values(SRopCase{"Copy", ERasterOp::SrcCopy, 0x3C5A96u},
+                                           SRopCase{"Invert", ERasterOp::SrcInvert, 0xCCAA66u},
+                                           SRopCase{"And", ERasterOp::SrcAnd, 0x305090u},
+                                           SRopCase{"Paint", ERasterOp::SrcPaint, 0xFCFAF6u}),
+                         [](const ::testing::TestParamInfo<SRopCase>& info)
+                         { return info.param.pszName; });
 
 TEST(PainterDC, PositiveHeightIsTheCellNegativeTheCharacterHeight)
 {

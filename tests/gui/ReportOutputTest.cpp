@@ -179,8 +179,8 @@ TEST_F(ReportOutputTest, FailedPdfWriteLeavesTheOldFileAndTellsWhy)
             {
                 CFullDisk disk;
                 if (bExport)
-                    nResult = ExportReportPdf(strPdf, DefaultReportPageSetup(), m_content,
-                                              &strError);
+                    nResult =
+                        ExportReportPdf(strPdf, DefaultReportPageSetup(), m_content, &strError);
                 else
                 {
                     // What the print dialog leaves for "Print to File".
@@ -266,8 +266,7 @@ TEST_F(ReportOutputTest, OnlyThisPrintsCaptureIsPrinted)
     EXPECT_EQ(ReadAll(m_content.strSnapshotPath), staleFile);
     const QStringList sizes = PdfImageSizes(strPdf);
     EXPECT_EQ(sizes.size(), 3) << sizes.join(' ').toStdString();
-    EXPECT_TRUE(sizes.contains(
-        QStringLiteral("%1x%2").arg(size.width()).arg(size.height())))
+    EXPECT_TRUE(sizes.contains(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())))
         << sizes.join(' ').toStdString();
     EXPECT_FALSE(sizes.contains(QStringLiteral("37x23")));
 }

@@ -2,8 +2,8 @@
 // from "DealerData.txt" in the working directory, and the user's locale, which must
 // not change how numbers are read and shown.
 #include "DialogDriver.h"
-#include "LenvaraDlgIds.h"
 #include "ImagePageIds.h"
+#include "LenvaraDlgIds.h"
 
 #include "app/LenvaraApp.h"
 #include "ui/LenvaraDlg.h"

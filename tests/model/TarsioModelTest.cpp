@@ -47,19 +47,14 @@ TEST_P(ModelNameMatch, LoadsOnlyTheExactNameAndAspect)
 
 INSTANTIATE_TEST_SUITE_P(
     Names, ModelNameMatch,
-    testing::Values(SNameCase{"Exact", "Kelda W1", 1, 1},
-                    SNameCase{"ExactOtherAspect", "Kelda W1", 2, 1},
-                    SNameCase{"LastModel", "Wexa  3", 0, 1},
-                    SNameCase{"LowerCase", "kelda w1", 1, 0},
-                    SNameCase{"ExtraBlank", "Kelda  W1", 1, 0},
-                    SNameCase{"TrailingBlank", "Kelda W1 ", 1, 0},
-                    SNameCase{"Prefix", "Kelda W", 1, 0},
-                    SNameCase{"BlankRunGiven", "Vela  X2", 1, 1},
-                    SNameCase{"BlankRunCollapsed", "Vela X2", 1, 0},
-                    SNameCase{"NoSuchAspect", "Kelda W1", 3, 0},
-                    SNameCase{"NegativeAspect", "Kelda W1", -1, 0},
-                    SNameCase{"Empty", "", 1, 0},
-                    SNameCase{"Null", nullptr, 1, 0}),
+    testing::Values(
+        SNameCase{"Exact", "Kelda W1", 1, 1}, SNameCase{"ExactOtherAspect", "Kelda W1", 2, 1},
+        SNameCase{"LastModel", "Wexa  3", 0, 1}, SNameCase{"LowerCase", "kelda w1", 1, 0},
+        SNameCase{"ExtraBlank", "Kelda  W1", 1, 0}, SNameCase{"TrailingBlank", "Kelda W1 ", 1, 0},
+        SNameCase{"Prefix", "Kelda W", 1, 0}, SNameCase{"BlankRunGiven", "Vela  X2", 1, 1},
+        SNameCase{"BlankRunCollapsed", "Vela X2", 1, 0},
+        SNameCase{"NoSuchAspect", "Kelda W1", 3, 0}, SNameCase{"NegativeAspect", "Kelda W1", -1, 0},
+        SNameCase{"Empty", "", 1, 0}, SNameCase{"Null", nullptr, 1, 0}),
     [](const testing::TestParamInfo<SNameCase>& info) { return info.param.pszLabel; });
 
 // Four catalogue models, every field written out by hand.
@@ -111,6 +106,7 @@ TEST_P(ReferenceModel, LoadsEachFieldToItsPlace)
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Models, ReferenceModel,
     testing::Values(
@@ -135,6 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
         }
         return s;
     });
+// clang-format on
 
 TEST(TarsioModel, LoadReplacesEveryCatalogueField)
 {

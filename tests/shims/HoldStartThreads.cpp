@@ -1,9 +1,9 @@
 // Preloaded into the desktop program by the start-up thread test. Every thread the
 // process starts while it has no threads but the main one and those held here, and
 // that is not one of the toolkit's own, runs to the end of its work before the
-// creating call returns, and then stays alive, idle, until the process exits. That turns the worst order of a
-// start-up race into the only order: whatever such a thread touched is touched
-// before main() goes on, by a thread that is still alive afterwards.
+// creating call returns, and then stays alive, idle, until the process exits. That turns the worst
+// order of a start-up race into the only order: whatever such a thread touched is touched before
+// main() goes on, by a thread that is still alive afterwards.
 #include <dirent.h>
 #include <dlfcn.h>
 #include <pthread.h>
@@ -55,8 +55,8 @@ extern "C" int pthread_create(pthread_t* pThread, const pthread_attr_t* pAttr,
 {
     static const auto pfnReal = reinterpret_cast<FCreate>(dlsym(RTLD_NEXT, "pthread_create"));
     Dl_info info{};
-    const bool bToolkit = dladdr(reinterpret_cast<void*>(pfnStart), &info) != 0 &&
-                          info.dli_fname && std::strstr(info.dli_fname, "libQt6");
+    const bool bToolkit = dladdr(reinterpret_cast<void*>(pfnStart), &info) != 0 && info.dli_fname &&
+                          std::strstr(info.dli_fname, "libQt6");
     if (bToolkit || CountThreads() != 1 + g_nHeld.load())
         return pfnReal(pThread, pAttr, pfnStart, pArg);
     SHeldStart start{pfnStart, pArg, {}};
