@@ -142,6 +142,26 @@ std::optional<SShiftRange> HorizontalRangeAt(const SShiftEnvelope& envelope, dou
     return RangeAcross(envelope, VerticalAxes(envelope), dY);
 }
 
+double VerticalShareAt(const SShiftEnvelope& envelope, double dShareX, bool bUp)
+{
+    if (!(std::abs(dShareX) <= 1.0))
+        return 0.0;
+    const double dX = dShareX * (dShareX < 0.0 ? envelope.dLeft : envelope.dRight);
+    const std::optional<SShiftRange> range = VerticalRangeAt(envelope, dX);
+    const double dRoom = bUp ? envelope.dUp : envelope.dDown;
+    if (!range)
+        return 0.0;
+    // A side without room has nothing to lose: its share moves nothing.
+    if (!(dRoom > 0.0))
+        return 1.0;
+    return std::clamp((bUp ? range->dMax : -range->dMin) / dRoom, 0.0, 1.0);
+}
+
+bool ReachesShares(const SShiftEnvelope& envelope, double dShareX, double dShareY)
+{
+    return std::abs(dShareY) <= VerticalShareAt(envelope, dShareX, dShareY >= 0.0) + kReachSlack;
+}
+
 std::vector<SShiftPoint> ShiftEnvelopeOutline(const SShiftEnvelope& envelope, int nSamples)
 {
     // An odd count puts a sample on the vertical axis, where the outline reaches the

@@ -73,6 +73,13 @@ std::optional<SShiftEnvelope> ModelShiftEnvelope(const std::string& szName, int 
 std::optional<SShiftRange> VerticalRangeAt(const SShiftEnvelope& envelope, double dX);
 std::optional<SShiftRange> HorizontalRangeAt(const SShiftEnvelope& envelope, double dY);
 
+// The Shift Calculator's sliders give each shift as a share of its one-direction limit,
+// -1 (full left, full down) to 1 (full right, full up). The share of the room up (or
+// down) that remains at a horizontal share, 0 to 1; whether the lens reaches both
+// shares at once.
+double VerticalShareAt(const SShiftEnvelope& envelope, double dShareX, bool bUp);
+bool ReachesShares(const SShiftEnvelope& envelope, double dShareX, double dShareY);
+
 // The closed outline, counter-clockwise from the leftmost point, its last point equal
 // to its first; nSamples points (made odd, at least 3) along each of the upper and
 // lower edges, one of them on the vertical axis.

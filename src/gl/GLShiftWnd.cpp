@@ -41,6 +41,11 @@ void CGLShiftWnd::SetTeleAngles(float fMinus, float fPlus)
     m_fAngleTelePlus = fPlus;
 }
 
+void CGLShiftWnd::SetOutOfReach(bool bOutOfReach)
+{
+    m_bOutOfReach = bOutOfReach;
+}
+
 void CGLShiftWnd::SetShiftRatio(float r)
 {
     m_fShiftRatio = r;
@@ -120,9 +125,17 @@ void CGLShiftWnd::DrawShiftLabels(float x, float y, float z, float w, float h, f
         return;
     const float g = LabelScale(w, h, d);
     const bool bHorizontal = m_eAxis == EShiftAxis::Horizontal;
+    // Dark amber: readable on white, apart from the WA blue and the TP red.
+    const auto edgeColour = [this](float fRed, float fBlue)
+    {
+        if (m_bOutOfReach)
+            glColor4f(0.85f, 0.45f, 0.0f, 1.0f);
+        else
+            glColor4f(fRed, 0.0f, fBlue, 1.0f);
+    };
     glPushMatrix();
     glTranslated(x, y, z);
-    glColor4f(0.0f, 0.0f, 1.0f, 1.0f);
+    edgeColour(0.0f, 1.0f);
     if (nMode == 0)
     {
         DrawShiftLabel(" Shift = ", EdgeOffsetWide(m_fShiftRatio), w, h, g, 0.0f);
@@ -133,7 +146,7 @@ void CGLShiftWnd::DrawShiftLabels(float x, float y, float z, float w, float h, f
     {
         DrawShiftLabel(" Shift(WA)= ", EdgeOffsetWide(m_fShiftRatio), w, h, g,
                        bHorizontal ? 200.0f : 0.0f);
-        glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
+        edgeColour(1.0f, 0.0f);
         DrawShiftLabel(" Shift(TP)= ", EdgeOffsetTele(m_fShiftRatio), w, h, g,
                        bHorizontal ? 0.0f : -200.0f);
         glColor4f(0.0f, 0.0f, 0.0f, 1.0f);

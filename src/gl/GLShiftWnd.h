@@ -29,6 +29,10 @@ public:
     void SetWideAngles(float fMinus, float fPlus);
     void SetTeleAngles(float fMinus, float fPlus);
     void SetShiftRatio(float r);
+    // Out of reach: the shift labels turn to the warning colour (the lens cannot
+    // reach the corner the two sliders make together); the owner repaints.
+    void SetOutOfReach(bool bOutOfReach);
+    bool IsOutOfReach() const { return m_bOutOfReach; }
 
     // The picture centre's offset from the lens axis along the shift axis at the
     // ratio r, WA and TP end.
@@ -66,6 +70,7 @@ protected:
     float m_fAngleTeleMinus = 0.0f;
     float m_fAngleTelePlus = 0.0f;
     float m_fShiftRatio = 0.0f;
+    bool m_bOutOfReach = false;
 
 private:
     // The reach of a picture w' x h' to both sides along the axis at distance fD with
@@ -78,6 +83,7 @@ private:
     void Vertex(float fAlong, float fAcross) const;
     // The labels of mode 0: the WA edge in blue, the two distances in black; of mode
     // 1: both edges, the WA one (blue) 200 units above the TP one (red; the
+    // edges in the warning colour while out of reach; the
     // horizontal view raises the WA label, the vertical view lowers the TP label),
     // and the one distance in black.
     void DrawShiftLabels(float x, float y, float z, float w, float h, float d, int nMode);

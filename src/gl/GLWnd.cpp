@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
+#include <QToolTip>
 
 #include <algorithm>
 #include <climits>
@@ -525,7 +526,13 @@ void CGLWnd::mouseMoveEvent(QMouseEvent* event)
     if (m_camera.Drag(pt.x(), pt.y()))
         Invalidate();
     else
+    {
+        // The native picture window takes the pointer, so the toolkit never shows
+        // this widget's tooltip by itself.
+        if (event->buttons() == Qt::NoButton && !toolTip().isEmpty())
+            QToolTip::showText(event->globalPosition().toPoint(), toolTip(), this);
         QWidget::mouseMoveEvent(event);
+    }
 }
 
 QPoint CGLWnd::ContextMenuPosition(const QContextMenuEvent& event) const

@@ -7,6 +7,8 @@
 
 #include <QFrame>
 
+#include <cmath>
+
 using namespace HVShiftDlgIds;
 
 namespace
@@ -115,6 +117,11 @@ void CHVShiftDialog::SetVerticalAngles(float fA1, float fA2, float fA3, float fA
     m_anglesVertical = ShiftAnglesFromLimits(fA1, fA2, fA3, fA4);
     m_wndVertical.SetWideAngles(fA1, fA2);
     m_wndVertical.SetTeleAngles(fA3, fA4);
+}
+
+void CHVShiftDialog::SetShiftEnvelope(const std::optional<SShiftEnvelope>& envelope)
+{
+    m_envelope = envelope;
 }
 
 bool CHVShiftDialog::OnInitDialog()
@@ -267,7 +274,45 @@ void CHVShiftDialog::OnVScroll(int nId, int nPos)
         SetControlText(this, kIdWaVertCenter, FormatLength(m_wndVertical.CenterOffsetWide(r)));
         SetControlText(this, kIdTpVertCenter, FormatLength(m_wndVertical.CenterOffsetTele(r)));
     }
+    ShowReach();
     CDialog::OnVScroll(nId, nPos);
+}
+
+void CHVShiftDialog::ShowReach()
+{
+    const auto share = [this](int nId)
+    {
+        const int nMax = GetTrackBarMax(this, nId);
+        return nMax == 0 ? 0.0 : static_cast<double>(GetTrackBarPos(this, nId)) / nMax;
+    };
+    const double dShareX = share(kIdHorzSlider);
+    const double dShareY = -share(kIdVertSlider); // the slider's top is full up
+    const bool bOut = m_envelope && m_nShiftCaps == 3 && dShareX != 0.0 && dShareY != 0.0 &&
+                      !ReachesShares(*m_envelope, dShareX, dShareY);
+    QString strTip;
+    if (bOut)
+    {
+        const double dPercent =
+            std::round(VerticalShareAt(*m_envelope, dShareX, dShareY > 0.0) * 100.0);
+        const QString strSide = dShareY > 0.0 ? QStringLiteral("up") : QStringLiteral("down");
+        const QString strLeft = dPercent == 0.0
+                                    ? QStringLiteral("no shift %1 remains").arg(strSide)
+                                    : QStringLiteral("only %1 % of the shift %2 remains")
+                                          .arg(QString::number(dPercent, 'f', 0), strSide);
+        strTip = QStringLiteral("The lens cannot reach this corner: at this horizontal shift "
+                                "%1%2.")
+                     .arg(strLeft,
+                          m_envelope->bApproximate ? QStringLiteral(" (approximate)") : QString());
+    }
+    for (CGLShiftWnd* pView :
+         {static_cast<CGLShiftWnd*>(&m_wndHorizontal), static_cast<CGLShiftWnd*>(&m_wndVertical)})
+    {
+        if (pView->IsOutOfReach() == bOut && pView->toolTip() == strTip)
+            continue;
+        pView->SetOutOfReach(bOut);
+        pView->setToolTip(strTip);
+        pView->Invalidate();
+    }
 }
 
 bool CHVShiftDialog::OnReturnKey()

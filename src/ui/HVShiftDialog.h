@@ -7,10 +7,14 @@
 // two distances) the WA rows speak for both ends and the TP rows are left out.
 // Inputs: the mode, the WA and TP (width, height, distance) triples in the user's
 // unit, the capability and the record's shift angles in degrees, all handed over
-// before the modal run. Shows values only; both OK buttons close it. Made, filled
-// and run by the calculation pages' "Shift" command.
+// before the modal run. Shows values only; both OK buttons close it. Given the
+// lens's combined shift envelope, a corner the two sliders make together that the
+// lens cannot reach turns both views' shift labels to the warning colour, with a
+// tooltip that says so. Made, filled and run by the calculation pages' "Shift"
+// command.
 #pragma once
 
+#include "core/ShiftEnvelope.h"
 #include "core/ShiftLimits.h"
 #include "gl/GLShiftWnd_Orizzontale.h"
 #include "gl/GLShiftWnd_Verticale.h"
@@ -33,6 +37,8 @@ public:
     // WA room B (plus side), TP room A, TP room B; also handed to that view.
     void SetHorizontalAngles(float fA1, float fA2, float fA3, float fA4);
     void SetVerticalAngles(float fA1, float fA2, float fA3, float fA4);
+    // The outline both shifts at once must stay in; none checks nothing.
+    void SetShiftEnvelope(const std::optional<SShiftEnvelope>& envelope);
 
     const CGLShiftWnd_Orizzontale& GetHorizontalView() const { return m_wndHorizontal; }
     const CGLShiftWnd_Verticale& GetVerticalView() const { return m_wndVertical; }
@@ -57,6 +63,9 @@ private:
     void SwapPlacements(int nId1, int nId2);
     // Moves the top-level placement's bottom edge up by s pixels.
     void ShortenBy(int s);
+    // Both views marked while both sliders are off centre and their corner lies
+    // outside the envelope.
+    void ShowReach();
 
     CGLShiftWnd_Orizzontale m_wndHorizontal;
     CGLShiftWnd_Verticale m_wndVertical;
@@ -72,4 +81,5 @@ private:
     float m_fD2 = 0.0f;
     SShiftAngles m_anglesHorizontal;
     SShiftAngles m_anglesVertical;
+    std::optional<SShiftEnvelope> m_envelope;
 };

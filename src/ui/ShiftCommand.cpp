@@ -1,6 +1,7 @@
 #include "ui/ShiftCommand.h"
 
 #include "core/Calculation.h"
+#include "core/ShiftEnvelope.h"
 #include "ui/HVShiftDialog.h"
 
 #include <QMessageBox>
@@ -47,5 +48,7 @@ void RunShiftCommand(CLenvaraEngine& engine, QWidget* pParent, const SCalculatio
         dlg.SetHorizontalAngles(afHorz[0], afHorz[1], afHorz[2], afHorz[3]);
     if (nShiftCaps == 1 || nShiftCaps == 3)
         dlg.SetVerticalAngles(afVert[0], afVert[1], afVert[2], afVert[3]);
+    if (nShiftCaps == 3)
+        dlg.SetShiftEnvelope(ModelShiftEnvelope(request.strName, request.nAspectCode));
     dlg.DoModal();
 }

@@ -66,6 +66,13 @@ TEST(ShiftEnvelopeTest, PointsOnEachSideAndInACorner)
     const SShiftRange half = *HorizontalRangeAt(env, 7.51396 / 2);
     EXPECT_NEAR(half.dMax, 1.28773, 1e-4);
     EXPECT_NEAR(half.dMin, -1.28773, 1e-4);
+    // The Shift Calculator's sliders in shares of the rooms: half right leaves 64.24 %
+    // up and down; full right leaves nothing.
+    EXPECT_NEAR(VerticalShareAt(env, 0.5, true), 0.64237, 1e-4);
+    EXPECT_NEAR(VerticalShareAt(env, -0.5, false), 0.64237, 1e-4);
+    EXPECT_TRUE(ReachesShares(env, 0.5, -0.64));
+    EXPECT_FALSE(ReachesShares(env, 0.5, 0.65));
+    EXPECT_FALSE(ReachesShares(env, 1.0, 1.0 / 15));
     // Beyond the room on either side nothing remains.
     EXPECT_FALSE(VerticalRangeAt(env, 2.1).has_value());
     EXPECT_FALSE(HorizontalRangeAt(env, -3.8).has_value());

@@ -222,4 +222,45 @@ TEST(ShiftDialog, LimitsSlidersAndViews)
     EXPECT_FALSE(dlg.isVisible());
 }
 
+TEST(ShiftDialog, CornerOutOfTheLensReachIsMarked)
+{
+    // The diamond |h| + |v| <= 1 of equal rooms: the sliders' 15 steps a side are
+    // fifteenths of it.
+    CHVShiftDialog dlg;
+    dlg.SetViewData(1, 4, 2.25f, 6, 4.5f, 2.53f, 7.5f);
+    dlg.SetShiftCaps(3);
+    dlg.SetHorizontalAngles(5, 5, 5, 5);
+    dlg.SetVerticalAngles(5, 5, 5, 5);
+    dlg.SetShiftEnvelope(DiamondShiftEnvelope(1.0, 1.0, 1.0, 1.0));
+    dlg.Create();
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    const struct
+    {
+        int nSlider;
+        Qt::Key eKey;
+        bool bOut;
+        const char* pszTip;
+    } steps[] = {
+        {kIdHorzSlider, Qt::Key_End, false, ""}, // full right, vertical centred
+        {kIdVertSlider, Qt::Key_Up, true, "no shift up remains (approximate)"},
+        {kIdHorzSlider, Qt::Key_Up, false, ""}, // 14/15 right and 1/15 up: on the edge
+        {kIdVertSlider, Qt::Key_End, true, "only 7 % of the shift down remains"},
+        {kIdHorzSlider, Qt::Key_Home, true, "no shift down remains"},
+        {kIdVertSlider, Qt::Key_Home, true, "no shift up remains"},
+    };
+    for (const auto& step : steps)
+    {
+        D::PressKey(D::Control(&dlg, step.nSlider), step.eKey);
+        for (const CGLShiftWnd* pView : {static_cast<const CGLShiftWnd*>(&dlg.GetHorizontalView()),
+                                         static_cast<const CGLShiftWnd*>(&dlg.GetVerticalView())})
+        {
+            EXPECT_EQ(pView->IsOutOfReach(), step.bOut) << step.nSlider << " " << step.eKey;
+            EXPECT_EQ(pView->toolTip().contains(step.pszTip), true)
+                << pView->toolTip().toStdString();
+            EXPECT_EQ(pView->toolTip().isEmpty(), !step.bOut);
+        }
+    }
+}
+
 } // namespace
