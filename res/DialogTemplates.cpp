@@ -2,6 +2,7 @@
 
 #include "HVShiftDlgIds.h"
 #include "ProjectorModelsDlgIds.h"
+#include "RoomCheckDlgIds.h"
 
 #include <cstddef>
 
@@ -241,6 +242,47 @@ constexpr SControlTemplate kProjectorModels[] = {
     {Pm::kIdCancel, K::PushButton, "Cancel", 420, 291, 50, 14, kCsTabStop},
 };
 
+// "Room Check": the room's figures at the top (the table order is the tab order:
+// ambient light, nearest seat, farthest seat, tolerance, then Close), the gain of the
+// main window beside them, what is checked, then one line per check: its name with its
+// mark below, and its text, which wraps onto up to four lines.
+namespace Rc = RoomCheckDlgIds;
+constexpr int kRow = 34; // dialog units from one check line to the next
+constexpr int kRow0 = 92;
+constexpr int kRoomWidth = 340;
+constexpr int kLineWidth = kRoomWidth - 75;
+constexpr SControlTemplate kRoomCheck[] = {
+    {kIdStatic, K::GroupBox, "Room", 5, 4, kRoomWidth - 10, 62, kCsNone},
+    {Rc::kIdLuxLabel, K::Static, "&Ambient light (lux)", 12, 18, 80, 8, kCsNone},
+    {Rc::kIdLux, K::Edit, "0", 92, 16, 45, 12, kCsTabStop},
+    {Rc::kIdNearestLabel, K::Static, "&Nearest seat (m)", 12, 34, 80, 8, kCsNone},
+    {Rc::kIdNearest, K::Edit, "", 92, 32, 45, 12, kCsTabStop},
+    {Rc::kIdFarthestLabel, K::Static, "&Farthest seat (m)", 12, 50, 80, 8, kCsNone},
+    {Rc::kIdFarthest, K::Edit, "", 92, 48, 45, 12, kCsTabStop},
+    {Rc::kIdToleranceLabel, K::Static, "&Tolerance (%)", 160, 18, 75, 8, kCsNone},
+    {Rc::kIdTolerance, K::Edit, "5", 238, 16, 45, 12, kCsTabStop},
+    {kIdStatic, K::Static, "Gain (main window)", 160, 34, 75, 8, kCsNone},
+    {Rc::kIdGain, K::Edit, "", 238, 32, 45, 12, kCsReadOnly | kCsRight},
+    {kIdStatic, K::Static, "Empty seats are not checked.", 160, 50, 170, 8, kCsNone},
+    {Rc::kIdStatus, K::Static, "", 7, 70, kRoomWidth - 14, 18, kCsNone},
+    {Rc::kIdFirstName + 0, K::Static, "Contrast", 8, kRow0, 62, 8, kCsNone},
+    {Rc::kIdFirstMark + 0, K::Static, "", 8, kRow0 + 10, 62, 10, kCsNone},
+    {Rc::kIdFirstLine + 0, K::Static, "", 72, kRow0, kLineWidth, 32, kCsNone},
+    {Rc::kIdFirstName + 1, K::Static, "Viewing angle", 8, kRow0 + kRow, 62, 8, kCsNone},
+    {Rc::kIdFirstMark + 1, K::Static, "", 8, kRow0 + kRow + 10, 62, 10, kCsNone},
+    {Rc::kIdFirstLine + 1, K::Static, "", 72, kRow0 + kRow, kLineWidth, 32, kCsNone},
+    {Rc::kIdFirstName + 2, K::Static, "Seat distance", 8, kRow0 + 2 * kRow, 62, 8, kCsNone},
+    {Rc::kIdFirstMark + 2, K::Static, "", 8, kRow0 + 2 * kRow + 10, 62, 10, kCsNone},
+    {Rc::kIdFirstLine + 2, K::Static, "", 72, kRow0 + 2 * kRow, kLineWidth, 32, kCsNone},
+    {Rc::kIdFirstName + 3, K::Static, "Pixels", 8, kRow0 + 3 * kRow, 62, 8, kCsNone},
+    {Rc::kIdFirstMark + 3, K::Static, "", 8, kRow0 + 3 * kRow + 10, 62, 10, kCsNone},
+    {Rc::kIdFirstLine + 3, K::Static, "", 72, kRow0 + 3 * kRow, kLineWidth, 32, kCsNone},
+    {Rc::kIdFirstName + 4, K::Static, "Lens tolerance", 8, kRow0 + 4 * kRow, 62, 8, kCsNone},
+    {Rc::kIdFirstMark + 4, K::Static, "", 8, kRow0 + 4 * kRow + 10, 62, 10, kCsNone},
+    {Rc::kIdFirstLine + 4, K::Static, "", 72, kRow0 + 4 * kRow, kLineWidth, 32, kCsNone},
+    {Rc::kIdClose, K::PushButton, "Close", kRoomWidth - 55, kRow0 + 5 * kRow, 50, 14, kCsTabStop},
+};
+
 constexpr SMenuItem kMainMenu[] = {
     {0, "&File", 0},
     {1, "&Save Current Page", kCmdSavePage, "Ctrl+S"},
@@ -248,6 +290,7 @@ constexpr SMenuItem kMainMenu[] = {
     {1, "Print Pre&view…", kCmdPrintPreview},
     {1, "&Export Report as PDF…", kCmdExportPdf},
     {1, "Projector &Models…", kCmdProjectorModels},
+    {1, "&Room Check…", kCmdRoomCheck, "Ctrl+R"},
     {1, nullptr, 0},
     {1, "E&xit", kCmdExit, "Ctrl+Q"},
     {0, "&Help", 0},
@@ -283,6 +326,8 @@ constexpr SDialogTemplate kHVShiftTemplate{161,      "Shift Calculator", 361, 25
                                            kHVShift, Count(kHVShift),    0};
 constexpr SDialogTemplate kProjectorModelsTemplate{
     170, "Projector Models", 477, 312, kProjectorModels, Count(kProjectorModels), 0};
+constexpr SDialogTemplate kRoomCheckTemplate{
+    180, "Room Check", kRoomWidth, kRow0 + 5 * kRow + 20, kRoomCheck, Count(kRoomCheck), 0};
 constexpr SMenuTemplate kMainMenuTemplate{132, kMainMenu,
                                           static_cast<int>(sizeof kMainMenu / sizeof kMainMenu[0])};
 constexpr SMenuTemplate kGLMenuTemplate{139, kGLMenu,
@@ -322,6 +367,11 @@ const SDialogTemplate& HVShiftDialogTemplate()
 const SDialogTemplate& ProjectorModelsDialogTemplate()
 {
     return kProjectorModelsTemplate;
+}
+
+const SDialogTemplate& RoomCheckDialogTemplate()
+{
+    return kRoomCheckTemplate;
 }
 
 const SMenuTemplate& MainMenuTemplate()

@@ -1,8 +1,8 @@
 // The program's dialog templates and its menu, as tables (positions in dialog
 // units): 100 the About box, 102 the main dialog, 129 the "Projection Distance"
 // page, 130 the "Screen Dimensions" page, 136 the Print Information dialog, 161 the
-// Shift Calculator, 170 "Projector Models"; menu 132 of the main dialog and menu 139,
-// the context menu of the GL views.
+// Shift Calculator, 170 "Projector Models", 180 "Room Check"; menu 132 of the main
+// dialog and menu 139, the context menu of the GL views.
 #pragma once
 
 #include "platform/DialogTemplate.h"
@@ -14,6 +14,7 @@ const SDialogTemplate& LenvaraPageTemplate();
 const SDialogTemplate& PrintInfoDialogTemplate();
 const SDialogTemplate& HVShiftDialogTemplate();
 const SDialogTemplate& ProjectorModelsDialogTemplate();
+const SDialogTemplate& RoomCheckDialogTemplate();
 const SMenuTemplate& MainMenuTemplate();
 const SMenuTemplate& GLMenuTemplate();
 
@@ -25,6 +26,8 @@ inline constexpr int kCmdPrintPreview = 32779;
 inline constexpr int kCmdExportPdf = 32780;
 // The own projector catalogue's dialog.
 inline constexpr int kCmdProjectorModels = 32781;
+// The room check window beside the main dialog.
+inline constexpr int kCmdRoomCheck = 32782;
 inline constexpr int kCmdExit = 32774;
 inline constexpr int kCmdAbout = 32772;
 

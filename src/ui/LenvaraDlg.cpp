@@ -273,6 +273,9 @@ void CLenvaraDlg::OnCommand(int nId)
         if (CProjectorModelsDialog::Run(this))
             ReloadModelList();
         break;
+    case kCmdRoomCheck:
+        OnRoomCheck();
+        break;
     case kCmdExit:
         reject();
         break;
@@ -331,6 +334,7 @@ SCalculation CLenvaraDlg::Recalculate()
     CompleteRequest(request);
     const SCalculation result = m_app.Calculate(request);
     ShowChosenModel();
+    FeedRoomCheck(result);
     if (!result.Succeeded())
     {
         ShowFailedCalculation(pPage->ShowCalculationFailure(result),

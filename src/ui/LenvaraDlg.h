@@ -15,6 +15,7 @@
 #pragma once
 
 #include "core/Calculation.h"
+#include "core/RoomCheck.h"
 #include "gl/GetOGLBitmap.h"
 #include "platform/Dialog.h"
 #include "ui/PrintInfoDialog.h"
@@ -28,6 +29,7 @@ class CGLWnd;
 class CLenvaraApp;
 class CLenvaraPropertySheet;
 class CModelComboBox;
+class CRoomCheckDialog;
 class QFrame;
 class QTimer;
 struct SReportContent;
@@ -99,6 +101,10 @@ public:
     void OnPrintPreview();
     void OnExportPdf();
     void OnAbout();
+    // File > "Room Check…": the room check window beside the dialog, made the first
+    // time and brought to the front after that (LenvaraDlgRoomCheck.cpp).
+    void OnRoomCheck();
+    CRoomCheckDialog* GetRoomCheck() const { return m_pRoomCheck; }
     // Reads the first two lines of "DealerData.txt" in the working directory.
     void ReadDealerData();
     // Captures the preview at the size of its place for a print and writes it to
@@ -132,6 +138,9 @@ private:
     void CompletePendingOwnCatalogue();
     // The message of a catalogue file that could not be used, once, from the event loop.
     void QueueCatalogueError();
+    // Keeps the calculation, successful or not, for the room check window and hands
+    // it over when the window is open.
+    void FeedRoomCheck(const SCalculation& result);
 
     CLenvaraApp& m_app;
     CModelComboBox* m_comboModel = nullptr;
@@ -150,6 +159,11 @@ private:
     // The error line of a catalogue file that could not be used, until it is shown.
     QString m_strCatalogueError;
     bool m_bCatalogueErrorQueued = false;
+    // The room check window, a child window made by the first OnRoomCheck; the latest
+    // calculation and the facts of its record, for its opening.
+    CRoomCheckDialog* m_pRoomCheck = nullptr;
+    SCalculation m_lastCalculation;
+    SProjectorFacts m_lastFacts;
 };
 
 // A new main dialog for the application object, which builds and owns it.
