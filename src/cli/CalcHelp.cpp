@@ -87,7 +87,7 @@ const char kHelpText[] =
     "  shift --envelope  one \"dx dy\" line per point of the closed outline of\n"
     "            the lens shift in both directions at once, in panel millimetres\n"
     "            (right and up positive); for an own projector given by shift\n"
-    "            percentages a first line \"# approximate: ...\".\n"
+    "            percentages alone a first line \"# approximate: ...\".\n"
     "  check     Image luminance (cd/m²); in a dark room the cinema (48 cd/m²)\n"
     "            and home cinema (55 cd/m²) targets, met or not; in a lit room\n"
     "            the room light on the screen, the system contrast and the four\n"

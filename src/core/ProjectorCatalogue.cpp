@@ -7,7 +7,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -79,6 +81,14 @@ std::optional<std::string> TextProblem(std::string_view text, std::size_t nMaxBy
     return std::nullopt;
 }
 
+// A percentage as the shortest text that reads back the same: 55, 27.5.
+std::string FormatPercent(double d)
+{
+    char buf[32];
+    const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, d);
+    return ec == std::errc() ? std::string(buf, ptr) : std::string();
+}
+
 std::string PairPath(const char* pszBase, int nIndex)
 {
     return std::string(pszBase) + "[" + std::to_string(nIndex) + "]";
@@ -129,6 +139,73 @@ std::optional<SFieldError> CheckThrow(const SOwnProjector& p)
     }
     if (!bAny)
         return SFieldError{"throw", "must give the [wide, tele] pair of 4:3, 16:9 or 2.35:1"};
+    return std::nullopt;
+}
+
+std::string EnvelopePath(std::size_t nPoint, int nCoordinate)
+{
+    return PairPath(("shift_envelope[" + std::to_string(nPoint) + "]").c_str(), nCoordinate);
+}
+
+// The outline must run from the vertical axis to the horizontal one without turning
+// back, and meet each axis where shift_percent's larger side does: an outline that
+// states other travel than the percentages would leave the user two answers.
+std::optional<SFieldError> CheckEnvelope(const SOwnProjector& p)
+{
+    if (!p.shiftEnvelope)
+        return std::nullopt;
+    if (!p.shift)
+        return SFieldError{"shift_envelope", "needs shift_percent (lens fields give their own "
+                                             "outline)"};
+    const std::vector<SShiftEnvelopePoint>& points = *p.shiftEnvelope;
+    if (points.size() < 2 || points.size() > kShiftEnvelopePointsMax)
+        return SFieldError{"shift_envelope", "must hold 2 to " +
+                                                 std::to_string(kShiftEnvelopePointsMax) +
+                                                 " [horizontal, vertical] points"};
+    const SShiftPercent& s = *p.shift;
+    const double dOf = s.eOf == EShiftOf::HalfImage ? 0.5 : 1.0;
+    const double dVEnd = std::max(s.dUp, s.dDown) * dOf, dHEnd = std::max(s.dLeft, s.dRight) * dOf;
+    if (dVEnd == 0.0 || dHEnd == 0.0)
+        return SFieldError{"shift_envelope",
+                           "needs shift_percent to give both vertical and horizontal shift"};
+    for (std::size_t i = 0; i < points.size(); ++i)
+    {
+        const SShiftEnvelopePoint& point = points[i];
+        if (!InRange(point.dH, 0.0, 200.0))
+            return SFieldError{EnvelopePath(i, 0), "must be from 0 to 200"};
+        if (!InRange(point.dV, 0.0, 200.0))
+            return SFieldError{EnvelopePath(i, 1), "must be from 0 to 200"};
+        if (i == 0)
+            continue;
+        const SShiftEnvelopePoint& before = points[i - 1];
+        if (point.dH < before.dH)
+            return SFieldError{EnvelopePath(i, 0),
+                               "must not be less than the point before's: the points run from "
+                               "the vertical axis to the horizontal one"};
+        if (point.dV > before.dV)
+            return SFieldError{EnvelopePath(i, 1),
+                               "must not be more than the point before's: the points run from "
+                               "the vertical axis to the horizontal one"};
+        if (point == before)
+            return SFieldError{PairPath("shift_envelope", static_cast<int>(i)),
+                               "is the point before once more"};
+    }
+    const auto nearly = [](double a, double b) { return std::fabs(a - b) <= 1e-9 * b; };
+    const std::size_t nLast = points.size() - 1;
+    if (points.front().dH != 0.0)
+        return SFieldError{EnvelopePath(0, 0),
+                           "must be 0: the outline begins on the vertical axis"};
+    if (points.back().dV != 0.0)
+        return SFieldError{EnvelopePath(nLast, 1),
+                           "must be 0: the outline ends on the horizontal axis"};
+    if (!nearly(points.front().dV, dVEnd))
+        return SFieldError{EnvelopePath(0, 1), "must be " + FormatPercent(dVEnd) +
+                                                   ", the larger of shift_percent up and down "
+                                                   "in percent of the image"};
+    if (!nearly(points.back().dH, dHEnd))
+        return SFieldError{EnvelopePath(nLast, 0), "must be " + FormatPercent(dHEnd) +
+                                                       ", the larger of shift_percent left and "
+                                                       "right in percent of the image"};
     return std::nullopt;
 }
 
@@ -184,6 +261,8 @@ std::optional<SFieldError> ValidateOwnProjector(const SOwnProjector& p)
     if (auto error = CheckThrow(p))
         return error;
     if (auto error = CheckLens(p))
+        return error;
+    if (auto error = CheckEnvelope(p))
         return error;
     if (p.distance)
     {

@@ -9,6 +9,9 @@
 //                    "shift_percent": {"up": 55, "down": 10, "left": 20, "right": 20},
 //                    "distance_m": [1.5, 25], "picture": "hall-beamer-7.png"}]}
 //
+// With shift_percent a projector may give "shift_envelope": [[0, 55], [12, 40],
+// [20, 0]], the maker's outline of one quadrant (see SOwnProjector::shiftEnvelope).
+//
 // A file is taken whole or not at all: the first bad thing in it is the one error
 // reported (file, projector, field, reason), and no projector of it is kept. Fields
 // the format does not know are errors too (a misspelt optional field would otherwise

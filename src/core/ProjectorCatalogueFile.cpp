@@ -55,6 +55,12 @@ ojson ProjectorJson(const SOwnProjector& p)
         if (p.shift->eOf == EShiftOf::HalfImage)
             shift["of"] = "half-image";
     }
+    if (p.shiftEnvelope)
+    {
+        ojson& points = j["shift_envelope"] = ojson::array();
+        for (const SShiftEnvelopePoint& point : *p.shiftEnvelope)
+            points.push_back(Pair(point.dH, point.dV));
+    }
     if (p.lens)
         j["lens"] = {{"radius_mm", Number(p.lens->dRadius)},
                      {"h_offsets_mm", Pair(p.lens->hOffsets[0], p.lens->hOffsets[1])},

@@ -25,8 +25,9 @@ enum class EFrame
     Throw,
     Shift,
     Lens,
-    Pair, // [a, b] of numbers
-    Skip  // anything after the first error
+    Envelope, // [[h, v], ...]
+    Pair,     // [a, b] of numbers
+    Skip      // anything after the first error
 };
 
 // The keys of each object, in the order their bits count.
@@ -34,8 +35,8 @@ const std::vector<std::string_view>& KeysOf(EFrame eKind)
 {
     static const std::vector<std::string_view> kRoot = {"lenvara-projectors", "projectors"};
     static const std::vector<std::string_view> kProjector = {
-        "name",          "class", "panel",      "lumens", "throw",
-        "shift_percent", "lens",  "distance_m", "picture"};
+        "name",          "class", "panel",      "lumens",  "throw",
+        "shift_percent", "lens",  "distance_m", "picture", "shift_envelope"};
     static const std::vector<std::string_view> kPanel = {"width_px", "height_px", "pitch_um"};
     static const std::vector<std::string_view> kThrow = {"4:3", "16:9", "2.35:1"};
     static const std::vector<std::string_view> kShift = {"up", "down", "left", "right", "of"};
@@ -71,7 +72,8 @@ enum EProjectorKey
     kKeyShift,
     kKeyLens,
     kKeyDistance,
-    kKeyPicture
+    kKeyPicture,
+    kKeyEnvelope
 };
 
 // Where the two numbers of a pair go.
@@ -80,7 +82,8 @@ enum EPairTarget
     kPairThrow0, // + aspect code
     kPairDistance = 3,
     kPairHOffsets,
-    kPairVOffsets
+    kPairVOffsets,
+    kPairEnvelope // the outline's last point
 };
 
 struct SFrame
@@ -134,6 +137,8 @@ const char* Expected(EFrame eParent, int nKey)
             return "must be a number";
         case kKeyDistance:
             return "must be [nearest, farthest]";
+        case kKeyEnvelope:
+            return "must be a list of [horizontal, vertical] points";
         default:
             return "must be an object";
         }
@@ -143,6 +148,8 @@ const char* Expected(EFrame eParent, int nKey)
         return nKey == 4 ? "must be \"image\" or \"half-image\"" : "must be a number";
     case EFrame::Lens:
         return nKey == 0 ? "must be a number" : "must be [first, second]";
+    case EFrame::Envelope:
+        return "must be [horizontal, vertical]";
     default:
         return "must be a number";
     }
@@ -156,6 +163,8 @@ EFrame ChildKind(EFrame eParent, int nKey, bool bArray)
         return EFrame::Projectors;
     if (eParent == EFrame::Projectors && !bArray)
         return EFrame::Projector;
+    if (eParent == EFrame::Projector && nKey == kKeyEnvelope)
+        return bArray ? EFrame::Envelope : EFrame::Skip;
     if (eParent == EFrame::Projector && !bArray)
     {
         switch (nKey)
@@ -173,7 +182,8 @@ EFrame ChildKind(EFrame eParent, int nKey, bool bArray)
         }
     }
     const bool bPair = (eParent == EFrame::Projector && nKey == kKeyDistance) ||
-                       eParent == EFrame::Throw || (eParent == EFrame::Lens && nKey > 0);
+                       eParent == EFrame::Throw || eParent == EFrame::Envelope ||
+                       (eParent == EFrame::Lens && nKey > 0);
     return bPair && bArray ? EFrame::Pair : EFrame::Skip;
 }
 
@@ -321,6 +331,9 @@ double& CCatalogueSax::PairSlot(int nPair, std::size_t nIndex)
     }
     if (nPair == kPairDistance)
         return nIndex == 0 ? m_current.distance->dMin : m_current.distance->dMax;
+    if (nPair == kPairEnvelope)
+        return nIndex == 0 ? m_current.shiftEnvelope->back().dH
+                           : m_current.shiftEnvelope->back().dV;
     return nPair == kPairHOffsets ? m_current.lens->hOffsets[nIndex]
                                   : m_current.lens->vOffsets[nIndex];
 }
@@ -432,6 +445,8 @@ bool CCatalogueSax::Open(bool bArray)
              parent.eKind == EFrame::Projectors ? std::optional<std::string>("") : std::nullopt);
     else if (eKind == EFrame::Projector && parent.nIndex >= kOwnProjectorsMax)
         Fail("more than " + std::to_string(kOwnProjectorsMax) + " projectors", "");
+    else if (parent.eKind == EFrame::Envelope && parent.nIndex >= kShiftEnvelopePointsMax)
+        Fail("more than " + std::to_string(kShiftEnvelopePointsMax) + " points", "");
     else
         StartChild(eKind, child);
     m_frames.push_back(std::move(child));
@@ -453,6 +468,9 @@ void CCatalogueSax::StartChild(EFrame eKind, SFrame& child)
     case EFrame::Lens:
         m_current.lens.emplace();
         break;
+    case EFrame::Envelope:
+        m_current.shiftEnvelope.emplace();
+        break;
     case EFrame::Pair:
         if (parent.eKind == EFrame::Throw)
         {
@@ -461,6 +479,11 @@ void CCatalogueSax::StartChild(EFrame eKind, SFrame& child)
         }
         else if (parent.eKind == EFrame::Lens)
             child.nPair = parent.nKey == 1 ? kPairHOffsets : kPairVOffsets;
+        else if (parent.eKind == EFrame::Envelope)
+        {
+            child.nPair = kPairEnvelope;
+            m_current.shiftEnvelope->emplace_back();
+        }
         else
         {
             child.nPair = kPairDistance;

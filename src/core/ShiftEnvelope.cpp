@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace
 {
@@ -34,10 +35,41 @@ struct SAxes
     double dMinus, dPlus;           // along the given shift
     double dOtherMinus, dOtherPlus; // what remains across
     double dSideAlong, dSideAcross; // panel sides: the one along the given shift, the other
+    bool bHorizontal;               // the given shift is horizontal
 };
 
-// The range across at a shift d along: scaled from the geometric outline, or the
-// diamond's straight edges.
+// The share of the room across that remains at dShare of the room along (both 0 to
+// 1), on the maker's outline: linear between its points. Where the outline runs
+// straight across (several points at one share along) the widest of them counts.
+double OutlineRemains(const std::vector<SShiftPoint>& quadrant, bool bAlongX, double dShare)
+{
+    const std::size_t n = quadrant.size();
+    const double dXEnd = quadrant.back().dX, dYEnd = quadrant.front().dY;
+    // Point k as (share along, share across), along never falling: the quadrant as it
+    // runs for a horizontal shift, backwards for a vertical one.
+    const auto at = [&](std::size_t k) -> std::pair<double, double>
+    {
+        if (bAlongX)
+            return {quadrant[k].dX / dXEnd, quadrant[k].dY / dYEnd};
+        const SShiftPoint& p = quadrant[n - 1 - k];
+        return {p.dY / dYEnd, p.dX / dXEnd};
+    };
+    for (std::size_t k = 0; k + 1 < n; ++k)
+    {
+        const auto [dAlongA, dAcrossA] = at(k);
+        const auto [dAlongB, dAcrossB] = at(k + 1);
+        if (dShare > dAlongB)
+            continue;
+        if (!(dAlongB > dAlongA))
+            return std::clamp(dAcrossA, 0.0, 1.0);
+        const double t = std::clamp((dShare - dAlongA) / (dAlongB - dAlongA), 0.0, 1.0);
+        return std::clamp(dAcrossA + (dAcrossB - dAcrossA) * t, 0.0, 1.0);
+    }
+    return 0.0;
+}
+
+// The range across at a shift d along: scaled from the geometric or the maker's
+// outline, or the diamond's straight edges.
 std::optional<SShiftRange> RangeAcross(const SShiftEnvelope& env, const SAxes& axes, double d)
 {
     const double dRoom = d < 0.0 ? axes.dMinus : axes.dPlus;
@@ -47,7 +79,9 @@ std::optional<SShiftRange> RangeAcross(const SShiftEnvelope& env, const SAxes& a
     if (!(dShare <= 1.0 + kReachSlack))
         return std::nullopt;
     double dLeft = 1.0 - std::min(dShare, 1.0); // share of the room across that remains
-    if (!env.bApproximate)
+    if (!env.quadrant.empty())
+        dLeft = OutlineRemains(env.quadrant, axes.bHorizontal, std::min(dShare, 1.0));
+    else if (!env.bApproximate)
     {
         // Back to the geometric shift, where the circle decides what remains.
         const double dGeoAlong = GeometricRoom(env.lens, axes.dSideAlong, axes.dSideAcross, 0.0);
@@ -63,12 +97,41 @@ std::optional<SShiftRange> RangeAcross(const SShiftEnvelope& env, const SAxes& a
 
 SAxes HorizontalAxes(const SShiftEnvelope& env)
 {
-    return {env.dLeft, env.dRight, env.dDown, env.dUp, env.lens.dPanelWidth, env.lens.dPanelHeight};
+    return {env.dLeft, env.dRight, env.dDown, env.dUp, env.lens.dPanelWidth, env.lens.dPanelHeight,
+            true};
 }
 
 SAxes VerticalAxes(const SShiftEnvelope& env)
 {
-    return {env.dDown, env.dUp, env.dLeft, env.dRight, env.lens.dPanelHeight, env.lens.dPanelWidth};
+    return {env.dDown, env.dUp, env.dLeft, env.dRight, env.lens.dPanelHeight, env.lens.dPanelWidth,
+            false};
+}
+
+// The maker's outline in all four quadrants, each scaled to its two rooms, from the
+// left end of the horizontal axis down, right, up and back.
+std::vector<SShiftPoint> QuadrantOutline(const SShiftEnvelope& env)
+{
+    const std::vector<SShiftPoint>& q = env.quadrant;
+    const double dXEnd = q.back().dX, dYEnd = q.front().dY;
+    std::vector<SShiftPoint> points;
+    const auto add = [&](const SShiftPoint& p, double dSideX, double dSideY)
+    {
+        // + 0.0 makes the axis points 0, not -0.
+        const SShiftPoint scaled{p.dX / dXEnd * dSideX + 0.0, p.dY / dYEnd * dSideY + 0.0};
+        if (points.empty() || points.back().dX != scaled.dX || points.back().dY != scaled.dY)
+            points.push_back(scaled);
+    };
+    for (auto it = q.rbegin(); it != q.rend(); ++it) // lower left, towards the bottom
+        add(*it, -env.dLeft, -env.dDown);
+    for (const SShiftPoint& p : q) // lower right
+        add(p, env.dRight, -env.dDown);
+    for (auto it = q.rbegin(); it != q.rend(); ++it) // upper right
+        add(*it, env.dRight, env.dUp);
+    for (const SShiftPoint& p : q) // upper left, back to the start
+        add(p, -env.dLeft, env.dUp);
+    if (points.back().dX != points.front().dX || points.back().dY != points.front().dY)
+        points.push_back(points.front());
+    return points;
 }
 
 double Room(double dRoom)
@@ -114,6 +177,20 @@ SShiftEnvelope DiamondShiftEnvelope(double dLeft, double dRight, double dDown, d
     return env;
 }
 
+SShiftEnvelope OutlineShiftEnvelope(double dLeft, double dRight, double dDown, double dUp,
+                                    std::vector<SShiftPoint> quadrant)
+{
+    SShiftEnvelope env = DiamondShiftEnvelope(dLeft, dRight, dDown, dUp);
+    // An outline that does not reach out along both axes has nothing to scale: the
+    // diamond stands in for it.
+    if (quadrant.size() < 2 || !(quadrant.front().dY > 0.0) || !(quadrant.back().dX > 0.0) ||
+        !std::isfinite(quadrant.front().dY) || !std::isfinite(quadrant.back().dX))
+        return env;
+    env.bApproximate = false;
+    env.quadrant = std::move(quadrant);
+    return env;
+}
+
 std::optional<SShiftEnvelope> ModelShiftEnvelope(const std::string& szName, int nAspectCode)
 {
     CTarsioModel model;
@@ -128,7 +205,16 @@ std::optional<SShiftEnvelope> ModelShiftEnvelope(const std::string& szName, int 
     if (bOwn)
         for (const SOwnProjector& own : InstalledOwnCatalogue().projectors)
             if (own.szName == szName && own.shift)
-                return DiamondShiftEnvelope(circle.dLeft, circle.dRight, circle.dDown, circle.dUp);
+            {
+                std::vector<SShiftPoint> quadrant;
+                for (const SShiftEnvelopePoint& point : ShiftEnvelopeMillimetres(own))
+                    quadrant.push_back({point.dH, point.dV});
+                if (quadrant.empty())
+                    return DiamondShiftEnvelope(circle.dLeft, circle.dRight, circle.dDown,
+                                                circle.dUp);
+                return OutlineShiftEnvelope(circle.dLeft, circle.dRight, circle.dDown, circle.dUp,
+                                            std::move(quadrant));
+            }
     return circle;
 }
 
@@ -164,6 +250,8 @@ bool ReachesShares(const SShiftEnvelope& envelope, double dShareX, double dShare
 
 std::vector<SShiftPoint> ShiftEnvelopeOutline(const SShiftEnvelope& envelope, int nSamples)
 {
+    if (!envelope.quadrant.empty())
+        return QuadrantOutline(envelope);
     // An odd count puts a sample on the vertical axis, where the outline reaches the
     // rooms up and down.
     const int n = std::max(nSamples, 3) | 1;

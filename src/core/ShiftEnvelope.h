@@ -10,10 +10,13 @@
 // one-direction room and keeps the circle's shape in between. A side whose room is
 // negative (an offset beyond the geometric room) has no travel.
 //
-// An own projector described only by shift percentages has no image circle: its
-// outline is the diamond |h| / Hmax + |v| / Vmax <= 1 over the four one-direction
-// rooms, and is marked approximate. Used by lenvara-calc shift --envelope and the
-// room check.
+// An own projector described by shift percentages has no image circle. When the
+// catalogue gives the maker's outline (points of one quadrant), that outline is the
+// envelope, mirrored, each half-axis scaled from the outline's end to that side's room
+// as above (the outline ends at the larger room of each direction, so that side keeps
+// it as given). Without an outline it is the diamond |h| / Hmax + |v| / Vmax <= 1 over
+// the four one-direction rooms, marked approximate. Used by lenvara-calc shift
+// --envelope and the room check.
 #pragma once
 
 #include "model/TarsioModel.h"
@@ -37,19 +40,22 @@ struct SPanelLens
 // The loaded record's lens fields.
 SPanelLens PanelLensOf(const CTarsioModel& model);
 
+struct SShiftPoint
+{
+    double dX = 0.0;
+    double dY = 0.0;
+};
+
 struct SShiftEnvelope
 {
     bool bApproximate = false; // the diamond of an own projector's percentages
     // The one-direction rooms, millimetres, each at least 0.
     double dLeft = 0.0, dRight = 0.0, dDown = 0.0, dUp = 0.0;
-    // The image circle (not used by the diamond).
+    // The image circle (used only when there is neither diamond nor maker's outline).
     SPanelLens lens;
-};
-
-struct SShiftPoint
-{
-    double dX = 0.0;
-    double dY = 0.0;
+    // The maker's outline of one quadrant in millimetres, from the vertical axis to the
+    // horizontal one; empty for the circle and the diamond.
+    std::vector<SShiftPoint> quadrant;
 };
 
 struct SShiftRange
@@ -63,9 +69,15 @@ SShiftEnvelope CircleShiftEnvelope(const SPanelLens& lens);
 // The approximate diamond over four rooms (negative ones count as 0).
 SShiftEnvelope DiamondShiftEnvelope(double dLeft, double dRight, double dDown, double dUp);
 
-// The envelope of a catalogue model at an aspect: the diamond for an own projector
-// given by shift percentages, else the image circle of its lens row. Empty when the
-// model has no row of that name and aspect.
+// The maker's outline over four rooms: quadrant from (0, its height) to (its width,
+// 0), x never falling and y never rising, as a checked catalogue gives it.
+SShiftEnvelope OutlineShiftEnvelope(double dLeft, double dRight, double dDown, double dUp,
+                                    std::vector<SShiftPoint> quadrant);
+
+// The envelope of a catalogue model at an aspect: for an own projector given by shift
+// percentages the maker's outline when the catalogue has one, else the diamond; for
+// every other model the image circle of its lens row. Empty when the model has no row
+// of that name and aspect.
 std::optional<SShiftEnvelope> ModelShiftEnvelope(const std::string& szName, int nAspectCode);
 
 // The vertical shift that remains at a horizontal shift dx, and the other way round;
@@ -82,5 +94,6 @@ bool ReachesShares(const SShiftEnvelope& envelope, double dShareX, double dShare
 
 // The closed outline, counter-clockwise from the leftmost point, its last point equal
 // to its first; nSamples points (made odd, at least 3) along each of the upper and
-// lower edges, one of them on the vertical axis.
+// lower edges, one of them on the vertical axis. A maker's outline gives its own
+// points instead, in each quadrant.
 std::vector<SShiftPoint> ShiftEnvelopeOutline(const SShiftEnvelope& envelope, int nSamples = 91);

@@ -98,6 +98,19 @@ SLensValues LensValuesOf(const SOwnProjector& projector, float fPanelW, float fP
 
 } // namespace
 
+std::vector<SShiftEnvelopePoint> ShiftEnvelopeMillimetres(const SOwnProjector& projector)
+{
+    std::vector<SShiftEnvelopePoint> points;
+    if (!projector.shiftEnvelope)
+        return points;
+    const float fPitch = static_cast<float>(projector.dPitchUm);
+    const double dPanelW = PanelMillimetres(projector.nWidthPx, fPitch);
+    const double dPanelH = PanelMillimetres(projector.nHeightPx, fPitch);
+    for (const SShiftEnvelopePoint& point : *projector.shiftEnvelope)
+        points.push_back({point.dH * 0.01 * dPanelW, point.dV * 0.01 * dPanelH});
+    return points;
+}
+
 // When several aspects are given, the missing ones come from the given aspect whose
 // value is nearest the panel's own aspect (the smallest |a - p|; on a tie the lower
 // aspect code), since that image uses the most of the panel.

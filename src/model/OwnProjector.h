@@ -6,15 +6,18 @@
 // panel's shape. Lens shift is given either as the maker states it (percent of the
 // image) or as the lens table's own fields (image circle radius and offsets); the rows
 // always hold lens fields, chosen so that the record's shift arithmetic gives the
-// stated travel. Read and written by the projector catalogue file (core); the rows are
-// held after the built-in tables.
+// stated travel. With percentages the maker's outline of the combined shift may come
+// too; the rows do not hold it (core/ShiftEnvelope.h uses it). Read and written by the projector
+// catalogue file (core); the rows are held after the built-in tables.
 #pragma once
 
 #include "model/CatalogueTable.h"
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Aspect codes index the throw pairs: 0 = 4:3, 1 = 16:9, 2 = 2.35:1.
 inline constexpr int kOwnAspectCount = 3;
@@ -47,6 +50,18 @@ struct SShiftPercent
     bool operator==(const SShiftPercent&) const = default;
 };
 
+// One point of the maker's combined-shift outline: horizontal shift in percent of the
+// image width, vertical in percent of its height (never of half the image).
+struct SShiftEnvelopePoint
+{
+    double dH = 0.0;
+    double dV = 0.0;
+    bool operator==(const SShiftEnvelopePoint&) const = default;
+};
+
+// Most points an outline may have.
+inline constexpr std::size_t kShiftEnvelopePointsMax = 64;
+
 // The lens table's own fields, in millimetres.
 struct SLensFields
 {
@@ -76,6 +91,10 @@ struct SOwnProjector
     std::array<std::optional<SThrowPair>, kOwnAspectCount> throws;
     // At most one of shift and lens; neither means no shift data.
     std::optional<SShiftPercent> shift;
+    // Only with shift: the outline of the right upper quadrant, from the vertical axis
+    // (h 0, v the larger of up and down) to the horizontal axis (v 0, h the larger of
+    // left and right), h never falling and v never rising; mirrored into the others.
+    std::optional<std::vector<SShiftEnvelopePoint>> shiftEnvelope;
     std::optional<SLensFields> lens;
     std::optional<SDistanceRange> distance;
     std::string szPicture; // relative to the catalogue file; empty for none
@@ -97,6 +116,10 @@ inline constexpr std::int32_t kOwnPictureNone = -1;
 // given aspect nearest the panel's own (see the .cpp). The projector must have at least
 // one pair and a panel of at least one pixel each way.
 std::array<SThrowPair, kOwnAspectCount> CompleteThrowPairs(const SOwnProjector& projector);
+
+// The outline's points in panel millimetres (dH of the panel width, dV of its
+// height), as the rows' lens fields take the percentages; empty without an outline.
+std::vector<SShiftEnvelopePoint> ShiftEnvelopeMillimetres(const SOwnProjector& projector);
 
 // The rows of a projector that has passed ValidateOwnProjector (core). The 16:9 row is
 // the listed one; the picture id is kOwnPictureNone; without a distance range both

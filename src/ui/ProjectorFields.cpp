@@ -143,6 +143,7 @@ SProjectorEntry EntryOfProjector(const SOwnProjector& p)
         entry.eShiftOf = p.shift->eOf;
     }
     entry.lens = p.lens;
+    entry.shiftEnvelope = p.shiftEnvelope;
     if (p.distance)
     {
         t[kFieldDistanceMin] = NumberText(p.distance->dMin);
@@ -172,9 +173,12 @@ SEntryReading ReadEntry(const SProjectorEntry& entry)
         p.lens = entry.lens;
     else if (r.Given(kFieldShiftUp) || r.Given(kFieldShiftDown) || r.Given(kFieldShiftLeft) ||
              r.Given(kFieldShiftRight))
+    {
         p.shift =
             SShiftPercent{r.Number(kFieldShiftUp), r.Number(kFieldShiftDown),
                           r.Number(kFieldShiftLeft), r.Number(kFieldShiftRight), entry.eShiftOf};
+        p.shiftEnvelope = entry.shiftEnvelope;
+    }
     if (r.BothOrNeither(kFieldDistanceMin, kFieldDistanceMax, "give both distances, or neither"))
         p.distance = SDistanceRange{r.Number(kFieldDistanceMin), r.Number(kFieldDistanceMax)};
     p.szPicture = entry.texts[kFieldPicture];

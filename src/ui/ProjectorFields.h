@@ -1,6 +1,7 @@
 // An own projector as the "Projector Models" dialog edits it: the text of each field
-// edit, the shift convention, and the lens fields of the catalogue file, which the
-// dialog shows but does not edit (they are kept as they are). Texts are read back
+// edit, the shift convention, and the lens fields and shift outline of the catalogue
+// file, which the dialog does not edit (they are kept as they are; the outline only
+// while shift percentages are given). Texts are read back
 // into a projector with every problem the dialog marks: a text that is no number, a
 // pair given by half, then the first thing ValidateOwnProjector finds.
 #pragma once
@@ -42,6 +43,8 @@ struct SProjectorEntry
     std::array<std::string, kProjectorFieldCount> texts; // UTF-8, as typed
     EShiftOf eShiftOf = EShiftOf::Image;
     std::optional<SLensFields> lens; // from the file; the shift fields are then unused
+    // From the file; goes with the shift percentages and is dropped with them.
+    std::optional<std::vector<SShiftEnvelopePoint>> shiftEnvelope;
 };
 
 // A problem of one field (kField...), or of the file's lens fields (nField -1, szPath

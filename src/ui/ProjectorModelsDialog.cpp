@@ -384,6 +384,8 @@ void CProjectorModelsDialog::ShowDerived(const SEntryReading& reading)
         strNote = QStringLiteral("100 % moves the image by half its height or width.");
     else
         strNote = QStringLiteral("100 % moves the image by its whole height or width.");
+    if (pEntry && !pEntry->lens && pEntry->shiftEnvelope)
+        strNote += QStringLiteral(" The file's shift outline is kept with these values.");
     SetControlText(this, kIdShiftNote, strNote.toStdString());
 }
 

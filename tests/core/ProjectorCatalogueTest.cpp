@@ -261,6 +261,22 @@ std::string Projector(const std::string& szFields)
     return OneProjector(R"("throw": {"16:9": [1.22, 1.53]}, )" + szFields);
 }
 
+// Shift 55 up, 10 down, 20 either side, with the outline given.
+std::string WithEnvelope(const std::string& szEnvelope)
+{
+    return Projector(R"("shift_percent": {"up": 55, "down": 10, "left": 20, "right": 20}, )"
+                     R"("shift_envelope": )" +
+                     szEnvelope);
+}
+
+std::string ManyPoints(int n)
+{
+    std::string szPoints = "[[0, 55]";
+    for (int i = 1; i < n; ++i)
+        szPoints += ", [" + std::to_string(i) + ", 0]";
+    return szPoints + "]";
+}
+
 std::string Nested(int nDepth)
 {
     return R"({"lenvara-projectors": 1, "x": )" + std::string(nDepth, '[') +
@@ -302,6 +318,34 @@ INSTANTIATE_TEST_SUITE_P(
                  "projector 1 (\"P\"), shift_percent.of", "\"half-image\""},
         SBadCase{"ShiftRange", Projector(R"("shift_percent": {"left": 250})"),
                  "projector 1 (\"P\"), shift_percent.left", "from 0 to 200"},
+        SBadCase{"EnvelopeOnePoint", WithEnvelope("[[0, 55]]"),
+                 "projector 1 (\"P\"), shift_envelope: must hold 2 to 64", ""},
+        SBadCase{"EnvelopeTooManyPoints", WithEnvelope(ManyPoints(65)),
+                 "projector 1 (\"P\"), shift_envelope: more than 64 points", ""},
+        SBadCase{"EnvelopeNegative", WithEnvelope("[[0, 55], [-5, 0]]"),
+                 "projector 1 (\"P\"), shift_envelope[1][0]: must be from 0 to 200", ""},
+        SBadCase{"EnvelopeOver200", WithEnvelope("[[0, 250], [20, 0]]"),
+                 "projector 1 (\"P\"), shift_envelope[0][1]: must be from 0 to 200", ""},
+        SBadCase{"EnvelopeTurnsBack", WithEnvelope("[[0, 55], [15, 30], [10, 20], [20, 0]]"),
+                 "projector 1 (\"P\"), shift_envelope[2][0]: must not be less", ""},
+        SBadCase{"EnvelopeRises", WithEnvelope("[[0, 55], [10, 30], [15, 40], [20, 0]]"),
+                 "projector 1 (\"P\"), shift_envelope[2][1]: must not be more", ""},
+        SBadCase{"EnvelopeBackwards", WithEnvelope("[[20, 0], [0, 55]]"),
+                 "projector 1 (\"P\"), shift_envelope[1][0]: must not be less", ""},
+        SBadCase{"EnvelopeOffTheAxis", WithEnvelope("[[5, 55], [20, 0]]"),
+                 "projector 1 (\"P\"), shift_envelope[0][0]: must be 0", ""},
+        SBadCase{"EnvelopeOtherTravel", WithEnvelope("[[0, 50], [20, 0]]"),
+                 "projector 1 (\"P\"), shift_envelope[0][1]: must be 55, the larger", ""},
+        SBadCase{"EnvelopeText", WithEnvelope(R"([[0, "55"], [20, 0]])"),
+                 "projector 1 (\"P\"), shift_envelope[0][1]: must be a number", ""},
+        SBadCase{"EnvelopeFlat", WithEnvelope("[0, 55, 20, 0]"),
+                 "projector 1 (\"P\"), shift_envelope[0]: must be [horizontal, vertical]", ""},
+        SBadCase{"EnvelopeObject", WithEnvelope(R"({"0": 55})"),
+                 "projector 1 (\"P\"), shift_envelope: must be a list", ""},
+        SBadCase{"EnvelopeWithLens",
+                 Projector(R"("lens": {"radius_mm": 9, "h_offsets_mm": [0, 0], )"
+                           R"("v_offsets_mm": [0, 0]}, "shift_envelope": [[0, 1], [1, 0]])"),
+                 "projector 1 (\"P\"), shift_envelope: needs shift_percent", ""},
         SBadCase{"LensTooSmall",
                  Projector(
                      R"("lens": {"radius_mm": 8, "h_offsets_mm": [0, 0], "v_offsets_mm": [0, 0]})"),
@@ -336,12 +380,15 @@ std::vector<SOwnProjector> SampleList()
     a.dLumens = 7000;
     a.throws[1] = SThrowPair{1.22, 0.1 + 0.2 + 1.23}; // no short decimal text
     a.shift = SShiftPercent{55, 10, 20, 20, EShiftOf::HalfImage};
+    // Half-image 55 and 20 meet the axes at 27.5 and 10 percent of the image.
+    a.shiftEnvelope = std::vector<SShiftEnvelopePoint>{{0, 27.5}, {0.1 + 0.2, 27.5}, {10, 0}};
     a.distance = SDistanceRange{1.5, 25};
     a.szPicture = "hall-beamer-7.png";
     SOwnProjector b = a;
     b.szName = "Hall Beamer 8";
     b.szClass.clear();
     b.shift.reset();
+    b.shiftEnvelope.reset();
     b.lens = SLensFields{15.58, {0, 0}, {-0.61, 5.8}};
     b.distance.reset();
     b.szPicture.clear();

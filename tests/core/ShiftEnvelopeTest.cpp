@@ -2,6 +2,9 @@
 // limits, and points on each side and in a corner worked by hand.
 #include "core/ShiftEnvelope.h"
 
+#include "core/OwnCatalogue.h"
+#include "core/ProjectorCatalogue.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -107,6 +110,84 @@ TEST(ShiftEnvelopeTest, DiamondOfShiftPercentages)
     EXPECT_DOUBLE_EQ(up.dMin, -1.0);
     EXPECT_DOUBLE_EQ(up.dMax, 2.0);
     EXPECT_FALSE(HorizontalRangeAt(env, -1.5).has_value());
+}
+
+struct SRangeCase
+{
+    bool bVertical; // VerticalRangeAt(d), else HorizontalRangeAt(d)
+    double d;
+    std::optional<SShiftRange> expected;
+};
+
+void ExpectRanges(const SShiftEnvelope& env, const std::vector<SRangeCase>& cases)
+{
+    for (const SRangeCase& c : cases)
+    {
+        const std::optional<SShiftRange> range =
+            c.bVertical ? VerticalRangeAt(env, c.d) : HorizontalRangeAt(env, c.d);
+        ASSERT_EQ(range.has_value(), c.expected.has_value()) << c.bVertical << " " << c.d;
+        if (!range)
+            continue;
+        EXPECT_NEAR(range->dMin, c.expected->dMin, 1e-5) << c.bVertical << " " << c.d;
+        EXPECT_NEAR(range->dMax, c.expected->dMax, 1e-5) << c.bVertical << " " << c.d;
+    }
+}
+
+TEST(ShiftEnvelopeTest, MakersOutlineOfAnOwnProjector)
+{
+    // A 14.592 x 9.12 mm panel shifting 30 % of the width either side, 50 % of the
+    // height up and 10 % down, with the outline (0, 50), (20, 40), (30, 0): in panel
+    // millimetres (0, 4.56), (2.9184, 3.648), (4.3776, 0). Below, the outline is
+    // scaled to the 0.912 mm down: at a share s of the room across, 1 - 0.3 s up to the
+    // middle point (s = 2/3, 0.8 remains), then 0.8 x (1 - s) / (1/3).
+    const SCatalogueRead read = ParseProjectorCatalogue(
+        R"({"lenvara-projectors": 1, "projectors": [{"name": "Outline 1", "lumens": 5000,
+            "panel": {"width_px": 1920, "height_px": 1200, "pitch_um": 7.6},
+            "throw": {"16:9": [1.22, 1.53]},
+            "shift_percent": {"up": 50, "down": 10, "left": 30, "right": 30},
+            "shift_envelope": [[0, 50], [20, 40], [30, 0]]}]})",
+        "outline.json");
+    ASSERT_FALSE(read.error) << FormatCatalogueError(*read.error);
+    InstallOwnProjectors(read.projectors, "outline.json");
+    const std::optional<SShiftEnvelope> env = ModelShiftEnvelope("Outline 1", 1);
+    InstallOwnProjectors({}, "");
+    ASSERT_TRUE(env);
+    EXPECT_FALSE(env->bApproximate);
+    ExpectRanges(*env, {
+                           {true, 2.9184, SShiftRange{-0.7296, 3.648}},    // on the middle point
+                           {true, 1.4592, SShiftRange{-0.8208, 4.104}},    // s 1/3: 0.9 remains
+                           {true, -3.648, SShiftRange{-0.3648, 1.824}},    // s 5/6 left: 0.4
+                           {true, 4.3776, SShiftRange{0.0, 0.0}},          // the end
+                           {true, 4.5, std::nullopt},                      // beyond it
+                           {false, 3.648, SShiftRange{-2.9184, 2.9184}},   // on the middle point
+                           {false, -0.8208, SShiftRange{-1.4592, 1.4592}}, // s 0.9 down: 1/3
+                           {false, 4.6, std::nullopt},
+                       });
+
+    // The outline is the maker's points in each quadrant, counter-clockwise from the
+    // left end of the horizontal axis.
+    const std::vector<SShiftPoint> outline = ShiftEnvelopeOutline(*env);
+    const double expected[][2] = {{-4.3776, 0},      {-2.9184, -0.7296}, {0, -0.912},
+                                  {2.9184, -0.7296}, {4.3776, 0},        {2.9184, 3.648},
+                                  {0, 4.56},         {-2.9184, 3.648},   {-4.3776, 0}};
+    ASSERT_EQ(outline.size(), std::size(expected));
+    for (std::size_t i = 0; i < outline.size(); ++i)
+    {
+        EXPECT_NEAR(outline[i].dX, expected[i][0], 1e-5) << i;
+        EXPECT_NEAR(outline[i].dY, expected[i][1], 1e-5) << i;
+    }
+}
+
+TEST(ShiftEnvelopeTest, OutlineRunningStraightAcrossGivesItsWidestPoint)
+{
+    // Independent travel: 3 either side at any height, 4 up and 2 down at any width.
+    const SShiftEnvelope env = OutlineShiftEnvelope(3.0, 3.0, 2.0, 4.0, {{0, 4}, {3, 4}, {3, 0}});
+    ExpectRanges(env, {
+                          {true, 3.0, SShiftRange{-2.0, 4.0}},
+                          {true, -1.0, SShiftRange{-2.0, 4.0}},
+                          {false, 4.0, SShiftRange{-3.0, 3.0}},
+                          {false, -2.0, SShiftRange{-3.0, 3.0}},
+                      });
 }
 
 } // namespace

@@ -297,3 +297,38 @@ TEST_F(ProjectorModelsDialogTest, TabWalksTheListItsButtonsAndTheFieldsTopToBott
             D::Click(pDlg, kIdCancel);
         });
 }
+
+TEST_F(ProjectorModelsDialogTest, ShiftOutlineFromTheFileGoesWithTheShiftPercentages)
+{
+    // The dialog does not edit the outline: an edit elsewhere keeps it, clearing the
+    // shift percentages drops it with them.
+    const char* const kOutlined = R"({"lenvara-projectors": 1, "projectors": [
+      {"name": "Outline 1", "panel": {"width_px": 1920, "height_px": 1200, "pitch_um": 7.6},
+       "lumens": 5000, "throw": {"16:9": [1.22, 1.53]},
+       "shift_percent": {"up": 50, "down": 10, "left": 30, "right": 30},
+       "shift_envelope": [[0, 50], [20, 40], [30, 0]]},
+      {"name": "Outline 2", "panel": {"width_px": 1920, "height_px": 1200, "pitch_um": 7.6},
+       "lumens": 5000, "throw": {"16:9": [1.22, 1.53]},
+       "shift_percent": {"up": 50, "down": 10, "left": 30, "right": 30},
+       "shift_envelope": [[0, 50], [30, 0]]}]})";
+    WriteAll(m_strFile, kOutlined);
+    ASSERT_FALSE(LoadOwnCatalogue("").has_value());
+    const bool bSaved = Run(
+        [&](QWidget* pDlg)
+        {
+            SelectRow(pDlg, 0);
+            D::Type(pDlg, kIdLumens, QStringLiteral("5500"));
+            SelectRow(pDlg, 1);
+            for (int nId : {kIdShiftUp, kIdShiftDown, kIdShiftLeft, kIdShiftRight})
+                D::Type(pDlg, nId, QString());
+            D::Click(pDlg, kIdOk);
+        });
+    EXPECT_TRUE(bSaved);
+    const SCatalogueRead read = ReadProjectorCatalogue(m_strFile.toStdString());
+    ASSERT_FALSE(read.error.has_value()) << FormatCatalogueError(*read.error);
+    std::vector<SOwnProjector> expected = ParseProjectorCatalogue(kOutlined, "").projectors;
+    expected.at(0).dLumens = 5500;
+    expected.at(1).shift.reset();
+    expected.at(1).shiftEnvelope.reset();
+    EXPECT_EQ(read.projectors, expected);
+}
