@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -139,7 +140,11 @@ int CDialogDriver::HandleModals(const std::function<void()>& action,
                                 const std::vector<std::function<void(QWidget*)>>& handlers)
 {
     size_t nHandled = 0;
-    QWidget* pLast = nullptr;
+    // A modal window open before the action (the dialog the action runs in) is not one
+    // of the action's: between two of its modals it is the active one again. The last
+    // window answered is watched, so that a new one at its address is not taken for it.
+    const QPointer<QWidget> pOuter = QApplication::activeModalWidget();
+    QPointer<QWidget> pLast;
     bool bBusy = false;
     int nUnansweredTicks = 0;
     QTimer timer;
@@ -148,7 +153,7 @@ int CDialogDriver::HandleModals(const std::function<void()>& action,
                      [&]
                      {
                          QWidget* pModal = QApplication::activeModalWidget();
-                         if (!pModal)
+                         if (!pModal || pModal == pOuter)
                          {
                              pLast = nullptr;
                              nUnansweredTicks = 0;
