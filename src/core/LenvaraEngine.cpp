@@ -226,7 +226,7 @@ bool CLenvaraEngine::IsInLensRange(float fDistance) const
 std::string CLenvaraEngine::GetLensRangeText() const
 {
     const int nUnit = m_model.GetUnit();
-    const char* pszUnit = nUnit == kUnitInches ? "in" : nUnit == kUnitFeet ? "ft" : "m";
+    const char* pszUnit = UnitSymbol(nUnit);
     return FormatLength(ConvertLengthBetween(m_model.GetMinDistance(), kUnitMeters, nUnit)) +
            "\u2013" +
            FormatLength(ConvertLengthBetween(m_model.GetMaxDistance(), kUnitMeters, nUnit)) + " " +

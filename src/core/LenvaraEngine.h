@@ -42,6 +42,8 @@ enum EAspectCode
 double UnitMillimetres(int nUnit);
 // "Meters", "Inches", "Feet"; empty for any other code.
 const char* UnitName(int nUnit);
+// "in", "ft", and "m" for any other code.
+const char* UnitSymbol(int nUnit);
 // "4:3", "16:9", "2.35:1" by exact bit pattern; empty for any other value.
 const char* AspectName(float fAspect);
 // Length conversion between two unit codes; unchanged when equal or either is invalid.

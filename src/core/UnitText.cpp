@@ -41,6 +41,11 @@ const char* UnitName(int nUnit)
     }
 }
 
+const char* UnitSymbol(int nUnit)
+{
+    return nUnit == kUnitInches ? "in" : nUnit == kUnitFeet ? "ft" : "m";
+}
+
 const char* AspectName(float fAspect)
 {
     switch (std::bit_cast<std::uint32_t>(fAspect))

@@ -45,11 +45,6 @@ QString Met(bool bMet)
     return bMet ? QStringLiteral("met") : QStringLiteral("not met");
 }
 
-const char* UnitAbbreviation(int nUnit)
-{
-    return nUnit == kUnitInches ? "in" : nUnit == kUnitFeet ? "ft" : "m";
-}
-
 // All of the nAll met, some, or none.
 ERoomMark MarkOf(int nMet, int nAll)
 {
@@ -258,7 +253,7 @@ RoomLines CheckLines(const SCalculation& calc, const SRoomCheck& check, const SR
 // What is checked: the model and its screen (both screens after distance to size).
 QString Subject(const SCalculation& calc)
 {
-    const QString strUnit = QString::fromUtf8(UnitAbbreviation(calc.nUnit));
+    const QString strUnit = QString::fromUtf8(UnitSymbol(calc.nUnit));
     const QString strName = QString::fromStdString(calc.strName);
     if (calc.nMode == kModeSizeToDistance)
         return QStringLiteral("%1: a screen %2 x %3 %4.")
@@ -393,7 +388,7 @@ void CRoomCheckDialog::ConvertSeats(int nFromUnit, int nToUnit)
                 FormatLength(dValue * UnitMillimetres(nFromUnit) / UnitMillimetres(nToUnit)));
     }
     m_bConverting = false;
-    const QString strUnit = QString::fromUtf8(UnitAbbreviation(nToUnit));
+    const QString strUnit = QString::fromUtf8(UnitSymbol(nToUnit));
     SetControlText(this, kIdNearestLabel,
                    QStringLiteral("&Nearest seat (%1)").arg(strUnit).toStdString());
     SetControlText(this, kIdFarthestLabel,
@@ -468,7 +463,7 @@ void CRoomCheckDialog::Recheck()
     else if (room)
     {
         ShowStatus(Subject(m_calc), false);
-        const SRoomContext ctx{*room, QStringLiteral(" ") + UnitAbbreviation(m_calc.nUnit),
+        const SRoomContext ctx{*room, QStringLiteral(" ") + UnitSymbol(m_calc.nUnit),
                                UnitMillimetres(m_calc.nUnit)};
         lines = CheckLines(m_calc, CheckRoom(m_calc, m_facts, *room), ctx);
     }
