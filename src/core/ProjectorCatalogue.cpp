@@ -4,12 +4,12 @@
 #include "core/ProjectorCatalogue.h"
 
 #include "core/ModelName.h"
+#include "core/TextFormat.h"
 
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -79,14 +79,6 @@ std::optional<std::string> TextProblem(std::string_view text, std::size_t nMaxBy
         i += n;
     }
     return std::nullopt;
-}
-
-// A percentage as the shortest text that reads back the same: 55, 27.5.
-std::string FormatPercent(double d)
-{
-    char buf[32];
-    const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, d);
-    return ec == std::errc() ? std::string(buf, ptr) : std::string();
 }
 
 std::string PairPath(const char* pszBase, int nIndex)
@@ -199,11 +191,11 @@ std::optional<SFieldError> CheckEnvelope(const SOwnProjector& p)
         return SFieldError{EnvelopePath(nLast, 1),
                            "must be 0: the outline ends on the horizontal axis"};
     if (!nearly(points.front().dV, dVEnd))
-        return SFieldError{EnvelopePath(0, 1), "must be " + FormatPercent(dVEnd) +
+        return SFieldError{EnvelopePath(0, 1), "must be " + FormatShortest(dVEnd) +
                                                    ", the larger of shift_percent up and down "
                                                    "in percent of the image"};
     if (!nearly(points.back().dH, dHEnd))
-        return SFieldError{EnvelopePath(nLast, 0), "must be " + FormatPercent(dHEnd) +
+        return SFieldError{EnvelopePath(nLast, 0), "must be " + FormatShortest(dHEnd) +
                                                        ", the larger of shift_percent left and "
                                                        "right in percent of the image"};
     return std::nullopt;

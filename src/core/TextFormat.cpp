@@ -192,6 +192,13 @@ std::string FormatRoundTrip(float fValue)
     return std::string(buffer, conv.ptr);
 }
 
+std::string FormatShortest(double dValue)
+{
+    char buffer[64];
+    const auto conv = std::to_chars(buffer, buffer + sizeof buffer, dValue);
+    return conv.ec == std::errc() ? std::string(buffer, conv.ptr) : std::string();
+}
+
 double ReadLeadingNumber(std::string_view text)
 {
     return ScanNumber(text).dValue;

@@ -22,6 +22,8 @@ inline constexpr int kMaxFixedWidth = 4096;
 std::string FormatFixed(double dValue, int nWidth, int nPrecision);
 // "%.9g" in the C locale: enough digits for a float to round-trip.
 std::string FormatRoundTrip(float fValue);
+// The shortest text that reads back as the same double: 55, 27.5, 0.1.
+std::string FormatShortest(double dValue);
 
 // Leading white space skipped, then the longest leading decimal number
 // ([+-] digits [. digits] [e[+-]digits]); 0 if there is none. No hex, inf or nan.

@@ -2,7 +2,6 @@
 
 #include "core/TextFormat.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace
@@ -52,13 +51,6 @@ const char* const kFieldCaptions[kProjectorFieldCount] = {
     "Farthest distance",
     "Picture",
 };
-
-std::string NumberText(double d)
-{
-    char buf[32];
-    const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, d);
-    return ec == std::errc() ? std::string(buf, ptr) : std::string();
-}
 
 bool IsBlank(const std::string& szText)
 {
@@ -126,28 +118,28 @@ SProjectorEntry EntryOfProjector(const SOwnProjector& p)
     t[kFieldClass] = p.szClass;
     t[kFieldWidth] = std::to_string(p.nWidthPx);
     t[kFieldHeight] = std::to_string(p.nHeightPx);
-    t[kFieldPitch] = NumberText(p.dPitchUm);
-    t[kFieldLumens] = NumberText(p.dLumens);
+    t[kFieldPitch] = FormatShortest(p.dPitchUm);
+    t[kFieldLumens] = FormatShortest(p.dLumens);
     for (int i = 0; i < kOwnAspectCount; ++i)
         if (p.throws[i])
         {
-            t[kFieldThrow43Wide + 2 * i] = NumberText(p.throws[i]->dWide);
-            t[kFieldThrow43Tele + 2 * i] = NumberText(p.throws[i]->dTele);
+            t[kFieldThrow43Wide + 2 * i] = FormatShortest(p.throws[i]->dWide);
+            t[kFieldThrow43Tele + 2 * i] = FormatShortest(p.throws[i]->dTele);
         }
     if (p.shift)
     {
-        t[kFieldShiftUp] = NumberText(p.shift->dUp);
-        t[kFieldShiftDown] = NumberText(p.shift->dDown);
-        t[kFieldShiftLeft] = NumberText(p.shift->dLeft);
-        t[kFieldShiftRight] = NumberText(p.shift->dRight);
+        t[kFieldShiftUp] = FormatShortest(p.shift->dUp);
+        t[kFieldShiftDown] = FormatShortest(p.shift->dDown);
+        t[kFieldShiftLeft] = FormatShortest(p.shift->dLeft);
+        t[kFieldShiftRight] = FormatShortest(p.shift->dRight);
         entry.eShiftOf = p.shift->eOf;
     }
     entry.lens = p.lens;
     entry.shiftEnvelope = p.shiftEnvelope;
     if (p.distance)
     {
-        t[kFieldDistanceMin] = NumberText(p.distance->dMin);
-        t[kFieldDistanceMax] = NumberText(p.distance->dMax);
+        t[kFieldDistanceMin] = FormatShortest(p.distance->dMin);
+        t[kFieldDistanceMax] = FormatShortest(p.distance->dMax);
     }
     t[kFieldPicture] = p.szPicture;
     return entry;
